@@ -1,0 +1,57 @@
+# Pairwick: `make play` builds and starts the game, `make test` builds and runs every
+# test. Both install what a fresh Debian 12 machine lacks (as root) first.
+BUILD      := build
+DIST       := $(BUILD)/dist
+PREFIX     := $(abspath $(BUILD))/wineprefix
+JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
+WINE64     := /usr/lib/wine/wine64
+WINE_ENV   := WINEPREFIX=$(PREFIX) WINEDEBUG=-all \
+              WINEDLLOVERRIDES="mscoree,mshtml=;winealsa.drv,winepulse.drv=d"
+
+PACKAGES := cmake make g++ pkg-config g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 \
+            googletest libcairo2-dev libfreetype-dev fonts-dejavu-core wine wine64 xvfb \
+            xdotool imagemagick python3 python3-pytest python3-pil zip unzip
+
+.PHONY: all deps configure build play test test-quick bench screenshots dist clean
+all: build
+
+deps:
+	@missing=$$(for p in $(PACKAGES); do dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null \
+	    | grep -q 'install ok installed' || echo $$p; done); \
+	if [ -n "$$missing" ]; then \
+	  if [ "$$(id -u)" = 0 ]; then \
+	    echo "Installing: $$missing"; \
+	    apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq $$missing; \
+	  else \
+	    echo "Missing Debian packages. Install them with:"; \
+	    echo "  sudo apt-get install $$missing"; exit 1; \
+	  fi; \
+	fi
+
+$(BUILD)/CMakeCache.txt: | deps
+	cmake -S . -B $(BUILD) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake
+
+configure: deps $(BUILD)/CMakeCache.txt
+
+build: configure
+	cmake --build $(BUILD) -j$(JOBS)
+
+play: build
+	@if [ -z "$$DISPLAY" ]; then \
+	  echo "There is no X display (DISPLAY is empty). Run 'make play' in a desktop session,"; \
+	  echo "or start a virtual one:  Xvfb :5 -screen 0 800x600x16 &  DISPLAY=:5 make play"; \
+	  exit 1; fi
+	@[ -f $(PREFIX)/system.reg ] || { echo "Creating the Wine prefix $(PREFIX) (once)"; \
+	  mkdir -p $(PREFIX); $(WINE_ENV) wineboot -i >/dev/null 2>&1; \
+	  $(WINE_ENV) wineserver -w; }
+	cd $(DIST) && $(WINE_ENV) $(WINE64) Pairwick.exe
+
+test: build
+	cd $(BUILD) && ctest --output-on-failure
+
+# Everything but the tests labelled slow (the real twelve-minute game over).
+test-quick: build
+	cd $(BUILD) && ctest --output-on-failure -LE slow
+
+clean:
+	rm -rf $(BUILD)

@@ -1,0 +1,151 @@
+#include "app/pairwick.h"
+
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+
+#include "game/game.h"
+#include "resources/resource_ids.h"
+
+namespace {
+const char* const class_name = "Pairwick";
+// The name field holds 255 characters and its NUL.
+constexpr int max_name_length = 255;
+
+// Screens whose frame draws nothing of its own.
+bool frame_left_blank(int screen) {
+    return screen != screen_intro && screen != screen_play && screen != screen_high_scores &&
+           screen != screen_options && screen != screen_help;
+}
+
+void create_children(HWND window) {
+    game.main_menu.create(window);
+    game.opts.create_buttons(window);
+    game.field.reset();
+    game.name_dialog = CreateDialogParamA(GetModuleHandleA(nullptr),
+                                          MAKEINTRESOURCEA(res_name_dialog), window,
+                                          EnterYourName, 0);
+    if (game.name_dialog) {
+        SendDlgItemMessageA(game.name_dialog, id_name_edit, EM_LIMITTEXT, max_name_length, 0);
+        ShowWindow(game.name_dialog, SW_HIDE);
+    }
+}
+}  // namespace
+
+void paint_frame(HDC target) {
+    HDC back = CreateCompatibleDC(target);
+    HBITMAP buffer = CreateCompatibleBitmap(target, 800, 600);
+    HGDIOBJ previous = SelectObject(back, buffer);
+    // Screens that draw nothing (menu, save, load) show the menu backdrop behind the
+    // buttons rather than whatever a fresh bitmap holds.
+    if (frame_left_blank(game.screen)) game.opts.background.draw(back, 0, 0);
+    game.back_dc = back;
+    game.main();
+    BitBlt(target, 0, 0, 800, 600, back, 0, 0, SRCCOPY);
+    SelectObject(back, previous);
+    DeleteObject(buffer);
+    DeleteDC(back);
+    game.back_dc = nullptr;
+}
+
+LRESULT CALLBACK WndProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+    switch (message) {
+    case WM_CREATE:
+        create_children(window);
+        return 0;
+    case WM_PAINT: {
+        PAINTSTRUCT paint;
+        HDC target = BeginPaint(window, &paint);
+        paint_frame(target);
+        EndPaint(window, &paint);
+        return 0;
+    }
+    case WM_KEYDOWN:
+        game.keydown(wparam);
+        return 0;
+    case WM_COMMAND:
+        game.command(static_cast<std::uint32_t>(wparam));
+        return 0;
+    case WM_LBUTTONDOWN:
+        game.lbuttondown(lparam);
+        return 0;
+    case WM_DESTROY:
+        PostQuitMessage(0);
+        return 0;
+    default:
+        return DefWindowProcA(window, message, wparam, lparam);
+    }
+}
+
+INT_PTR CALLBACK EnterYourName(HWND dialog, UINT message, WPARAM wparam, LPARAM) {
+    if (message != WM_COMMAND) return FALSE;
+    const int id = LOWORD(wparam);
+    if (id == id_name_ok) {
+        const int length = static_cast<int>(SendDlgItemMessageA(dialog, id_name_edit,
+                                                                WM_GETTEXTLENGTH, 0, 0));
+        if (length <= 0) {
+            MessageBoxA(dialog, "You didn't enter anything!", "Warning", MB_OK);
+        } else {
+            char name[max_name_length + 1] = {};
+            // Never more than the field holds, whatever the box was given.
+            GetDlgItemTextA(dialog, id_name_edit, name, sizeof name);
+            high_scores& scores = game.scores;
+            if (scores.check_level(game.level)) {
+                score_entry& last = scores.table[score_rows - 1];
+                std::memcpy(last.name, name, std::strlen(name) + 1);
+                scores.get_level(game.level);
+                scores.get_points(game.points);
+                scores.get_dynamites(game.dynamites_used);
+                scores.get_hammers(game.hammers_used);
+                scores.get_stopwatchs(game.stopwatches_used);
+                scores.get_hourglases(game.hourglasses_used);
+            }
+            scores.sort();
+            ShowWindow(dialog, SW_HIDE);
+            game.screen = screen_high_scores;
+        }
+    } else if (id == id_name_cancel) {
+        game.screen = screen_high_scores;
+        ShowWindow(dialog, SW_HIDE);
+    } else {
+        // Also the close box (id 2): the dialog stays until Ok or Cancel.
+        return TRUE;
+    }
+    InvalidateRect(game.window, nullptr, FALSE);
+    return TRUE;
+}
+
+HWND create_main_window(HINSTANCE instance) {
+    WNDCLASSEXA window_class = {};
+    window_class.cbSize = sizeof window_class;
+    window_class.style = CS_DBLCLKS;
+    window_class.lpfnWndProc = WndProc;
+    window_class.hInstance = instance;
+    window_class.hIcon = LoadIconA(nullptr, IDI_APPLICATION);
+    window_class.hIconSm = LoadIconA(nullptr, IDI_APPLICATION);
+    window_class.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    window_class.lpszClassName = class_name;
+    if (!RegisterClassExA(&window_class)) return nullptr;
+    return CreateWindowExA(0, class_name, class_name, WS_POPUP | WS_VISIBLE, 0, 0, 800, 600,
+                           nullptr, nullptr, instance, nullptr);
+}
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+    std::srand(static_cast<unsigned>(std::time(nullptr)));
+    res = new cards_res;
+    HWND window = create_main_window(instance);
+    if (!window) return 0;
+    game.window = window;
+    game.initialize();
+    ShowWindow(window, SW_SHOW);
+    UpdateWindow(window);
+    MSG message;
+    while (GetMessageA(&message, nullptr, 0, 0)) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    game.quit();
+    delete res;
+    res = nullptr;
+    return static_cast<int>(message.wParam);
+}

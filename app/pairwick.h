@@ -1,0 +1,12 @@
+#pragma once
+#include <windows.h>
+
+LRESULT CALLBACK WndProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+INT_PTR CALLBACK EnterYourName(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam);
+
+// Registers the window class and creates the main window (its creation builds the
+// buttons, reads the options, makes the board and the hidden name dialog). Returns
+// the window, or null when registration or creation fails.
+HWND create_main_window(HINSTANCE instance);
+// One frame into the given paint DC: a fresh back buffer, the game's frame, one copy.
+void paint_frame(HDC target);

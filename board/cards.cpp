@@ -1,0 +1,110 @@
+#include "board/cards.h"
+
+#include <cstdlib>
+
+#include "resources/resource_ids.h"
+
+cards_res* res = nullptr;
+
+void cards::render(HDC hdc) {
+    if (removed) return;
+    if (face_up) {
+        // A card without a set (handles empty) shows nothing face up.
+        if (!sheet_dc || !mask_dc) return;
+        const int left = 50 * (picture % 10);
+        const int top = 50 * (picture / 10);
+        BitBlt(hdc, x, y, 50, 50, mask_dc, left, top, SRCAND);
+        BitBlt(hdc, x, y, 50, 50, sheet_dc, left, top, SRCPAINT);
+        return;
+    }
+    // Both cards of a pair share their picture's strip. The lower index draws first and
+    // takes the step; its partner then finds too little time passed and shows the same
+    // frame, so both reach the end, and leave, on the same frame.
+    if (exploding) {
+        animation& strip = res->dynamite[picture];
+        strip.update();
+        strip.draw(hdc, x, y);
+        if (strip.done()) removed = true;
+        return;
+    }
+    if (smashing) {
+        animation& strip = res->hammer[picture];
+        strip.update();
+        strip.draw(hdc, x, y);
+        if (strip.done()) removed = true;
+        return;
+    }
+    // Face down: the smash strip's first frame is the card back, never advanced here.
+    res->hammer[picture].draw(hdc, x, y);
+}
+
+bool cards::mouse_hit(unsigned int mx, unsigned int my) const {
+    if (removed || face_up) return false;
+    const unsigned left = static_cast<unsigned>(x);
+    const unsigned top = static_cast<unsigned>(y);
+    return left <= mx && mx <= left + 50 && top <= my && my <= top + 50;
+}
+
+int card_set_slot(int card_mode, int (*draw_random)()) {
+    static const int slot_of_mode[4] = {1, 2, 0, 3};
+    if (card_mode == 4) card_mode = draw_random() % 4;
+    if (card_mode < 0 || card_mode > 3) return -1;
+    return slot_of_mode[card_mode];
+}
+
+namespace {
+int standard_rand() { return std::rand(); }
+
+void setup_strip(animation& strip, const char* file, int width, int frames) {
+    strip.load(file, width, 50, frames);
+    strip.set_delay(100);
+    strip.set_repeat(0);
+    strip.set_bk_color(255, 255, 255);
+}
+}  // namespace
+
+cards_res::cards_res() {
+    for (int p = 0; p < 64; ++p) {
+        // Each strip keeps its own copy: a pair's animation state is its own.
+        setup_strip(dynamite[p], "cards/dynamite.bmp", 850, 17);
+        setup_strip(hammer[p], "cards/hammer.bmp", 350, 7);
+    }
+    HINSTANCE module = GetModuleHandleA(nullptr);
+    static const int sheet_ids[4] = {res_castles, res_blazons, res_cars, res_flowers};
+    for (int s = 0; s < 4; ++s)
+        sheet[s] = LoadBitmapA(module, MAKEINTRESOURCEA(sheet_ids[s]));
+    for (int s = 0; s < 4; ++s) {
+        // The masks stay blank: no key on the sheets, so a face-up card is opaque.
+        mask[s] = CreateBitmap(500, 250, 1, 1, nullptr);
+        sheet_dc[s] = CreateCompatibleDC(nullptr);
+        mask_dc[s] = CreateCompatibleDC(nullptr);
+    }
+    for (int s = 0; s < 4; ++s) {
+        if (sheet[s]) SelectObject(sheet_dc[s], sheet[s]);
+        SelectObject(mask_dc[s], mask[s]);
+        PatBlt(mask_dc[s], 0, 0, 500, 250, BLACKNESS);
+    }
+}
+
+cards_res::~cards_res() {
+    for (int s = 0; s < 4; ++s) {
+        // DCs first: a bitmap is deleted only once no DC holds it.
+        DeleteDC(sheet_dc[s]);
+        DeleteDC(mask_dc[s]);
+        if (sheet[s]) DeleteObject(sheet[s]);
+        DeleteObject(mask[s]);
+    }
+    for (int p = 0; p < 64; ++p) {
+        dynamite[p].remove();
+        hammer[p].remove();
+    }
+}
+
+void cards_res::assign_card_set(cards* const (&board)[64], int card_mode) {
+    const int slot = card_set_slot(card_mode, standard_rand);
+    if (slot < 0) return;
+    for (cards* card : board) {
+        card->sheet_dc = sheet_dc[slot];
+        card->mask_dc = mask_dc[slot];
+    }
+}

@@ -1,0 +1,46 @@
+#pragma once
+#include <windows.h>
+
+#include "gfx/animation.h"
+
+// One card of the board. It draws from a shared card sheet and from its picture's
+// shared removal animations; it owns no graphics object.
+class cards {
+public:
+    bool removed;
+    bool face_up;
+    bool exploding;
+    bool smashing;
+    int picture;
+    int x;
+    int y;
+    HDC sheet_dc;
+    HDC mask_dc;
+
+    void render(HDC hdc);
+    bool mouse_hit(unsigned int mx, unsigned int my) const;
+};
+
+// The card sheets and the per-picture explosion and smash strips, made once at start.
+class cards_res {
+public:
+    HBITMAP sheet[4];
+    HBITMAP mask[4];
+    HDC sheet_dc[4];
+    HDC mask_dc[4];
+    animation dynamite[64];
+    animation hammer[64];
+
+    cards_res();
+    ~cards_res();
+    cards_res(const cards_res&) = delete;
+    cards_res& operator=(const cards_res&) = delete;
+
+    void assign_card_set(cards* const (&board)[64], int card_mode);
+};
+
+extern cards_res* res;
+
+// Sheet slot of a card mode, drawing the random set's mode with draw_random();
+// -1 for a mode that has no set.
+int card_set_slot(int card_mode, int (*draw_random)());

@@ -1,0 +1,67 @@
+#include "board/playfield.h"
+
+#include <cstdlib>
+#include <initializer_list>
+
+namespace {
+int standard_rand() { return std::rand(); }
+}
+
+void deal_pictures(int (&pictures)[64], int (*draw_random)()) {
+    int tally[32] = {};
+    for (int& picture : pictures) {
+        int r;
+        do {
+            r = draw_random() % 32;
+        } while (tally[r] == 2);
+        ++tally[r];
+        picture = r;
+    }
+}
+
+int card_left(int index) { return 265 + 60 * (index % 8); }
+int card_top(int index) { return 65 + 60 * (index / 8); }
+
+void play_field::load() { background.load("backgrounds/field.bmp", 600, 600); }
+
+void play_field::place_random() { deal_pictures(pictures, standard_rand); }
+
+void play_field::reset() {
+    for (int i = 0; i < 64; ++i) {
+        cards* fresh = new cards{};
+        fresh->picture = pictures[i];
+        fresh->x = card_left(i);
+        fresh->y = card_top(i);
+        delete card[i];
+        card[i] = fresh;
+    }
+    // All 64 entries, not just the dealt pictures: every strip of the new deal starts
+    // from its first frame and plays once.
+    for (int i = 0; i < 64; ++i) {
+        card[i]->removed = card[i]->face_up = card[i]->exploding = card[i]->smashing = false;
+        for (animation* strip : {&res->dynamite[i], &res->hammer[i]}) {
+            strip->jump_to_frame(0);
+            strip->resume();
+            strip->set_repeat(0);
+        }
+    }
+}
+
+void play_field::render(HDC hdc) {
+    background.draw(hdc, 200, 0);
+    for (cards* c : card) c->render(hdc);
+}
+
+bool play_field::is_level_finished() const {
+    for (const cards* c : card)
+        if (!c->removed) return false;
+    return true;
+}
+
+void play_field::remove() {
+    background.delete_bitmap();
+    for (cards*& c : card) {
+        delete c;
+        c = nullptr;
+    }
+}

@@ -1,0 +1,26 @@
+#pragma once
+#include <windows.h>
+
+#include "board/cards.h"
+#include "gfx/loadbmp.h"
+
+// The 8x8 board on its field picture: the deal, the card records and their drawing.
+class play_field {
+public:
+    load_bmp background;
+    cards* card[64];
+    int pictures[64];
+
+    void load();
+    void place_random();
+    void reset();
+    void render(HDC hdc);
+    bool is_level_finished() const;
+    void remove();
+};
+
+// Fills positions 0..63 in order, each with a draw % 32 redrawn until the picture still
+// has a copy to place: every picture lands exactly twice.
+void deal_pictures(int (&pictures)[64], int (*draw_random)());
+int card_left(int index);
+int card_top(int index);

@@ -1,0 +1,436 @@
+#include "game/game.h"
+
+#include <mmsystem.h>
+
+#include <cstdlib>
+#include <cstring>
+
+#include "gfx/ticks.h"
+#include "resources/resource_ids.h"
+
+class game game;
+
+bool level_start_time(int level, clock_time& time) {
+    if (level >= 2 && level <= 10) {
+        const int total = 720 - 30 * (level - 1);
+        time = {total / 60, total % 60};
+        return true;
+    }
+    // From level 11 the time drops every five levels; each fifth level keeps the clock.
+    struct band {
+        int first;
+        int last;
+        clock_time time;
+    };
+    static const band bands[] = {
+        {11, 14, {7, 0}}, {16, 19, {6, 30}}, {21, 24, {6, 0}}, {26, 29, {5, 0}},
+        {31, 34, {4, 0}}, {36, 39, {3, 0}},  {41, 44, {2, 0}}, {46, 49, {1, 0}},
+        {51, 54, {0, 30}}, {56, 56, {0, 10}},
+    };
+    for (const band& b : bands)
+        if (level >= b.first && level <= b.last) {
+            time = b.time;
+            return true;
+        }
+    if (level == 1) {
+        time = {12, 0};
+        return true;
+    }
+    return false;
+}
+
+void step_clock(int& minutes, int& seconds) {
+    if (minutes == 0 && seconds == 0) return;
+    if (seconds == 0) {
+        --minutes;
+        seconds = 59;
+    } else {
+        --seconds;
+    }
+}
+
+void add_thirty_seconds(int& minutes, int& seconds) {
+    if (seconds + 30 >= 60) {
+        ++minutes;
+        seconds -= 30;
+    } else {
+        seconds += 30;
+    }
+}
+
+void game::repaint() const { InvalidateRect(window, nullptr, FALSE); }
+
+void game::initialize() {
+    std::memset(&display_mode, 0, sizeof display_mode);
+    display_mode.dmSize = sizeof display_mode;
+    display_mode.dmPelsWidth = 800;
+    display_mode.dmPelsHeight = 600;
+    display_mode.dmBitsPerPel = 16;
+    display_mode.dmFields = DM_BITSPERPEL | DM_PELSWIDTH | DM_PELSHEIGHT;
+    ChangeDisplaySettingsA(&display_mode, CDS_FULLSCREEN);
+    screen = screen_intro;
+    bar.load();
+    field.load();
+    help_screen.load();
+    store.load();
+    intro.load("backgrounds/intro.bmp", 800, 600);
+}
+
+void game::main() {
+    switch (screen) {
+    case screen_intro:
+        intro.draw(back_dc, 0, 0);
+        main_menu.hide();
+        opts.hide_options();
+        break;
+    case screen_menu:
+        main_menu.show();
+        opts.hide_options();
+        playing = false;
+        break;
+    case screen_play:
+        play_frame();
+        break;
+    case screen_high_scores:
+        scores.update(back_dc);
+        repaint();
+        break;
+    case screen_options:
+        opts.render_options(back_dc);
+        break;
+    case screen_help:
+        help_screen.render(back_dc);
+        repaint();
+        break;
+    default:
+        break;
+    }
+}
+
+void game::play_frame() {
+    if (in_shop) {
+        store.render(back_dc);
+        hammers = store.hammers;
+        stopwatches = store.stopwatches;
+        hourglasses = store.hourglasses;
+        dynamites = store.dynamites;
+    } else {
+        field.render(back_dc);
+        if (field.is_level_finished()) {
+            playing = false;
+            store.convert_time_to_pionts(hours, minutes, seconds);
+            in_shop = true;
+            points += store.points;
+            store.hammers = hammers;
+            store.stopwatches = stopwatches;
+            store.hourglasses = hourglasses;
+            store.dynamites = dynamites;
+            store.points = points;
+        }
+        if (is_game_over()) {
+            playing = false;
+            if (name_dialog && !IsWindowVisible(name_dialog)) ShowWindow(name_dialog, SW_SHOW);
+        }
+        if (frozen) {
+            // The frame that ends the freeze makes no step.
+            if (current_tick() - freeze_start > 10000) frozen = false;
+        } else {
+            update_time();
+        }
+        if (picks == 2) collate();
+        repaint();
+    }
+    bar.hours = hours;
+    bar.minutes = minutes;
+    bar.seconds = seconds;
+    bar.points = points;
+    bar.level = level;
+    bar.hammers = hammers;
+    bar.stopwatches = stopwatches;
+    bar.hourglasses = hourglasses;
+    bar.dynamites = dynamites;
+    bar.render(back_dc);
+    repaint();
+}
+
+void game::set_time(int h, int m, int s) {
+    hours = h;
+    minutes = m;
+    seconds = s;
+}
+
+void game::update_time() {
+    if (is_game_over() || hours < 0 || minutes < 0 || seconds < 0) return;
+    if (current_tick() - last_clock_tick <= 1000) return;
+    step_clock(minutes, seconds);
+    // The next second counts from this step, so no time is owed for frames not run.
+    last_clock_tick = current_tick();
+}
+
+bool game::is_game_over() const { return hours == 0 && minutes == 0 && seconds == 0; }
+
+void game::newgame() {
+    field.place_random();
+    field.reset();
+    points = 0;
+    level = 1;
+    hammers = stopwatches = hourglasses = dynamites = 10;
+    set_time(0, 12, 0);
+    playing = true;
+    in_shop = false;
+    hammers_used = stopwatches_used = hourglasses_used = dynamites_used = 0;
+    frozen = false;
+    picks = 0;
+    busy = false;
+    card_mode = opts.card_mode;
+    res->assign_card_set(field.card, card_mode);
+    sound = opts.sound;
+}
+
+void game::next_level() {
+    field.place_random();
+    field.reset();
+    ++level;
+    clock_time start;
+    if (level_start_time(level, start)) set_time(0, start.minutes, start.seconds);
+    res->assign_card_set(field.card, card_mode);
+    playing = true;
+    in_shop = false;
+    frozen = false;
+    picks = 0;
+    busy = false;
+}
+
+void game::command(std::uint32_t id) {
+    switch (id) {
+    case 100:
+        main_menu.hide();
+        screen = screen_play;
+        if (!in_shop) playing = true;
+        break;
+    case 101:
+        newgame();
+        main_menu.hide();
+        screen = screen_play;
+        break;
+    case 102:
+        main_menu.hide();
+        screen = screen_save;
+        break;
+    case 103:
+        main_menu.hide();
+        screen = screen_load;
+        break;
+    case 104:
+        main_menu.hide();
+        screen = screen_high_scores;
+        break;
+    case 105:
+        main_menu.hide();
+        opts.show_options();
+        screen = screen_options;
+        repaint();
+        break;
+    case 106:
+        main_menu.hide();
+        screen = screen_help;
+        repaint();
+        break;
+    case 108:
+        PostQuitMessage(0);
+        break;
+    case 109:
+        main_menu.show();
+        opts.hide_options();
+        screen = screen_menu;
+        repaint();
+        break;
+    case 110:
+        // Claim success only when the file was really written.
+        if (opts.save_options())
+            MessageBoxA(nullptr, "Options saved! You need start new game", "Options", MB_OK);
+        else
+            MessageBoxA(nullptr, "The options could not be saved.", "Options",
+                        MB_OK | MB_ICONWARNING);
+        break;
+    case 511: opts.card_mode = 2; break;
+    case 512: opts.card_mode = 3; break;
+    case 513: opts.card_mode = 1; break;
+    case 514: opts.card_mode = 0; break;
+    case 515: opts.card_mode = 4; break;
+    case 600: opts.sound = 1; break;
+    case 601: opts.sound = 0; break;
+    default:
+        break;
+    }
+}
+
+void game::keydown(WPARAM key) {
+    if (key != VK_ESCAPE) return;
+    switch (screen) {
+    case screen_play:
+        screen = screen_menu;
+        main_menu.can_continue = !is_game_over();
+        break;
+    case screen_intro:
+    case screen_save:
+    case screen_load:
+    case screen_high_scores:
+    case screen_help:
+        screen = screen_menu;
+        main_menu.can_continue = false;
+        break;
+    default:
+        break;
+    }
+    repaint();
+}
+
+void game::lbuttondown(LPARAM position) {
+    const unsigned x = static_cast<unsigned>(position) & 0xFFFF;
+    const unsigned y = (static_cast<unsigned>(position) >> 16) & 0xFFFF;
+    if (playing) {
+        if (!hammer_armed) pick_card(x, y);
+        use_power_ups(x, y);
+    } else if (in_shop && screen == screen_play) {
+        shop_click(x, y);
+    }
+}
+
+void game::pick_card(unsigned x, unsigned y) {
+    for (int i = 0; i < 64; ++i) {
+        cards& c = *field.card[i];
+        if (!c.mouse_hit(x, y) || busy) continue;
+        c.face_up = true;
+        if (picks == 0) {
+            first_pick = i;
+            first_picture = field.pictures[i];
+            picks = 1;
+        } else if (i != first_pick) {
+            picks = 2;
+            second_pick = i;
+            second_picture = field.pictures[i];
+            busy = true;
+        }
+        pick_time = current_tick();
+        if (sound == 1)
+            PlaySoundA(MAKEINTRESOURCEA(res_click), nullptr, SND_RESOURCE | SND_ASYNC);
+    }
+}
+
+void game::collate() {
+    cards& first = *field.card[first_pick];
+    cards& second = *field.card[second_pick];
+    if (first_picture == second_picture) {
+        first.face_up = second.face_up = false;
+        first.removed = second.removed = true;
+    } else if (current_tick() - pick_time >= 1000) {
+        first.face_up = second.face_up = false;
+    } else {
+        return;
+    }
+    busy = false;
+    picks = 0;
+}
+
+void game::use_power_ups(unsigned x, unsigned y) {
+    if (dynamites > 0 && bar.dynamite.mouse_hit(x, y)) {
+        // With no whole pair left on the board there is nothing to blow up: keep it.
+        if (field.is_level_finished() == false) {
+            bool any_pair = false;
+            for (int i = 0; i < 64 && !any_pair; ++i) {
+                if (field.card[i]->removed) continue;
+                for (int j = i + 1; j < 64; ++j)
+                    if (field.pictures[j] == field.pictures[i] && !field.card[j]->removed) {
+                        any_pair = true;
+                        break;
+                    }
+            }
+            if (any_pair) {
+                use_dynamite();
+                --dynamites;
+                ++dynamites_used;
+            }
+        }
+    }
+    if (hammers > 0) {
+        if (!hammer_armed) {
+            if (bar.hammer.mouse_hit(x, y)) hammer_armed = true;
+        } else {
+            for (int i = 0; i < 64; ++i)
+                if (field.card[i]->mouse_hit(x, y)) {
+                    use_hammer(i);
+                    break;
+                }
+            --hammers;
+            ++hammers_used;
+            hammer_armed = false;
+        }
+    }
+    if (hourglasses > 0 && bar.hourglass.mouse_hit(x, y)) {
+        use_hourglass();
+        --hourglasses;
+        ++hourglasses_used;
+    }
+    if (stopwatches > 0 && bar.stopwatch.mouse_hit(x, y)) {
+        freeze_start = current_tick();
+        --stopwatches;
+        ++stopwatches_used;
+        frozen = true;
+    }
+}
+
+void game::use_dynamite() {
+    for (;;) {
+        const int r = std::rand() % 64;
+        const int p = field.pictures[r];
+        bool met_removed = false;
+        for (int i = 0; i < 64 && !met_removed; ++i) {
+            if (field.pictures[i] != p) continue;
+            if (field.card[i]->removed) {
+                met_removed = true;
+            } else {
+                field.card[i]->face_up = false;
+                field.card[i]->exploding = true;
+                field.card[r]->face_up = false;
+                field.card[r]->exploding = true;
+            }
+        }
+        if (!met_removed) return;
+    }
+}
+
+void game::use_hammer(int index) {
+    const int picture = field.pictures[index];
+    for (int i = 0; i < 64; ++i)
+        if (field.pictures[i] == picture && !field.card[i]->removed) {
+            field.card[i]->face_up = false;
+            field.card[i]->smashing = true;
+        }
+}
+
+void game::use_hourglass() { add_thirty_seconds(minutes, seconds); }
+
+void game::shop_click(unsigned x, unsigned y) {
+    if (store.dynamite.mouse_hit(x, y)) {
+        store.buy_dynamite();
+        points = store.points;
+    } else if (store.hammer.mouse_hit(x, y)) {
+        store.buy_hammer();
+        points = store.points;
+    } else if (store.hourglass.mouse_hit(x, y)) {
+        store.buy_hourglass();
+        points = store.points;
+    } else if (store.stopwatch.mouse_hit(x, y)) {
+        store.buy_stopwatch();
+        points = store.points;
+    } else if (store.next.mouse_hit(x, y)) {
+        next_level();
+    }
+}
+
+void game::quit() {
+    field.remove();
+    help_screen.remove();
+    bar.delete_bar();
+}

@@ -1,0 +1,107 @@
+#pragma once
+#include <windows.h>
+
+#include <cstdint>
+
+#include "board/playfield.h"
+#include "gfx/loadbmp.h"
+#include "scores/highscores.h"
+#include "screens/help.h"
+#include "screens/infobar.h"
+#include "screens/menu.h"
+#include "screens/options.h"
+#include "screens/shop.h"
+
+enum screen_id {
+    screen_intro = 0,
+    screen_menu = 1,
+    screen_play = 2,
+    screen_save = 3,
+    screen_load = 4,
+    screen_high_scores = 5,
+    screen_options = 6,
+    screen_help = 7,
+};
+
+// The whole program state and its controller; the one instance is the global `game`.
+class game {
+public:
+    int screen;
+    DEVMODEA display_mode;
+    HWND window;
+    HDC back_dc;
+    menu main_menu;
+    options opts;
+    info_bar bar;
+    play_field field;
+    load_bmp intro;
+    help help_screen;
+    shop store;
+    high_scores scores;
+    int seconds;
+    int minutes;
+    int hours;
+    int points;
+    int level;
+    bool playing;
+    int first_pick;
+    int second_pick;
+    int first_picture;
+    int second_picture;
+    int picks;
+    std::uint32_t last_clock_tick;
+    std::uint32_t pick_time;
+    std::uint32_t freeze_start;
+    bool busy;
+    bool hammer_armed;
+    bool frozen;
+    int hammers;
+    int stopwatches;
+    int hourglasses;
+    int dynamites;
+    int hammers_used;
+    int stopwatches_used;
+    int hourglasses_used;
+    int dynamites_used;
+    bool in_shop;
+    HWND name_dialog;
+    int card_mode;
+    int sound;
+
+    void initialize();
+    void main();
+    void command(std::uint32_t id);
+    void keydown(WPARAM key);
+    void lbuttondown(LPARAM position);
+    void newgame();
+    void next_level();
+    void set_time(int hours, int minutes, int seconds);
+    void update_time();
+    bool is_game_over() const;
+    void collate();
+    void use_dynamite();
+    void use_hammer(int index);
+    void use_hourglass();
+    void quit();
+
+private:
+    void play_frame();
+    void pick_card(unsigned x, unsigned y);
+    void use_power_ups(unsigned x, unsigned y);
+    void shop_click(unsigned x, unsigned y);
+    void repaint() const;
+};
+
+extern class game game;
+
+// The clock's rules on plain values.
+struct clock_time {
+    int minutes;
+    int seconds;
+};
+// The time a level starts with; false for a level that keeps the clock as it stands.
+bool level_start_time(int level, clock_time& time);
+// One second off; the clock never goes below 0:00:00.
+void step_clock(int& minutes, int& seconds);
+// Thirty seconds on, carried into minutes only.
+void add_thirty_seconds(int& minutes, int& seconds);

@@ -1,0 +1,15 @@
+#pragma once
+#include <windows.h>
+
+// One standard child button of the main window, known to the game by its command id.
+class button {
+public:
+    HWND hwnd;
+
+    void push_button(HWND parent, const char* caption, int x, int y, int width, int height,
+                     int id);
+    void radio_button(HWND parent, const char* caption, int x, int y, int width, int height,
+                      int id, int extra_style);
+    void show_button();
+    void hide_button();
+};

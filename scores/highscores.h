@@ -1,0 +1,57 @@
+#pragma once
+#include <windows.h>
+
+#include <cstddef>
+#include <cstdint>
+
+#include "gfx/loadbmp.h"
+
+// One result; the same 280 bytes are a record of scores.dat.
+struct score_entry {
+    char name[256];
+    std::int32_t level;
+    std::int32_t points;
+    std::int32_t hammers_used;
+    std::int32_t stopwatches_used;
+    std::int32_t hourglasses_used;
+    std::int32_t dynamites_used;
+};
+static_assert(sizeof(score_entry) == 280, "scores.dat records are 280 bytes");
+
+constexpr int score_rows = 20;
+constexpr std::size_t score_file_size = score_rows * sizeof(score_entry);
+
+// The twenty best results by level, read at start and written at exit.
+class high_scores {
+public:
+    load_bmp background;
+    score_entry table[score_rows];
+
+    high_scores();
+    ~high_scores();
+    high_scores(const high_scores&) = delete;
+    high_scores& operator=(const high_scores&) = delete;
+
+    void init();
+    void save();
+    bool check_level(int level) const;
+    void get_level(int value);
+    void get_points(int value);
+    void get_hammers(int value);
+    void get_stopwatchs(int value);
+    void get_hourglases(int value);
+    void get_dynamites(int value);
+    void sort();
+    void update(HDC surface);
+};
+
+// The rules behind the table, on plain records.
+void default_table(score_entry (&table)[score_rows]);
+// 19 fixed passes of neighbour exchanges by level, descending; equal levels keep order.
+void sort_table(score_entry (&table)[score_rows]);
+// Length of a name field read from a file, which may lack its NUL.
+std::size_t name_length(const score_entry& entry);
+// Replaces path with the table atomically; false when nothing could be written.
+bool write_table_file(const char* path, const score_entry (&table)[score_rows]);
+// Reads up to 5600 bytes from the front of the file; false when it cannot be opened.
+bool read_table_file(const char* path, score_entry (&table)[score_rows]);

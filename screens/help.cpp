@@ -1,0 +1,44 @@
+#include "screens/help.h"
+
+#include "gfx/text.h"
+#include "screens/infobar.h"
+
+void help::load() {
+    load_power_up_sprites(hammer_anim, stopwatch_anim, hourglass_anim, dynamite_anim, 550);
+    background.load("backgrounds/menu.bmp", 800, 600);
+    title.load("other/help_title.bmp", 160, 40);
+    title.set_bk_color(255, 255, 255);
+}
+
+void help::render(HDC surface) {
+    background.draw(surface, 0, 0);
+    title.draw(surface, 320, 20);
+    SetBkMode(surface, TRANSPARENT);
+    struct row {
+        animation& sprite;
+        int y;
+        const char* text;
+    };
+    const row rows[4] = {
+        {hammer_anim, 100,
+         "You can use this to remove one picture pair. You can choise pair."},
+        {stopwatch_anim, 160, "You can use this to stop time. Time will be stop 15 seconds."},
+        {hourglass_anim, 220, "You can use this to get extra time. You will get 10 seconds."},
+        {dynamite_anim, 280,
+         "You can use this to remove one picture pair. You can not choise pair."},
+    };
+    for (const row& r : rows) {
+        r.sprite.update();
+        r.sprite.draw(surface, 100, r.y);
+        draw_text(surface, 160, r.y, r.text);
+    }
+}
+
+void help::remove() {
+    hammer_anim.remove();
+    stopwatch_anim.remove();
+    hourglass_anim.remove();
+    dynamite_anim.remove();
+    background.delete_bitmap();
+    title.delete_bitmap();
+}

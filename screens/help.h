@@ -1,0 +1,20 @@
+#pragma once
+#include <windows.h>
+
+#include "gfx/animation.h"
+#include "gfx/loadbmp.h"
+
+// Explains the four power-ups, each beside its moving sprite.
+class help {
+public:
+    animation hammer_anim;
+    animation stopwatch_anim;
+    animation hourglass_anim;
+    animation dynamite_anim;
+    load_bmp background;
+    load_bmp title;
+
+    void load();
+    void render(HDC surface);
+    void remove();
+};

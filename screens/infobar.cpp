@@ -1,0 +1,101 @@
+#include "screens/infobar.h"
+
+#include <cstdio>
+#include <initializer_list>
+
+#include "gfx/text.h"
+
+int format_time(char* out, std::size_t size, int hours, int minutes, int seconds) {
+    const char* h = hours <= 9 ? "0%i" : "%i";
+    const char* m = minutes <= 9 ? ":0%i" : ":%i";
+    const char* s = seconds <= 9 ? ":0%i" : ":%i";
+    char format[16];
+    std::snprintf(format, sizeof format, "%s%s%s", h, m, s);
+    const int n = std::snprintf(out, size, format, hours, minutes, seconds);
+    return n < 0 ? 0 : (static_cast<std::size_t>(n) < size ? n : static_cast<int>(size) - 1);
+}
+
+int points_text_x(int points, int previous) {
+    if (points <= 9) return 148;
+    if (points <= 99) return 145;
+    if (points <= 999) return 141;
+    if (points <= 9999) return 136;
+    if (points <= 99999) return 131;
+    return previous;
+}
+
+int level_text_x(int level, int previous) {
+    if (level <= 9) return 148;
+    if (level <= 99) return 145;
+    return previous;
+}
+
+void load_power_up_sprites(animation& hammer, animation& stopwatch, animation& hourglass,
+                           animation& dynamite, int dynamite_width) {
+    hammer.load("animations/hammer.bmp", 594, 50, 11);
+    stopwatch.load("animations/stopwatch.bmp", 400, 50, 8);
+    hourglass.load("animations/hourglass.bmp", 750, 50, 15);
+    dynamite.load("animations/dynamite.bmp", dynamite_width, 50, 11);
+    hammer.set_bk_color(0, 255, 0);
+    stopwatch.set_bk_color(0, 255, 0);
+    hourglass.set_bk_color(0, 255, 0);
+    dynamite.set_bk_color(255, 255, 255);
+    hammer.set_delay(100);
+    stopwatch.set_delay(300);
+    hourglass.set_delay(200);
+    dynamite.set_delay(200);
+    hammer.set_repeat(-1);
+    stopwatch.set_repeat(-1);
+    hourglass.set_repeat(-1);
+    dynamite.set_repeat(-1);
+}
+
+void info_bar::load() {
+    background.load("info_bar/background.bmp", 200, 600);
+    text_box.load("info_bar/boxs.bmp", 180, 30);
+    item_box.load("info_bar/boxs2.bmp", 118, 60);
+    chain.load("info_bar/chain.bmp", 14, 600);
+    load_power_up_sprites(hammer, stopwatch, hourglass, dynamite, 551);
+    text_box.set_bk_color(255, 255, 255);
+    item_box.set_bk_color(255, 255, 255);
+    chain.set_bk_color(255, 255, 255);
+}
+
+void info_bar::render(HDC hdc) {
+    background.draw(hdc, 0, 0);
+    chain.draw(hdc, 193, 0);
+    for (int y : {90, 130, 170}) text_box.draw(hdc, 10, y);
+    for (int y : {300, 370, 440, 510}) item_box.draw(hdc, 40, y);
+    // All four step before any is drawn.
+    hammer.update();
+    stopwatch.update();
+    hourglass.update();
+    dynamite.update();
+    hammer.draw(hdc, 45, 305);
+    stopwatch.draw(hdc, 45, 375);
+    hourglass.draw(hdc, 45, 445);
+    dynamite.draw(hdc, 45, 515);
+
+    SetBkMode(hdc, TRANSPARENT);
+    draw_text(hdc, 20, 96, "Time:");
+    draw_text(hdc, 20, 136, "Points:");
+    draw_text(hdc, 20, 176, "Level:");
+    char time_text[40];
+    const int n = format_time(time_text, sizeof time_text, hours, minutes, seconds);
+    TextOutA(hdc, 123, 96, time_text, n);
+    text_x = points_text_x(points, text_x);
+    draw_number(hdc, text_x, 136, "%i", points);
+    text_x = level_text_x(level, text_x);
+    draw_number(hdc, text_x, 176, "%i", level);
+    draw_number(hdc, 130, 320, "%i", hammers);
+    draw_number(hdc, 130, 390, "%i", stopwatches);
+    draw_number(hdc, 130, 460, "%i", hourglasses);
+    draw_number(hdc, 130, 530, "%i", dynamites);
+}
+
+void info_bar::delete_bar() {
+    background.delete_bitmap();
+    text_box.delete_bitmap();
+    item_box.delete_bitmap();
+    chain.delete_bitmap();
+}

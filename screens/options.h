@@ -1,0 +1,29 @@
+#pragma once
+#include <windows.h>
+
+#include <cstdio>
+
+#include "gfx/button.h"
+#include "gfx/loadbmp.h"
+
+// The card set and sound choices, their screen and options.ini.
+class options {
+public:
+    button buttons[9];
+    load_bmp background;
+    int card_mode;
+    int sound;
+
+    void create_buttons(HWND parent);
+    void load_options();
+    // False when the file could not be written.
+    bool save_options();
+    void show_options();
+    void hide_options();
+    void render_options(HDC surface);
+};
+
+// The file's two formats, read the way fscanf reads them; values that do not match keep
+// what they held.
+void read_options(std::FILE* file, int& card_mode, int& sound);
+bool write_options(std::FILE* file, int card_mode, int sound);

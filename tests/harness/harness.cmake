@@ -1,0 +1,26 @@
+# Every Wine-run test shares one display and one prefix, set up by a CTest fixture,
+# and runs in a temporary working directory of its own.
+set(TEST_STATE ${CMAKE_BINARY_DIR}/test-session.env)
+set(WINE_PREFIX ${CMAKE_BINARY_DIR}/wineprefix)
+set(HARNESS ${CMAKE_CURRENT_LIST_DIR})
+set(WINE64 /usr/lib/wine/wine64 CACHE FILEPATH "64-bit Wine loader")
+
+add_test(NAME session.start COMMAND ${HARNESS}/session.sh start ${TEST_STATE} ${WINE_PREFIX})
+add_test(NAME session.stop COMMAND ${HARNESS}/session.sh stop ${TEST_STATE} ${WINE_PREFIX})
+set_tests_properties(session.start PROPERTIES FIXTURES_SETUP wine_session)
+set_tests_properties(session.stop PROPERTIES FIXTURES_CLEANUP wine_session)
+
+# pairwick_gtest(LAYER TARGET SUITE [LOCK]): one CTest entry per GoogleTest suite.
+# LOCK serialises tests that show windows on the shared display.
+function(pairwick_gtest layer target suite)
+  set(name ${layer}.${suite})
+  add_test(NAME ${name}
+    COMMAND ${HARNESS}/run_in_tmp.sh ${TEST_STATE} --art ${DIST_DIR} --
+            env WINEPREFIX=${WINE_PREFIX} ${WINE64} $<TARGET_FILE:${target}>
+            --gtest_filter=${suite}.*:${suite}/*)
+  set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED wine_session LABELS ${layer}
+                                          TIMEOUT 300)
+  if(ARGC GREATER 3)
+    set_tests_properties(${name} PROPERTIES RESOURCE_LOCK display)
+  endif()
+endfunction()

@@ -1,0 +1,52 @@
+#!/usr/bin/env bash
+# Starts or stops what every Wine-run test shares: an Xvfb display at 800x600x16 on a
+# free display number, and one Wine prefix under the build tree (made once).
+#   session.sh start|stop STATE_FILE WINEPREFIX
+set -euo pipefail
+action=$1 state=$2 prefix=$3
+export WINEPREFIX=$prefix WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml=;winealsa.drv,winepulse.drv=d"
+
+wait_for() {  # wait_for SECONDS COMMAND...: poll until the command succeeds
+    local deadline=$((SECONDS + $1)); shift
+    until "$@"; do
+        ((SECONDS < deadline)) || return 1
+        sleep 0.1
+    done
+}
+
+case $action in
+start)
+    if [[ -f $state ]]; then "$0" stop "$state" "$prefix" || true; fi
+    fdfile=$(mktemp)
+    # -displayfd makes Xvfb choose a free display itself and report it: we never
+    # touch a display we did not start.
+    Xvfb -displayfd 3 -screen 0 800x600x16 -nolisten tcp 3>"$fdfile" >/dev/null 2>&1 &
+    pid=$!
+    wait_for 20 test -s "$fdfile" || { echo "Xvfb did not start" >&2; kill "$pid" || true; exit 1; }
+    display=:$(tr -dc 0-9 <"$fdfile")
+    rm -f "$fdfile"
+    printf 'export DISPLAY=%s\nXVFB_PID=%s\n' "$display" "$pid" >"$state"
+    export DISPLAY=$display
+    if [[ ! -f $prefix/system.reg ]]; then
+        echo "Creating the Wine prefix $prefix (once)"
+        mkdir -p "$prefix"
+        wineboot -i >/dev/null 2>&1
+        # The registry reaches the disk when the server ends.
+        wineserver -w
+    fi
+    # One persistent server for the whole run spares every test its start-up.
+    wineserver -p || true
+    echo "Xvfb $display (pid $pid), Wine prefix $prefix"
+    ;;
+stop)
+    [[ -f $state ]] || exit 0
+    # shellcheck disable=SC1090
+    source "$state"
+    wineserver -k 2>/dev/null || true
+    kill "$XVFB_PID" 2>/dev/null || true
+    rm -f "$state"
+    ;;
+*)
+    echo "usage: $0 start|stop STATE_FILE WINEPREFIX" >&2; exit 2 ;;
+esac

@@ -1,0 +1,49 @@
+#pragma once
+#include <windows.h>
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+// Colours whose channels survive the display's 5-bit quantisation unchanged, so pixel
+// checks can be exact.
+struct rgb {
+    int r, g, b;
+    bool operator==(const rgb& o) const { return r == o.r && g == o.g && b == o.b; }
+};
+std::string describe(const rgb& c);
+
+// Writes a 24-bit BMP file whose pixel (x, y) is pixel(x, y).
+void write_bmp(const std::string& path, int width, int height,
+               const std::function<rgb(int, int)>& pixel);
+
+// A 16-bit memory surface like the game's back buffer, released on destruction.
+class surface {
+public:
+    surface(int width, int height);
+    ~surface();
+    surface(const surface&) = delete;
+    surface& operator=(const surface&) = delete;
+    HDC dc() const { return dc_; }
+    void fill(const rgb& colour);
+    rgb at(int x, int y) const;
+
+private:
+    HDC dc_;
+    HBITMAP bitmap_;
+    HGDIOBJ previous_;
+};
+
+// Live GDI objects of this process (Wine's shared handle table; GetGuiResources
+// answers 0 under Wine).
+int gdi_object_count();
+
+// Drives the game's tick count exactly for the lifetime of the object.
+class fake_clock {
+public:
+    explicit fake_clock(std::uint32_t start = 100000);
+    ~fake_clock();
+    void advance(std::uint32_t milliseconds) { now += milliseconds; }
+    void set(std::uint32_t value) { now = value; }
+    static std::uint32_t now;
+};

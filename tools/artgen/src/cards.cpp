@@ -1,0 +1,1069 @@
+// The four card sets: castles, flowers, cars and blazons, 50x50 each.
+// Every dealt picture differs from its siblings in outline, not only in colour.
+#include "art.hpp"
+
+#include <cmath>
+#include <initializer_list>
+#include <utility>
+
+namespace art {
+
+namespace {
+
+const RGB kInk = hex(0x1b1b24);
+
+using Poly = std::initializer_list<std::pair<double, double>>;
+
+void poly(cairo_t* cr, Poly pts) {
+    cairo_new_path(cr);
+    for (auto& p : pts) cairo_line_to(cr, p.first, p.second);
+    cairo_close_path(cr);
+}
+
+void outline(cairo_t* cr, double lw = 1.0, RGB c = kInk) {
+    set(cr, c);
+    cairo_set_line_width(cr, lw);
+    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+    cairo_stroke(cr);
+}
+
+void vgrad(cairo_t* cr, double y0, double y1, RGB c, double lw = 1.0) {
+    fill_grad_outline(cr, y0, y1, shade(c, 1.35), shade(c, 0.72), kInk, lw);
+}
+
+// ---------------------------------------------------------------- card frames
+
+struct FrameStyle { RGB band_a, band_b, inner; };
+
+const FrameStyle kFrames[4] = {
+    {hex(0x9aa3b5), hex(0x4d566b), pal::gold},      // castles: slate
+    {hex(0x7fbf6a), hex(0x2f6b2f), pal::gold},      // flowers: leaf
+    {hex(0xe0604e), hex(0x7d1f16), pal::gold},      // cars: racing red
+    {hex(0x4d6bb0), pal::navy_dark, pal::gold},     // blazons: royal blue
+};
+
+void frame(cairo_t* cr, int set) {
+    const FrameStyle& f = kFrames[set];
+    cairo_save(cr);
+    cairo_new_path(cr);
+    cairo_rectangle(cr, 0, 0, 50, 50);
+    cairo_rectangle(cr, 3, 3, 44, 44);
+    cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
+    fill_pat(cr, lin(0, 0, 50, 50, f.band_a, f.band_b));
+    cairo_rectangle(cr, 0.5, 0.5, 49, 49);
+    outline(cr, 1.0);
+    cairo_rectangle(cr, 3.4, 3.4, 43.2, 43.2);
+    outline(cr, 0.8, f.inner);
+    cairo_restore(cr);
+}
+
+// ---------------------------------------------------------------- castles
+
+RGB tint(int i) {
+    static const uint32_t c[8] = {0xc0392b, 0x2f6fb5, 0x2e8b57, 0x7b3f8f, 0xd9822b, 0x1f8a8a, 0xa8324a, 0x3b4f9a};
+    return hex(c[i % 8]);
+}
+
+void castle_tower(cairo_t* cr, double cx, double base, double w, double h, int roof, RGB stone, RGB rc, bool flag) {
+    double x0 = cx - w / 2, top = base - h;
+    cairo_rectangle(cr, x0, top, w, h);
+    fill_pat(cr, lin(x0, 0, x0 + w, 0, shade(stone, 1.25), shade(stone, 0.7)), true);
+    outline(cr, 0.9);
+    // Arched window.
+    double ww = std::max(1.6, w * 0.22);
+    cairo_new_path(cr);
+    cairo_move_to(cr, cx - ww / 2, top + 4 + ww * 1.6);
+    cairo_line_to(cr, cx - ww / 2, top + 4 + ww / 2);
+    cairo_arc(cr, cx, top + 4 + ww / 2, ww / 2, M_PI, 0);
+    cairo_line_to(cr, cx + ww / 2, top + 4 + ww * 1.6);
+    cairo_close_path(cr);
+    set(cr, hex(0x2a2030));
+    cairo_fill(cr);
+    switch (roof) {
+    case 0: {  // pointed cone
+        poly(cr, {{x0 - 1.5, top}, {cx, top - w * 1.25}, {x0 + w + 1.5, top}});
+        fill_pat(cr, lin(x0, 0, x0 + w, 0, shade(rc, 1.3), shade(rc, 0.65)), true);
+        outline(cr, 0.9);
+        if (flag) {
+            double ay = top - w * 1.25;
+            cairo_move_to(cr, cx, ay); cairo_line_to(cr, cx, ay - 5);
+            outline(cr, 0.8);
+            poly(cr, {{cx, ay - 5}, {cx + 5, ay - 3.8}, {cx, ay - 2.6}});
+            set(cr, pal::gold); cairo_fill(cr);
+        }
+        break;
+    }
+    case 1: {  // battlements
+        int n = std::max(2, int(std::lround(w / 3.2)));
+        double mw = w / (2 * n - 1);
+        cairo_new_path(cr);
+        for (int i = 0; i < n; ++i) cairo_rectangle(cr, x0 + 2 * i * mw, top - 3, mw, 3.2);
+        fill_pat(cr, lin(x0, 0, x0 + w, 0, shade(stone, 1.25), shade(stone, 0.7)), true);
+        outline(cr, 0.8);
+        cairo_rectangle(cr, x0 - 1, top - 0.2, w + 2, 1.8);
+        set(cr, shade(stone, 0.8)); cairo_fill_preserve(cr); outline(cr, 0.7);
+        break;
+    }
+    case 2: {  // onion dome
+        cairo_new_path(cr);
+        cairo_move_to(cr, x0, top);
+        cairo_curve_to(cr, x0 - w * 0.35, top - w * 0.55, cx - w * 0.1, top - w * 0.75, cx, top - w * 1.15);
+        cairo_curve_to(cr, cx + w * 0.1, top - w * 0.75, x0 + w * 1.35, top - w * 0.55, x0 + w, top);
+        cairo_close_path(cr);
+        fill_pat(cr, rad(cx - w * 0.2, top - w * 0.5, w, shade(rc, 1.4), shade(rc, 0.6)), true);
+        outline(cr, 0.9);
+        cairo_arc(cr, cx, top - w * 1.15 - 1, 1.1, 0, 2 * M_PI);
+        set(cr, pal::gold); cairo_fill(cr);
+        break;
+    }
+    default: {  // overhanging timber hoard with a long pennant
+        poly(cr, {{x0 - 2.2, top}, {x0 - 1.2, top - 4}, {x0 + w + 1.2, top - 4}, {x0 + w + 2.2, top}});
+        fill_pat(cr, lin(0, top - 4, 0, top, shade(rc, 1.2), shade(rc, 0.7)), true);
+        outline(cr, 0.8);
+        if (flag || w > 7) {
+            cairo_move_to(cr, cx, top - 4); cairo_line_to(cr, cx, top - 11);
+            outline(cr, 0.8);
+            cairo_new_path(cr);
+            cairo_move_to(cr, cx, top - 11);
+            cairo_curve_to(cr, cx + 4, top - 12, cx + 6, top - 9, cx + 10, top - 10);
+            cairo_line_to(cr, cx, top - 7.5);
+            cairo_close_path(cr);
+            set(cr, rc); cairo_fill_preserve(cr); outline(cr, 0.6);
+        }
+        break;
+    }
+    }
+}
+
+void castle_wall(cairo_t* cr, double x0, double x1, double base, double h, RGB stone, bool gate) {
+    double top = base - h;
+    cairo_rectangle(cr, x0, top, x1 - x0, h);
+    fill_pat(cr, lin(0, top, 0, base, shade(stone, 1.15), shade(stone, 0.75)), true);
+    outline(cr, 0.9);
+    for (double x = x0 + 1; x + 2.2 <= x1; x += 4.4) {
+        cairo_rectangle(cr, x, top - 2.4, 2.2, 2.4);
+        set(cr, shade(stone, 1.05)); cairo_fill_preserve(cr); outline(cr, 0.6);
+    }
+    // Brick courses.
+    set(cr, shade(stone, 0.6), 0.6);
+    cairo_set_line_width(cr, 0.5);
+    for (double y = top + 3; y < base - 1; y += 3) { cairo_move_to(cr, x0 + 0.5, y); cairo_line_to(cr, x1 - 0.5, y); }
+    cairo_stroke(cr);
+    if (gate) {
+        double cx = (x0 + x1) / 2, gw = std::min(7.0, (x1 - x0) * 0.45);
+        cairo_new_path(cr);
+        cairo_move_to(cr, cx - gw / 2, base);
+        cairo_line_to(cr, cx - gw / 2, base - h * 0.45);
+        cairo_arc(cr, cx, base - h * 0.45, gw / 2, M_PI, 0);
+        cairo_line_to(cr, cx + gw / 2, base);
+        cairo_close_path(cr);
+        set(cr, hex(0x2a2030)); cairo_fill_preserve(cr); outline(cr, 0.7);
+        set(cr, hex(0x8a8070));
+        cairo_set_line_width(cr, 0.6);
+        for (double x = cx - gw / 2 + 1.5; x < cx + gw / 2; x += 1.8) { cairo_move_to(cr, x, base - h * 0.45 - gw / 2 + 1); cairo_line_to(cr, x, base); }
+        cairo_stroke(cr);
+    }
+}
+
+void castle(cairo_t* cr, int i) {
+    int layout = i % 8, roof = (i / 8) % 4;
+    // Each roof style comes with its own weather and masonry, so the four castles of
+    // one plan still differ at a glance.
+    static const uint32_t stones[4] = {0xaab0ba, 0xd6c49a, 0xe2dccf, 0xb9826a};
+    RGB stone = hex(stones[roof]);
+    RGB rc = tint(i * 3 + 1);
+    cairo_rectangle(cr, 0, 0, 50, 50);
+    if (roof == 2) fill_pat(cr, lin(0, 3, 0, 40, hex(0x3b3f7a), hex(0xf0a878)));
+    else fill_pat(cr, lin(0, 3, 0, 40, hex(0x8cc4ea), hex(0xe4f2fa)));
+    switch (roof) {
+    case 0:  // sun
+        star(cr, 11, 11, 10, 7.5, 4.5, 0.1);
+        set(cr, hex(0xffc83a)); cairo_fill(cr);
+        cairo_arc(cr, 11, 11, 4.2, 0, 2 * M_PI);
+        fill_pat(cr, rad(10, 10, 5, hex(0xfff3a0), hex(0xf5a623)), true); outline(cr, 0.6, hex(0xb86b12));
+        break;
+    case 1:  // clouds
+        for (int k = 0; k < 2; ++k) {
+            double x = k ? 36 : 10, y = k ? 12 : 9;
+            cairo_new_path(cr);
+            cairo_arc(cr, x, y, 3.5, 0, 2 * M_PI); cairo_new_sub_path(cr);
+            cairo_arc(cr, x + 4, y - 1.5, 4.2, 0, 2 * M_PI); cairo_new_sub_path(cr);
+            cairo_arc(cr, x + 8, y, 3.2, 0, 2 * M_PI);
+            set(cr, hex(0xfbfdff)); cairo_fill_preserve(cr); outline(cr, 0.5, hex(0x8aa6c0));
+        }
+        break;
+    case 2:  // evening: crescent moon and stars
+        cairo_new_path(cr);
+        cairo_arc(cr, 39, 11, 5, 0, 2 * M_PI);
+        cairo_new_sub_path(cr);
+        cairo_arc_negative(cr, 41.5, 9.5, 4.2, 2 * M_PI, 0);
+        set(cr, hex(0xfff1b0)); cairo_fill(cr);
+        star(cr, 9, 8, 4, 2.4, 0.7); star(cr, 19, 13, 4, 1.8, 0.5); star(cr, 28, 6, 4, 2, 0.6);
+        set(cr, hex(0xfff1b0)); cairo_fill(cr);
+        break;
+    default:  // birds over the hills
+        cairo_new_path(cr);
+        for (int k = 0; k < 3; ++k) {
+            double x = 8 + k * 6, y = 9 + (k % 2) * 4;
+            cairo_move_to(cr, x - 2.5, y - 1.2); cairo_curve_to(cr, x - 1.5, y - 2, x - 0.5, y - 1, x, y);
+            cairo_curve_to(cr, x + 0.5, y - 1, x + 1.5, y - 2, x + 2.5, y - 1.2);
+        }
+        outline(cr, 0.9, hex(0x2a3050));
+        cairo_new_path(cr);
+        cairo_move_to(cr, 0, 34); cairo_curve_to(cr, 12, 27, 20, 30, 28, 34);
+        cairo_curve_to(cr, 36, 29, 44, 28, 50, 33); cairo_line_to(cr, 50, 42); cairo_line_to(cr, 0, 42); cairo_close_path(cr);
+        fill_pat(cr, lin(0, 28, 0, 42, hex(0x9cc8a0), hex(0x6a9a70)));
+        break;
+    }
+    double ground = 44;
+    cairo_new_path(cr);
+    cairo_move_to(cr, 0, 41);
+    cairo_curve_to(cr, 15, 38.5, 35, 38.5, 50, 41.5);
+    cairo_line_to(cr, 50, 50); cairo_line_to(cr, 0, 50); cairo_close_path(cr);
+    fill_pat(cr, lin(0, 38, 0, 48, hex(0x7cc36a), hex(0x3d7d35)));
+    switch (layout) {
+    case 0:  // lone donjon
+        castle_tower(cr, 25, ground, 15, 24, roof, stone, rc, true);
+        castle_wall(cr, 20, 30, ground, 8, stone, true);
+        break;
+    case 1:  // gatehouse between two towers
+        castle_wall(cr, 12, 38, ground, 13, stone, true);
+        castle_tower(cr, 11, ground, 9, 21, roof, stone, rc, true);
+        castle_tower(cr, 39, ground, 9, 21, roof, stone, rc, false);
+        break;
+    case 2:  // three towers, tall middle
+        castle_wall(cr, 10, 40, ground, 10, stone, false);
+        castle_tower(cr, 9, ground, 8, 16, roof, stone, rc, false);
+        castle_tower(cr, 41, ground, 8, 16, roof, stone, rc, false);
+        castle_tower(cr, 25, ground, 11, 26, roof, stone, rc, true);
+        break;
+    case 3:  // broad keep with slim corner turrets and a lantern on top
+        castle_wall(cr, 12, 38, ground, 19, stone, true);
+        castle_tower(cr, 25, ground - 19, 12, 7, roof, stone, rc, false);
+        castle_tower(cr, 10, ground, 6, 26, roof, stone, rc, false);
+        castle_tower(cr, 40, ground, 6, 26, roof, stone, rc, true);
+        break;
+    case 4: {  // tower on a crag
+        cairo_new_path(cr);
+        cairo_move_to(cr, 4, 47); cairo_line_to(cr, 18, 33); cairo_line_to(cr, 24, 29);
+        cairo_line_to(cr, 41, 28); cairo_line_to(cr, 46, 38); cairo_line_to(cr, 47, 47); cairo_close_path(cr);
+        fill_pat(cr, lin(0, 28, 0, 47, hex(0x9c8f7a), hex(0x5a5046)), true);
+        outline(cr, 0.9);
+        cairo_move_to(cr, 8, 46); cairo_curve_to(cr, 20, 42, 14, 37, 26, 31);
+        set(cr, hex(0xe8d9b0)); cairo_set_line_width(cr, 1.3); cairo_stroke(cr);
+        castle_tower(cr, 33, 30, 11, 17, roof, stone, rc, true);
+        break;
+    }
+    case 5:  // four towers in depth
+        castle_tower(cr, 17, 38, 7, 19, roof, shade(stone, 0.85), rc, true);
+        castle_tower(cr, 33, 38, 7, 19, roof, shade(stone, 0.85), rc, false);
+        castle_wall(cr, 9, 41, ground, 11, stone, true);
+        castle_tower(cr, 8, ground, 8, 18, roof, stone, rc, false);
+        castle_tower(cr, 42, ground, 8, 18, roof, stone, rc, false);
+        break;
+    case 6: {  // long curtain wall above a moat
+        castle_wall(cr, 6, 44, 38, 9, stone, true);
+        castle_tower(cr, 8, 38, 7, 14, roof, stone, rc, false);
+        castle_tower(cr, 25, 38, 8, 20, roof, stone, rc, true);
+        castle_tower(cr, 42, 38, 7, 14, roof, stone, rc, false);
+        cairo_rectangle(cr, 3, 38, 44, 9);
+        fill_pat(cr, lin(0, 38, 0, 47, hex(0x4f8fc9), hex(0x1f4f86)));
+        set(cr, hex(0xcfe6f7));
+        cairo_set_line_width(cr, 0.8);
+        for (int k = 0; k < 3; ++k) {
+            double y = 41 + k * 2.3, off = (k & 1) * 3;
+            for (double x = 5 + off; x < 45; x += 7) { cairo_move_to(cr, x, y); cairo_curve_to(cr, x + 1, y - 1, x + 2, y - 1, x + 3, y); }
+        }
+        cairo_stroke(cr);
+        break;
+    }
+    default: {  // palace: a great hall crowned in the set's roof style, with minarets
+        castle_wall(cr, 12, 38, ground, 12, stone, true);
+        castle_tower(cr, 25, ground - 12, 18, 5, roof, stone, rc, true);
+        castle_tower(cr, 7, ground, 5, 30, roof, stone, rc, false);
+        castle_tower(cr, 43, ground, 5, 30, roof, stone, rc, false);
+        break;
+    }
+    }
+}
+
+// ---------------------------------------------------------------- flowers
+
+RGB petal_colour(int i) {
+    static const uint32_t c[8] = {0xe0463c, 0xf2c230, 0xe874b0, 0x8e5cc8, 0xf08a2c, 0x4a8fe0, 0xf3eee6, 0xc2187a};
+    return hex(c[i % 8]);
+}
+
+void petal_path(cairo_t* cr, int shape, double len, double wid) {
+    cairo_new_path(cr);
+    switch (shape) {
+    case 0:  // round
+        ellipse(cr, 0, -len * 0.55, wid * 0.62, len * 0.5);
+        break;
+    case 1:  // pointed
+        cairo_move_to(cr, 0, 0);
+        cairo_curve_to(cr, wid * 0.7, -len * 0.3, wid * 0.4, -len * 0.75, 0, -len);
+        cairo_curve_to(cr, -wid * 0.4, -len * 0.75, -wid * 0.7, -len * 0.3, 0, 0);
+        break;
+    case 2:  // heart-notched
+        cairo_move_to(cr, 0, 0);
+        cairo_curve_to(cr, wid * 0.9, -len * 0.3, wid * 0.8, -len * 1.05, wid * 0.3, -len * 0.98);
+        cairo_line_to(cr, 0, -len * 0.78);
+        cairo_line_to(cr, -wid * 0.3, -len * 0.98);
+        cairo_curve_to(cr, -wid * 0.8, -len * 1.05, -wid * 0.9, -len * 0.3, 0, 0);
+        break;
+    case 3:  // thin ray
+        ellipse(cr, 0, -len * 0.55, wid * 0.22, len * 0.48);
+        break;
+    case 4:  // spoon: narrow neck, wide tip
+        cairo_move_to(cr, -wid * 0.12, 0);
+        cairo_line_to(cr, -wid * 0.15, -len * 0.5);
+        cairo_arc(cr, 0, -len * 0.72, wid * 0.42, M_PI * 0.75, M_PI * 2.25);
+        cairo_line_to(cr, wid * 0.12, 0);
+        break;
+    default:  // frilled: zigzag tip
+        cairo_move_to(cr, 0, 0);
+        cairo_curve_to(cr, wid * 0.7, -len * 0.3, wid * 0.6, -len * 0.7, wid * 0.45, -len * 0.88);
+        cairo_line_to(cr, wid * 0.22, -len * 0.78);
+        cairo_line_to(cr, 0, -len);
+        cairo_line_to(cr, -wid * 0.22, -len * 0.78);
+        cairo_line_to(cr, -wid * 0.45, -len * 0.88);
+        cairo_curve_to(cr, -wid * 0.6, -len * 0.7, -wid * 0.7, -len * 0.3, 0, 0);
+        break;
+    }
+    cairo_close_path(cr);
+}
+
+void stem(cairo_t* cr, double x0, double y0, double x1, double y1, bool leaf_left, bool leaf_right) {
+    cairo_move_to(cr, x0, y0);
+    cairo_curve_to(cr, x0, (y0 + y1) / 2, x1, (y0 + y1) / 2, x1, y1);
+    set(cr, hex(0x2f6b2f)); cairo_set_line_width(cr, 2.2); cairo_stroke(cr);
+    for (int s = 0; s < 2; ++s) {
+        if (!(s == 0 ? leaf_left : leaf_right)) continue;
+        double dir = s == 0 ? -1 : 1, ly = y0 - (y0 - y1) * (s == 0 ? 0.3 : 0.45);
+        double lx = x0 + (x1 - x0) * 0.3;
+        cairo_new_path(cr);
+        cairo_move_to(cr, lx, ly);
+        cairo_curve_to(cr, lx + dir * 4, ly - 6, lx + dir * 10, ly - 5, lx + dir * 12, ly - 8);
+        cairo_curve_to(cr, lx + dir * 9, ly, lx + dir * 4, ly + 1, lx, ly);
+        fill_pat(cr, lin(lx, ly - 8, lx + dir * 12, ly, hex(0x8fd07a), hex(0x2f7a35)), true);
+        outline(cr, 0.7);
+    }
+}
+
+void radial_head(cairo_t* cr, double cx, double cy, int shape, int n, double len, double wid, RGB c, double centre) {
+    for (int k = 0; k < n; ++k) {
+        cairo_save(cr);
+        cairo_translate(cr, cx, cy);
+        cairo_rotate(cr, 2 * M_PI * k / n);
+        petal_path(cr, shape, len, wid);
+        fill_pat(cr, lin(0, 0, 0, -len, shade(c, 0.75), shade(c, 1.3)), true);
+        outline(cr, 0.7);
+        cairo_restore(cr);
+    }
+    cairo_arc(cr, cx, cy, centre, 0, 2 * M_PI);
+    fill_pat(cr, rad(cx - centre * 0.3, cy - centre * 0.3, centre * 1.4, hex(0xffe27a), hex(0xb86b12)), true);
+    outline(cr, 0.7);
+}
+
+void flower(cairo_t* cr, int i) {
+    cairo_rectangle(cr, 0, 0, 50, 50);
+    fill_pat(cr, rad(25, 22, 34, hex(0xfbf6e6), hex(0xd7e8c4)));
+    RGB c = petal_colour(i * 5 + 2);
+    if (i < 24) {
+        static const int shapes[6] = {0, 1, 2, 3, 4, 5};
+        static const int counts[6][4] = {{4, 5, 6, 8}, {4, 5, 6, 8}, {4, 5, 6, 8}, {9, 12, 16, 24}, {5, 6, 7, 10}, {5, 6, 8, 12}};
+        int shape = shapes[i / 4], n = counts[i / 4][i % 4];
+        if (shape == 4) {  // double blossom: pointed outer ring, round inner ring offset
+            stem(cr, 25, 47, 25, 24, i % 2 == 0, i % 2 == 1);
+            for (int k = 0; k < n; ++k) {
+                cairo_save(cr); cairo_translate(cr, 25, 21); cairo_rotate(cr, 2 * M_PI * k / n);
+                petal_path(cr, 1, 16, 9);
+                fill_pat(cr, lin(0, 0, 0, -16, shade(c, 0.6), shade(c, 1.0)), true); outline(cr, 0.7);
+                cairo_restore(cr);
+            }
+            radial_head(cr, 25, 21, 0, n, 9, 6.5, shade(c, 1.25), 2.8);
+            return;
+        }
+        double len = 15, wid = shape == 3 ? 8 : 2 * M_PI * 8 / n * 1.3 + 4;
+        if (wid > 14) wid = 14;
+        stem(cr, 25, 47, 25, 24, i % 2 == 0, i % 2 == 1);
+        double centre = (shape == 3) ? 4.5 : (n >= 8 ? 4 : 3.4);
+        radial_head(cr, 25, 21, shape, n, len, wid, c, centre);
+        return;
+    }
+    switch (i) {
+    case 24: {  // tulip
+        stem(cr, 25, 47, 25, 26, true, true);
+        cairo_new_path(cr);
+        cairo_move_to(cr, 15, 12); cairo_line_to(cr, 19, 17); cairo_line_to(cr, 25, 9);
+        cairo_line_to(cr, 31, 17); cairo_line_to(cr, 35, 12);
+        cairo_curve_to(cr, 37, 22, 33, 29, 25, 29);
+        cairo_curve_to(cr, 17, 29, 13, 22, 15, 12);
+        cairo_close_path(cr);
+        fill_pat(cr, lin(15, 0, 35, 0, shade(c, 1.3), shade(c, 0.7)), true);
+        outline(cr, 0.8);
+        cairo_move_to(cr, 25, 11); cairo_line_to(cr, 25, 27);
+        set(cr, shade(c, 0.6)); cairo_set_line_width(cr, 0.7); cairo_stroke(cr);
+        break;
+    }
+    case 25: {  // bell flowers on an arching stem
+        cairo_move_to(cr, 12, 47); cairo_curve_to(cr, 12, 20, 25, 8, 40, 12);
+        set(cr, hex(0x2f6b2f)); cairo_set_line_width(cr, 1.8); cairo_stroke(cr);
+        const double bx[3] = {17, 27, 37}, by[3] = {22, 14, 15};
+        for (int k = 0; k < 3; ++k) {
+            cairo_move_to(cr, bx[k], by[k] - 3); cairo_line_to(cr, bx[k], by[k]);
+            set(cr, hex(0x2f6b2f)); cairo_set_line_width(cr, 1); cairo_stroke(cr);
+            cairo_new_path(cr);
+            cairo_move_to(cr, bx[k] - 3, by[k] + 1);
+            cairo_curve_to(cr, bx[k] - 3, by[k] - 2, bx[k] + 3, by[k] - 2, bx[k] + 3, by[k] + 1);
+            cairo_line_to(cr, bx[k] + 4.5, by[k] + 7); cairo_line_to(cr, bx[k] + 2, by[k] + 6);
+            cairo_line_to(cr, bx[k], by[k] + 8); cairo_line_to(cr, bx[k] - 2, by[k] + 6);
+            cairo_line_to(cr, bx[k] - 4.5, by[k] + 7); cairo_close_path(cr);
+            fill_pat(cr, lin(bx[k] - 4, 0, bx[k] + 4, 0, shade(c, 1.3), shade(c, 0.7)), true);
+            outline(cr, 0.7);
+        }
+        cairo_new_path(cr);
+        cairo_move_to(cr, 12, 44); cairo_curve_to(cr, 2, 36, 6, 26, 10, 22);
+        cairo_curve_to(cr, 14, 30, 15, 38, 12, 44);
+        fill_pat(cr, lin(4, 22, 14, 44, hex(0x8fd07a), hex(0x2f7a35)), true);
+        outline(cr, 0.7);
+        break;
+    }
+    case 26: {  // spike of small florets
+        stem(cr, 25, 47, 25, 12, true, false);
+        for (int k = 0; k < 9; ++k) {
+            double y = 8 + k * 3.2, dx = (k & 1) ? 2.6 : -2.6, s = 1.6 + k * 0.12;
+            ellipse(cr, 25 + dx, y, s + 0.8, s);
+            fill_pat(cr, lin(0, y - 2, 0, y + 2, shade(c, 1.3), shade(c, 0.75)), true);
+            outline(cr, 0.6);
+        }
+        break;
+    }
+    case 27: {  // rose, a spiral of petals
+        stem(cr, 25, 47, 25, 32, true, true);
+        c = hex(0xd0283c);
+        for (int k = 0; k < 5; ++k) {
+            cairo_save(cr); cairo_translate(cr, 25, 22); cairo_rotate(cr, k * 2 * M_PI / 5 + 0.3);
+            petal_path(cr, 0, 16, 14);
+            fill_pat(cr, lin(0, 0, 0, -16, shade(c, 0.7), shade(c, 1.1)), true); outline(cr, 0.7);
+            cairo_restore(cr);
+        }
+        cairo_arc(cr, 25, 22, 10, 0, 2 * M_PI);
+        fill_pat(cr, rad(22, 19, 16, shade(c, 1.3), shade(c, 0.65)), true);
+        outline(cr, 0.8);
+        cairo_new_path(cr);
+        for (double a = 0; a < 5.2 * M_PI; a += 0.15) {
+            double r = 0.8 + a * 0.55;
+            cairo_line_to(cr, 25 + r * std::cos(a), 22 + r * std::sin(a));
+        }
+        set(cr, shade(c, 0.45)); cairo_set_line_width(cr, 1.1); cairo_stroke(cr);
+        break;
+    }
+    case 28: {  // sunflower
+        stem(cr, 25, 47, 25, 34, false, true);
+        radial_head(cr, 25, 21, 1, 20, 16, 5, hex(0xf2c230), 8.5);
+        cairo_arc(cr, 25, 21, 8.5, 0, 2 * M_PI);
+        set(cr, hex(0x5a3212)); cairo_fill(cr);
+        set(cr, hex(0x9a6428));
+        for (int k = 0; k < 24; ++k) {
+            double a = k * 2.39996, r = 1.6 * std::sqrt(double(k));
+            cairo_arc(cr, 25 + r * std::cos(a), 21 + r * std::sin(a), 0.65, 0, 2 * M_PI);
+            cairo_fill(cr);
+        }
+        break;
+    }
+    case 29: {  // dandelion clock
+        stem(cr, 25, 47, 25, 24, false, false);
+        cairo_set_line_width(cr, 0.7);
+        for (int k = 0; k < 22; ++k) {
+            double a = 2 * M_PI * k / 22;
+            cairo_move_to(cr, 25, 20);
+            cairo_line_to(cr, 25 + 13 * std::cos(a), 20 + 13 * std::sin(a));
+        }
+        set(cr, hex(0x8a8a7a)); cairo_stroke(cr);
+        for (int k = 0; k < 22; ++k) {
+            double a = 2 * M_PI * k / 22;
+            star(cr, 25 + 13 * std::cos(a), 20 + 13 * std::sin(a), 5, 2.2, 0.6, a);
+            set(cr, hex(0x6a6a5e)); cairo_fill(cr);
+        }
+        cairo_arc(cr, 25, 20, 2.5, 0, 2 * M_PI);
+        set(cr, hex(0x7a6a3a)); cairo_fill(cr);
+        break;
+    }
+    case 30: {  // posy of three small blossoms
+        stem(cr, 25, 47, 14, 22, false, false);
+        stem(cr, 25, 47, 36, 20, false, false);
+        stem(cr, 25, 47, 25, 14, false, false);
+        radial_head(cr, 14, 22, 0, 5, 7, 6, c, 1.8);
+        radial_head(cr, 36, 20, 0, 5, 7, 6, shade(c, 0.85), 1.8);
+        radial_head(cr, 25, 12, 0, 5, 7, 6, shade(c, 1.15), 1.8);
+        break;
+    }
+    default: {  // daffodil in profile: star of petals behind a trumpet
+        stem(cr, 25, 47, 22, 26, true, false);
+        cairo_save(cr);
+        cairo_translate(cr, 22, 19);
+        cairo_scale(cr, 0.7, 1);
+        radial_head(cr, 0, 0, 1, 6, 13, 9, hex(0xf6e27a), 1);
+        cairo_restore(cr);
+        cairo_new_path(cr);
+        cairo_move_to(cr, 21, 15.5); cairo_curve_to(cr, 26, 15, 29, 13, 31, 10.5);
+        for (int k = 0; k <= 8; ++k) cairo_line_to(cr, (k & 1) ? 33.5 : 31.5, 10.5 + k * 2.1);
+        cairo_curve_to(cr, 29, 25, 26, 23, 21, 22.5);
+        cairo_close_path(cr);
+        fill_pat(cr, lin(0, 10, 0, 28, hex(0xf7a03a), hex(0xc25a12)), true);
+        outline(cr, 0.8);
+        break;
+    }
+    }
+}
+
+// ---------------------------------------------------------------- cars
+
+void wheel(cairo_t* cr, double x, double y, double r) {
+    cairo_arc(cr, x, y, r, 0, 2 * M_PI);
+    set(cr, hex(0x23232b)); cairo_fill_preserve(cr); outline(cr, 0.8);
+    cairo_arc(cr, x, y, r * 0.5, 0, 2 * M_PI);
+    fill_pat(cr, lin(x - r, y - r, x + r, y + r, hex(0xe4e8ef), hex(0x7b8494)), true);
+    outline(cr, 0.6);
+    cairo_arc(cr, x, y, r * 0.15, 0, 2 * M_PI);
+    set(cr, hex(0x3a3a44)); cairo_fill(cr);
+}
+
+void glass(cairo_t* cr) {
+    fill_pat(cr, lin(0, 18, 0, 32, hex(0xd8eefc), hex(0x6fa6cf)), true);
+    outline(cr, 0.7);
+}
+
+void lamp(cairo_t* cr, double x, double y) {
+    cairo_arc(cr, x, y, 1.2, 0, 2 * M_PI);
+    set(cr, hex(0xffd54a)); cairo_fill_preserve(cr); outline(cr, 0.5);
+}
+
+void car(cairo_t* cr, int i) {
+    // Sky, a kerb and the road.
+    cairo_rectangle(cr, 0, 0, 50, 50);
+    fill_pat(cr, lin(0, 3, 0, 38, hex(0xcfe7f7), hex(0xf4f1e6)));
+    cairo_rectangle(cr, 0, 41, 50, 9);
+    fill_pat(cr, lin(0, 41, 0, 50, hex(0x6d7079), hex(0x44474f)));
+    set(cr, hex(0xe8dfa0));
+    for (int x = 2; x < 50; x += 10) { cairo_rectangle(cr, x, 45, 5, 1.2); }
+    cairo_fill(cr);
+    RGB c = tint(i * 3 + 2);
+    const double G = 41;  // ground line
+    switch (i) {
+    case 0:  // saloon
+        poly(cr, {{5, 37}, {5, 31}, {13, 29}, {18, 23}, {32, 23}, {37, 29}, {45, 31}, {45, 37}}); vgrad(cr, 23, 37, c);
+        poly(cr, {{15.5, 29}, {19, 24.5}, {24.5, 24.5}, {24.5, 29}}); glass(cr);
+        poly(cr, {{26, 24.5}, {31, 24.5}, {35, 29}, {26, 29}}); glass(cr);
+        wheel(cr, 14, G - 4, 4.5); wheel(cr, 36, G - 4, 4.5); lamp(cr, 44, 32.5); break;
+    case 1:  // hatchback
+        poly(cr, {{7, 37}, {7, 24}, {12, 21}, {27, 21}, {33, 28}, {43, 30}, {43, 37}}); vgrad(cr, 21, 37, c);
+        poly(cr, {{9, 28}, {10, 23}, {19, 23}, {19, 28}}); glass(cr);
+        poly(cr, {{21, 23}, {26.5, 23}, {31, 28}, {21, 28}}); glass(cr);
+        wheel(cr, 14, G - 4, 4.5); wheel(cr, 35, G - 4, 4.5); lamp(cr, 42, 32); break;
+    case 2:  // estate
+        poly(cr, {{4, 37}, {4, 23}, {30, 22}, {36, 28}, {46, 30}, {46, 37}}); vgrad(cr, 22, 37, c);
+        poly(cr, {{6, 28}, {6, 24.5}, {15, 24}, {15, 28}}); glass(cr);
+        poly(cr, {{17, 24}, {24, 24}, {24, 28}, {17, 28}}); glass(cr);
+        poly(cr, {{26, 24}, {30, 24}, {34, 28}, {26, 28}}); glass(cr);
+        cairo_rectangle(cr, 6, 20, 22, 1.5); set(cr, kInk); cairo_fill(cr);
+        wheel(cr, 12, G - 4, 4.5); wheel(cr, 37, G - 4, 4.5); lamp(cr, 45, 32); break;
+    case 3:  // coupe with a long bonnet
+        poly(cr, {{4, 37}, {4, 31}, {14, 29}, {20, 25}, {29, 25}, {34, 30}, {46, 31}, {46, 37}}); vgrad(cr, 25, 37, c);
+        poly(cr, {{17, 29.5}, {21, 26.5}, {28.5, 26.5}, {32, 29.5}}); glass(cr);
+        wheel(cr, 12, G - 4, 4.5); wheel(cr, 38, G - 4, 4.5); lamp(cr, 45, 32.5); break;
+    case 4: {  // open roadster with a driver
+        poly(cr, {{4, 37}, {4, 31}, {44, 30}, {46, 33}, {46, 37}}); vgrad(cr, 30, 37, c);
+        poly(cr, {{29, 30}, {31, 24}, {32, 24}, {31, 30}}); glass(cr);
+        cairo_arc(cr, 23, 25, 3, 0, 2 * M_PI); set(cr, hex(0xe9b48a)); cairo_fill_preserve(cr); outline(cr, 0.7);
+        cairo_move_to(cr, 20.5, 24); cairo_line_to(cr, 14, 26);
+        set(cr, hex(0xf0d040)); cairo_set_line_width(cr, 1.4); cairo_stroke(cr);
+        wheel(cr, 12, G - 4, 4.5); wheel(cr, 38, G - 4, 4.5); lamp(cr, 45, 33); break;
+    }
+    case 5:  // pickup
+        poly(cr, {{4, 37}, {4, 29}, {22, 29}, {22, 21}, {31, 21}, {36, 28}, {46, 29}, {46, 37}}); vgrad(cr, 21, 37, c);
+        poly(cr, {{24, 23}, {30, 23}, {34, 28}, {24, 28}}); glass(cr);
+        cairo_rectangle(cr, 6, 27, 14, 2.2); set(cr, shade(c, 0.6)); cairo_fill(cr);
+        wheel(cr, 12, G - 4.5, 5); wheel(cr, 37, G - 4.5, 5); lamp(cr, 45, 31); break;
+    case 6:  // delivery van
+        poly(cr, {{5, 37}, {5, 16}, {33, 16}, {40, 26}, {45, 28}, {45, 37}}); vgrad(cr, 16, 37, c);
+        poly(cr, {{33, 18}, {38.5, 26}, {33, 26}}); glass(cr);
+        cairo_move_to(cr, 31, 17); cairo_line_to(cr, 31, 36); outline(cr, 0.7);
+        wheel(cr, 13, G - 4, 4.5); wheel(cr, 37, G - 4, 4.5); lamp(cr, 44, 31); break;
+    case 7: {  // coach with a row of windows
+        rrect(cr, 3, 17, 44, 20, 3); vgrad(cr, 17, 37, c);
+        for (int k = 0; k < 5; ++k) { cairo_rectangle(cr, 5 + k * 7.5, 20, 6, 7); glass(cr); }
+        cairo_rectangle(cr, 42, 20, 3.5, 13); glass(cr);
+        wheel(cr, 11, G - 4, 4); wheel(cr, 37, G - 4, 4); break;
+    }
+    case 8: {  // double-decker
+        rrect(cr, 5, 6, 40, 31, 3); vgrad(cr, 6, 37, c);
+        for (int k = 0; k < 4; ++k) { cairo_rectangle(cr, 7 + k * 9, 9, 7, 6); glass(cr); }
+        for (int k = 0; k < 3; ++k) { cairo_rectangle(cr, 7 + k * 9, 21, 7, 6); glass(cr); }
+        cairo_rectangle(cr, 36, 20, 7, 14); glass(cr);
+        cairo_rectangle(cr, 5, 17, 40, 1.5); set(cr, pal::cream); cairo_fill(cr);
+        wheel(cr, 13, G - 4, 4); wheel(cr, 37, G - 4, 4); break;
+    }
+    case 9:  // box lorry
+        cairo_rectangle(cr, 3, 13, 30, 22); vgrad(cr, 13, 35, hex(0xd9d2c0));
+        poly(cr, {{34, 37}, {34, 19}, {41, 19}, {46, 27}, {46, 37}}); vgrad(cr, 19, 37, c);
+        poly(cr, {{36, 21}, {40.5, 21}, {44, 27}, {36, 27}}); glass(cr);
+        cairo_rectangle(cr, 3, 35, 43, 2.5); set(cr, kInk); cairo_fill(cr);
+        wheel(cr, 10, G - 4, 4); wheel(cr, 21, G - 4, 4); wheel(cr, 40, G - 4, 4); break;
+    case 10: {  // tanker
+        rrect(cr, 3, 18, 30, 15, 7.5); fill_grad_outline(cr, 18, 33, hex(0xeef1f5), hex(0x8a93a3), kInk, 1);
+        poly(cr, {{34, 37}, {34, 19}, {41, 19}, {46, 27}, {46, 37}}); vgrad(cr, 19, 37, c);
+        poly(cr, {{36, 21}, {40.5, 21}, {44, 27}, {36, 27}}); glass(cr);
+        cairo_rectangle(cr, 3, 33, 43, 3); set(cr, kInk); cairo_fill(cr);
+        cairo_rectangle(cr, 16, 15.5, 5, 2.5); set(cr, hex(0x8a93a3)); cairo_fill_preserve(cr); outline(cr, 0.6);
+        wheel(cr, 9, G - 4, 4); wheel(cr, 18, G - 4, 4); wheel(cr, 40, G - 4, 4); break;
+    }
+    case 11: {  // tipper with a raised bed
+        poly(cr, {{3, 22}, {22, 10}, {28, 18}, {12, 31}}); vgrad(cr, 10, 31, hex(0xd9a13a));
+        poly(cr, {{30, 37}, {30, 19}, {39, 19}, {45, 27}, {45, 37}}); vgrad(cr, 19, 37, c);
+        poly(cr, {{32, 21}, {38.5, 21}, {43, 27}, {32, 27}}); glass(cr);
+        cairo_rectangle(cr, 5, 32, 40, 3); set(cr, kInk); cairo_fill(cr);
+        cairo_move_to(cr, 14, 32); cairo_line_to(cr, 18, 22); outline(cr, 1.5, hex(0x6a6a72));
+        wheel(cr, 10, G - 4.5, 4.5); wheel(cr, 38, G - 4.5, 4.5); break;
+    }
+    case 12: {  // fire engine with ladder
+        poly(cr, {{3, 37}, {3, 22}, {33, 22}, {33, 17}, {40, 17}, {46, 26}, {46, 37}}); vgrad(cr, 17, 37, hex(0xd0302a));
+        poly(cr, {{35, 19}, {39.5, 19}, {44, 26}, {35, 26}}); glass(cr);
+        cairo_move_to(cr, 4, 20); cairo_line_to(cr, 32, 12); cairo_move_to(cr, 4, 17); cairo_line_to(cr, 32, 9);
+        outline(cr, 1.1, hex(0xd0d4dc));
+        for (int k = 0; k < 7; ++k) { double x = 6 + k * 4; cairo_move_to(cr, x, 19.4 - k * 1.14); cairo_line_to(cr, x, 16.4 - k * 1.14); }
+        outline(cr, 0.8, hex(0xd0d4dc));
+        cairo_rectangle(cr, 36, 14.5, 3, 2.5); set(cr, hex(0x3a7bd5)); cairo_fill(cr);
+        wheel(cr, 10, G - 4, 4); wheel(cr, 21, G - 4, 4); wheel(cr, 39, G - 4, 4); break;
+    }
+    case 13: {  // open-wheel racer
+        poly(cr, {{6, 33}, {8, 28}, {18, 27}, {22, 24}, {27, 24}, {30, 28}, {46, 31}, {46, 34}, {6, 35}}); vgrad(cr, 24, 35, c);
+        cairo_rectangle(cr, 3, 21, 7, 2.5); set(cr, kInk); cairo_fill(cr);
+        cairo_move_to(cr, 6, 23); cairo_line_to(cr, 7, 28); outline(cr, 1.3);
+        cairo_arc(cr, 24, 23.5, 2.8, M_PI, 2 * M_PI); set(cr, hex(0xf0d040)); cairo_fill_preserve(cr); outline(cr, 0.7);
+        wheel(cr, 11, G - 5.5, 5.5); wheel(cr, 39, G - 5.5, 5.5); break;
+    }
+    case 14: {  // round beetle
+        cairo_new_path(cr);
+        cairo_move_to(cr, 5, 37); cairo_curve_to(cr, 4, 25, 12, 17, 24, 17);
+        cairo_curve_to(cr, 36, 17, 44, 26, 45, 37); cairo_close_path(cr); vgrad(cr, 17, 37, c);
+        cairo_new_path(cr);
+        cairo_move_to(cr, 15, 27); cairo_curve_to(cr, 16, 22, 20, 20, 24, 20); cairo_line_to(cr, 24, 27); cairo_close_path(cr); glass(cr);
+        cairo_new_path(cr);
+        cairo_move_to(cr, 26, 20); cairo_curve_to(cr, 31, 20, 34, 23, 35, 27); cairo_line_to(cr, 26, 27); cairo_close_path(cr); glass(cr);
+        wheel(cr, 13, G - 4, 4.5); wheel(cr, 37, G - 4, 4.5); lamp(cr, 43, 30); break;
+    }
+    case 15: {  // jeep with a spare wheel
+        poly(cr, {{6, 37}, {6, 20}, {28, 20}, {30, 27}, {45, 28}, {45, 37}}); vgrad(cr, 20, 37, c);
+        poly(cr, {{9, 22}, {17, 22}, {17, 27}, {9, 27}}); glass(cr);
+        poly(cr, {{19, 22}, {26.5, 22}, {28, 27}, {19, 27}}); glass(cr);
+        wheel(cr, 4.5, 29, 4);
+        wheel(cr, 15, G - 5, 5); wheel(cr, 37, G - 5, 5); lamp(cr, 44, 30.5); break;
+    }
+    case 16: {  // stretched limousine
+        poly(cr, {{3, 36}, {3, 30}, {9, 29}, {12, 25}, {36, 25}, {39, 29}, {47, 30}, {47, 36}}); vgrad(cr, 25, 36, hex(0x2a2a33));
+        for (int k = 0; k < 4; ++k) { cairo_rectangle(cr, 12.5 + k * 6, 26.3, 5, 2.7); glass(cr); }
+        wheel(cr, 10, G - 3.5, 3.8); wheel(cr, 40, G - 3.5, 3.8); lamp(cr, 46, 31.5); break;
+    }
+    case 17: {  // taxi with a roof sign
+        poly(cr, {{5, 37}, {5, 27}, {9, 26}, {11, 19}, {31, 19}, {34, 26}, {45, 28}, {45, 37}}); vgrad(cr, 19, 37, hex(0xf2c230));
+        poly(cr, {{12, 26}, {13, 21}, {20, 21}, {20, 26}}); glass(cr);
+        poly(cr, {{22, 21}, {30, 21}, {32, 26}, {22, 26}}); glass(cr);
+        rrect(cr, 16, 14, 10, 4.5, 1); set(cr, hex(0xf6f0d0)); cairo_fill_preserve(cr); outline(cr, 0.7);
+        for (int k = 0; k < 6; ++k) { cairo_rectangle(cr, 5 + k * 6.6, 32.5, 3.3, 1.8); }
+        set(cr, kInk); cairo_fill(cr);
+        wheel(cr, 13, G - 5, 5.2); wheel(cr, 37, G - 5, 5.2); break;
+    }
+    case 18: {  // police car with light bar
+        poly(cr, {{5, 37}, {5, 31}, {13, 29}, {17, 24}, {33, 24}, {37, 29}, {45, 31}, {45, 37}}); vgrad(cr, 24, 37, hex(0xe8ecf2));
+        cairo_rectangle(cr, 5.5, 31.5, 39, 3.5); set(cr, hex(0x2f5fb5)); cairo_fill(cr);
+        poly(cr, {{15.5, 29}, {18.5, 25.5}, {24.5, 25.5}, {24.5, 29}}); glass(cr);
+        poly(cr, {{26, 25.5}, {32, 25.5}, {35, 29}, {26, 29}}); glass(cr);
+        cairo_rectangle(cr, 19, 20.5, 6, 3.5); set(cr, hex(0x2f6fe5)); cairo_fill_preserve(cr); outline(cr, 0.6);
+        cairo_rectangle(cr, 25, 20.5, 6, 3.5); set(cr, hex(0xe53935)); cairo_fill_preserve(cr); outline(cr, 0.6);
+        wheel(cr, 14, G - 4, 4.5); wheel(cr, 36, G - 4, 4.5); break;
+    }
+    case 19: {  // ambulance with a cross
+        poly(cr, {{4, 37}, {4, 14}, {32, 14}, {32, 19}, {39, 19}, {46, 27}, {46, 37}}); vgrad(cr, 14, 37, hex(0xe9ecef));
+        poly(cr, {{34, 21}, {38.5, 21}, {44, 27}, {34, 27}}); glass(cr);
+        cairo_rectangle(cr, 15, 18, 4, 12); cairo_rectangle(cr, 11, 22, 12, 4);
+        set(cr, hex(0xd32f2f)); cairo_fill(cr);
+        cairo_rectangle(cr, 25, 11, 5, 3); set(cr, hex(0x2f6fe5)); cairo_fill_preserve(cr); outline(cr, 0.6);
+        wheel(cr, 12, G - 4, 4.5); wheel(cr, 38, G - 4, 4.5); break;
+    }
+    case 20: {  // farm tractor
+        poly(cr, {{14, 33}, {14, 24}, {32, 24}, {32, 12}, {42, 12}, {42, 33}}); vgrad(cr, 12, 33, hex(0x3f9f4a));
+        poly(cr, {{34, 14}, {40, 14}, {40, 22}, {34, 22}}); glass(cr);
+        cairo_move_to(cr, 20, 24); cairo_line_to(cr, 20, 14); outline(cr, 1.8, hex(0x44474f));
+        wheel(cr, 37, G - 9.5, 9.5); wheel(cr, 11, G - 5, 5); break;
+    }
+    case 21: {  // monster truck
+        poly(cr, {{6, 25}, {6, 19}, {22, 19}, {25, 12}, {35, 12}, {39, 19}, {45, 20}, {45, 25}}); vgrad(cr, 12, 25, c);
+        poly(cr, {{26, 14}, {34, 14}, {37, 19}, {26, 19}}); glass(cr);
+        cairo_move_to(cr, 14, 25); cairo_line_to(cr, 12, 30); cairo_move_to(cr, 37, 25); cairo_line_to(cr, 38, 30);
+        outline(cr, 1.6, hex(0x6a6a72));
+        wheel(cr, 12, G - 8.5, 8.5); wheel(cr, 38, G - 8.5, 8.5); break;
+    }
+    case 22: {  // vintage car with running boards and a spare
+        poly(cr, {{6, 31}, {6, 16}, {22, 16}, {22, 24}, {32, 24}, {32, 31}}); vgrad(cr, 16, 31, hex(0x2a2a33));
+        cairo_rectangle(cr, 8, 18, 12, 6); glass(cr);
+        cairo_rectangle(cr, 32, 25, 10, 6); vgrad(cr, 25, 31, c);
+        cairo_new_path(cr);
+        cairo_move_to(cr, 3, 36); cairo_curve_to(cr, 5, 29, 15, 29, 17, 34); cairo_line_to(cr, 33, 34);
+        cairo_curve_to(cr, 35, 29, 45, 29, 47, 36); cairo_close_path(cr); vgrad(cr, 29, 36, c);
+        lamp(cr, 43, 26);
+        wheel(cr, 10, G - 4.5, 4.5); wheel(cr, 40, G - 4.5, 4.5); break;
+    }
+    case 23: {  // camper with a pop-up roof
+        poly(cr, {{4, 37}, {4, 20}, {36, 20}, {45, 29}, {45, 37}}); vgrad(cr, 20, 37, hex(0xf0ead8));
+        cairo_rectangle(cr, 4, 30, 41, 3); set(cr, c); cairo_fill(cr);
+        poly(cr, {{8, 20}, {30, 20}, {30, 13}}); vgrad(cr, 13, 20, c);
+        cairo_rectangle(cr, 7, 22, 8, 6); glass(cr);
+        cairo_rectangle(cr, 17, 22, 8, 6); glass(cr);
+        poly(cr, {{36, 22}, {43, 29}, {36, 29}}); glass(cr);
+        wheel(cr, 12, G - 4, 4.5); wheel(cr, 37, G - 4, 4.5); break;
+    }
+    case 24: {  // cement mixer
+        cairo_save(cr); cairo_translate(cr, 18, 23); cairo_rotate(cr, -0.35);
+        ellipse(cr, 0, 0, 14, 8.5); fill_grad_outline(cr, -8, 8, hex(0xf2b84a), hex(0x9a6412), kInk, 1);
+        for (int k = -2; k <= 2; ++k) { cairo_move_to(cr, k * 5 - 2, -7.8); cairo_line_to(cr, k * 5 + 2, 7.8); }
+        outline(cr, 0.8, hex(0x7a4a0a));
+        cairo_restore(cr);
+        poly(cr, {{35, 37}, {35, 19}, {41, 19}, {46, 27}, {46, 37}}); vgrad(cr, 19, 37, c);
+        poly(cr, {{37, 21}, {40.5, 21}, {44, 27}, {37, 27}}); glass(cr);
+        cairo_rectangle(cr, 4, 33, 42, 3); set(cr, kInk); cairo_fill(cr);
+        wheel(cr, 10, G - 4, 4); wheel(cr, 20, G - 4, 4); wheel(cr, 40, G - 4, 4); break;
+    }
+    case 25: {  // tow truck with crane and hook
+        poly(cr, {{20, 37}, {20, 19}, {29, 19}, {35, 27}, {46, 28}, {46, 37}}); vgrad(cr, 19, 37, c);
+        poly(cr, {{22, 21}, {28, 21}, {32.5, 27}, {22, 27}}); glass(cr);
+        cairo_rectangle(cr, 4, 31, 16, 4); vgrad(cr, 31, 35, shade(c, 0.7));
+        cairo_move_to(cr, 18, 31); cairo_line_to(cr, 7, 12); outline(cr, 2.4, hex(0x4a4f5c));
+        cairo_move_to(cr, 7, 12); cairo_line_to(cr, 7, 22); outline(cr, 0.8);
+        cairo_new_path(cr); cairo_arc(cr, 8.5, 23.5, 1.8, M_PI * 0.9, M_PI * 2.4); outline(cr, 1.2);
+        wheel(cr, 11, G - 4, 4); wheel(cr, 38, G - 4, 4.5); break;
+    }
+    case 26: {  // ice-cream van with a cone on the roof
+        poly(cr, {{4, 37}, {4, 20}, {33, 20}, {40, 27}, {46, 29}, {46, 37}}); vgrad(cr, 20, 37, hex(0xf2d7e6));
+        cairo_rectangle(cr, 9, 23, 16, 7); glass(cr);
+        poly(cr, {{34, 22}, {38.5, 27}, {34, 27}}); glass(cr);
+        poly(cr, {{14, 18}, {20, 18}, {17, 8}}); vgrad(cr, 8, 18, hex(0xd9a35a));
+        cairo_arc(cr, 17, 17, 3.8, M_PI, 2 * M_PI); set(cr, hex(0xf08ab8)); cairo_fill_preserve(cr); outline(cr, 0.7);
+        wheel(cr, 12, G - 4, 4.5); wheel(cr, 38, G - 4, 4.5); break;
+    }
+    case 27: {  // go-kart with a helmeted driver
+        poly(cr, {{5, 35}, {8, 31}, {40, 31}, {45, 34}, {45, 36}, {5, 36}}); vgrad(cr, 31, 36, c);
+        cairo_arc(cr, 24, 21, 4.2, 0, 2 * M_PI); set(cr, hex(0xf0d040)); cairo_fill_preserve(cr); outline(cr, 0.8);
+        cairo_rectangle(cr, 24, 19.5, 4.2, 2.5); glass(cr);
+        poly(cr, {{20, 31}, {22, 25}, {27, 25}, {29, 31}}); vgrad(cr, 25, 31, hex(0x2f6fb5));
+        cairo_move_to(cr, 28, 26); cairo_line_to(cr, 33, 28); outline(cr, 1.3);
+        wheel(cr, 11, G - 4, 4); wheel(cr, 39, G - 4, 4); break;
+    }
+    case 28: {  // bulldozer with blade and tracks
+        rrect(cr, 8, 30, 28, 10, 5); set(cr, hex(0x33333b)); cairo_fill_preserve(cr); outline(cr, 0.8);
+        for (int k = 0; k < 5; ++k) { cairo_arc(cr, 13 + k * 4.5, 35, 1.8, 0, 2 * M_PI); set(cr, hex(0x8a8f9a)); cairo_fill(cr); }
+        poly(cr, {{10, 30}, {10, 22}, {18, 22}, {18, 13}, {30, 13}, {30, 22}, {34, 22}, {34, 30}}); vgrad(cr, 13, 30, hex(0xf2b632));
+        cairo_rectangle(cr, 20, 15, 8, 6); glass(cr);
+        poly(cr, {{38, 20}, {44, 19}, {46, 40}, {40, 40}}); vgrad(cr, 19, 40, hex(0x9aa0aa));
+        cairo_move_to(cr, 34, 27); cairo_line_to(cr, 39, 26); outline(cr, 2, hex(0x4a4f5c));
+        break;
+    }
+    case 29: {  // low wedge sports car with spoiler
+        poly(cr, {{4, 36}, {4, 29}, {16, 27}, {24, 23}, {31, 24}, {46, 32}, {46, 36}}); vgrad(cr, 23, 36, c);
+        poly(cr, {{19, 27}, {24.5, 24.5}, {30.5, 25.5}, {35, 28}}); glass(cr);
+        poly(cr, {{3, 22}, {11, 22}, {11, 24}, {3, 24}}); vgrad(cr, 22, 24, shade(c, 0.6));
+        cairo_move_to(cr, 7, 24); cairo_line_to(cr, 7, 28); outline(cr, 1.2);
+        wheel(cr, 12, G - 4, 4.3); wheel(cr, 38, G - 4, 4.3); break;
+    }
+    case 30: {  // tall 4x4 with a roof rack
+        poly(cr, {{4, 35}, {4, 19}, {30, 19}, {36, 26}, {46, 27}, {46, 35}}); vgrad(cr, 19, 35, c);
+        poly(cr, {{6, 21}, {15, 21}, {15, 26}, {6, 26}}); glass(cr);
+        poly(cr, {{17, 21}, {29, 21}, {33.5, 26}, {17, 26}}); glass(cr);
+        cairo_rectangle(cr, 6, 15, 22, 2); set(cr, kInk); cairo_fill(cr);
+        for (int k = 0; k < 4; ++k) { cairo_rectangle(cr, 7 + k * 6.5, 16.5, 1.2, 2.5); cairo_fill(cr); }
+        cairo_rectangle(cr, 9, 11.5, 14, 3.5); vgrad(cr, 11.5, 15, hex(0x8a5a32));
+        wheel(cr, 12, G - 5.5, 5.5); wheel(cr, 38, G - 5.5, 5.5); break;
+    }
+    default: {  // scooter with rider
+        cairo_new_path(cr);
+        cairo_move_to(cr, 8, 35); cairo_curve_to(cr, 8, 27, 20, 27, 22, 32); cairo_line_to(cr, 32, 32);
+        cairo_line_to(cr, 36, 16); cairo_line_to(cr, 39, 16); cairo_line_to(cr, 36, 35); cairo_close_path(cr);
+        vgrad(cr, 16, 35, c);
+        cairo_move_to(cr, 34, 16); cairo_line_to(cr, 41, 15); outline(cr, 1.6);
+        cairo_arc(cr, 20, 13, 3.6, 0, 2 * M_PI); set(cr, hex(0xe9b48a)); cairo_fill_preserve(cr); outline(cr, 0.7);
+        poly(cr, {{17, 17}, {23, 17}, {24, 28}, {16, 28}}); vgrad(cr, 17, 28, hex(0x2f6fb5));
+        cairo_move_to(cr, 22, 20); cairo_line_to(cr, 35, 17); outline(cr, 1.6, hex(0x2f6fb5));
+        wheel(cr, 12, G - 5, 5); wheel(cr, 38, G - 5, 5); break;
+    }
+    }
+}
+
+// ---------------------------------------------------------------- blazons
+
+const RGB kTinct[7] = {hex(0xe8b94a), hex(0xebe9e2), hex(0xc62f2f), hex(0x2f62b5), hex(0x2f8a45), hex(0x25252e), hex(0x7b3f97)};
+enum { OR, ARGENT, GULES, AZURE, VERT, SABLE, PURPURE };
+
+void shield_path(cairo_t* cr) {
+    cairo_new_path(cr);
+    cairo_move_to(cr, 9, 7);
+    cairo_line_to(cr, 41, 7);
+    cairo_line_to(cr, 41, 23);
+    cairo_curve_to(cr, 41, 34, 34, 41, 25, 45.5);
+    cairo_curve_to(cr, 16, 41, 9, 34, 9, 23);
+    cairo_close_path(cr);
+}
+
+void tfill(cairo_t* cr, int t) {
+    RGB c = kTinct[t];
+    fill_pat(cr, lin(9, 7, 41, 45, shade(c, 1.18), shade(c, 0.82)));
+}
+
+void band(cairo_t* cr, double x0, double y0, double x1, double y1, double w) {
+    double dx = x1 - x0, dy = y1 - y0, l = std::sqrt(dx * dx + dy * dy);
+    double nx = -dy / l * w / 2, ny = dx / l * w / 2;
+    poly(cr, {{x0 + nx, y0 + ny}, {x1 + nx, y1 + ny}, {x1 - nx, y1 - ny}, {x0 - nx, y0 - ny}});
+}
+
+void zigzag_h(cairo_t* cr, double y, double amp, double step, bool close_below) {
+    cairo_new_path(cr);
+    cairo_move_to(cr, 5, y);
+    bool up = true;
+    for (double x = 5; x <= 45; x += step) { cairo_line_to(cr, x, y + (up ? -amp : amp)); up = !up; }
+    cairo_line_to(cr, 45, close_below ? 50 : 0);
+    cairo_line_to(cr, 5, close_below ? 50 : 0);
+    cairo_close_path(cr);
+}
+
+void charge(cairo_t* cr, int kind, double cx, double cy, double s, int t) {
+    RGB c = kTinct[t];
+    cairo_save(cr);
+    cairo_translate(cr, cx, cy);
+    cairo_scale(cr, s, s);
+    cairo_new_path(cr);
+    switch (kind) {
+    case 1: star(cr, 0, 0, 5, 6, 2.5); break;
+    case 2:
+        cairo_arc(cr, 0, 0, 6, 0, 2 * M_PI);
+        cairo_new_sub_path(cr);
+        cairo_arc_negative(cr, 0, -2.4, 4.6, 2 * M_PI, 0);
+        cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
+        break;
+    case 3: cairo_arc(cr, 0, 0, 5, 0, 2 * M_PI); break;
+    case 4:  // fleur-de-lis
+        cairo_move_to(cr, 0, -7);
+        cairo_curve_to(cr, 2.8, -4, 2.8, -1, 0.8, 1);
+        cairo_curve_to(cr, 3, 0, 6, -3, 6.2, -0.5);
+        cairo_curve_to(cr, 6.4, 2, 3.5, 3.2, 1.5, 3);
+        cairo_line_to(cr, 2.5, 6.8); cairo_line_to(cr, -2.5, 6.8); cairo_line_to(cr, -1.5, 3);
+        cairo_curve_to(cr, -3.5, 3.2, -6.4, 2, -6.2, -0.5);
+        cairo_curve_to(cr, -6, -3, -3, 0, -0.8, 1);
+        cairo_curve_to(cr, -2.8, -1, -2.8, -4, 0, -7);
+        cairo_close_path(cr);
+        cairo_new_sub_path(cr);
+        cairo_rectangle(cr, -4, 2.5, 8, 1.6);
+        break;
+    case 5:  // cross patee
+        cairo_move_to(cr, -1.5, -1.5);
+        for (int k = 0; k < 4; ++k) {
+            cairo_save(cr);
+            cairo_rotate(cr, k * M_PI / 2);
+            cairo_line_to(cr, -1.5, -1.5); cairo_line_to(cr, -3.5, -6.5); cairo_line_to(cr, 3.5, -6.5); cairo_line_to(cr, 1.5, -1.5);
+            cairo_restore(cr);
+        }
+        cairo_close_path(cr);
+        break;
+    case 6:  // heart
+        cairo_move_to(cr, 0, 6);
+        cairo_curve_to(cr, -8, 0, -5, -7, 0, -3);
+        cairo_curve_to(cr, 5, -7, 8, 0, 0, 6);
+        cairo_close_path(cr);
+        break;
+    case 7:  // crown
+        poly(cr, {{-6, 4}, {-6, -4}, {-3, 0}, {0, -6}, {3, 0}, {6, -4}, {6, 4}});
+        break;
+    default: break;
+    }
+    fill_pat(cr, lin(0, -7, 0, 7, shade(c, 1.2), shade(c, 0.8)), true);
+    cairo_restore(cr);
+    set(cr, kInk);
+    cairo_set_line_width(cr, 0.7);
+    cairo_stroke(cr);
+    cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING);
+}
+
+struct Arms { int division, field, other, charge_kind, charge_t; double cx, cy, cs; };
+
+// Thirty-two distinct partitions and ordinaries; a charge where the field leaves room.
+const Arms kArms[32] = {
+    {0, AZURE, OR, 4, OR, 25, 24, 1.9},   {1, GULES, ARGENT, 0, 0, 0, 0, 0},
+    {2, OR, AZURE, 0, 0, 0, 0, 0},            {3, VERT, OR, 0, 0, 0, 0, 0},
+    {4, ARGENT, GULES, 0, 0, 0, 0, 0},        {5, SABLE, OR, 0, 0, 0, 0, 0},
+    {6, AZURE, ARGENT, 1, GULES, 25, 16, 0.8},{7, ARGENT, AZURE, 6, GULES, 25, 30, 1.2},
+    {8, GULES, OR, 0, 0, 0, 0, 0},            {9, AZURE, OR, 0, 0, 0, 0, 0},
+    {10, VERT, ARGENT, 0, 0, 0, 0, 0},        {11, OR, GULES, 0, 0, 0, 0, 0},
+    {12, AZURE, ARGENT, 0, 0, 0, 0, 0},       {13, GULES, OR, 3, AZURE, 25, 37, 0.8},
+    {14, SABLE, OR, 7, OR, 25, 24, 1.0},      {15, ARGENT, AZURE, 0, 0, 0, 0, 0},
+    {16, OR, GULES, 0, 0, 0, 0, 0},           {17, ARGENT, VERT, 0, 0, 0, 0, 0},
+    {18, AZURE, OR, 0, 0, 0, 0, 0},           {19, GULES, ARGENT, 0, 0, 0, 0, 0},
+    {20, VERT, OR, 0, 0, 0, 0, 0},            {21, PURPURE, OR, 0, 0, 0, 0, 0},
+    {22, ARGENT, GULES, 5, SABLE, 28, 30, 1.0},{23, OR, SABLE, 0, 0, 0, 0, 0},
+    {24, GULES, ARGENT, 0, 0, 0, 0, 0},           {25, GULES, OR, 0, 0, 0, 0, 0},
+    {26, ARGENT, SABLE, 2, GULES, 25, 30, 1.2},{27, OR, AZURE, 0, 0, 0, 0, 0},
+    {28, VERT, ARGENT, 1, OR, 25, 16, 1.0},   {29, PURPURE, ARGENT, 0, 0, 0, 0, 0},
+    {30, SABLE, ARGENT, 0, 0, 0, 0, 0},       {31, AZURE, OR, 0, 0, 0, 0, 0},
+};
+
+void blazon(cairo_t* cr, int i) {
+    cairo_rectangle(cr, 0, 0, 50, 50);
+    fill_pat(cr, rad(25, 22, 32, hex(0xf6efdc), hex(0xd9c8a0)));
+    const Arms& a = kArms[i];
+    // Drop shadow.
+    cairo_save(cr);
+    cairo_translate(cr, 1.2, 1.5);
+    shield_path(cr);
+    set(cr, {0, 0, 0}, 0.3);
+    cairo_fill(cr);
+    cairo_restore(cr);
+    cairo_save(cr);
+    shield_path(cr);
+    cairo_clip(cr);
+    cairo_rectangle(cr, 0, 0, 50, 50);
+    tfill(cr, a.field);
+    int o = a.other;
+    switch (a.division) {
+    case 0: break;  // plain field, the charge carries it
+    case 1: cairo_rectangle(cr, 25, 0, 25, 50); tfill(cr, o); break;                      // per pale
+    case 2: cairo_rectangle(cr, 0, 24, 50, 30); tfill(cr, o); break;                      // per fess
+    case 3: poly(cr, {{9, 7}, {41, 45}, {0, 50}, {0, 0}}); tfill(cr, o); break;           // per bend
+    case 4: cairo_rectangle(cr, 0, 0, 25, 24); cairo_rectangle(cr, 25, 24, 25, 30); tfill(cr, o); break;  // quarterly
+    case 5: poly(cr, {{5, 3}, {45, 3}, {25, 26}}); tfill(cr, o);  // per saltire
+        poly(cr, {{5, 50}, {45, 50}, {25, 26}}); tfill(cr, o); break;
+    case 6: poly(cr, {{0, 50}, {0, 40}, {25, 16}, {50, 40}, {50, 50}}); tfill(cr, o); break;  // per chevron
+    case 7: cairo_rectangle(cr, 0, 0, 50, 17); tfill(cr, o); break;                       // chief
+    case 8: cairo_rectangle(cr, 20, 0, 10, 50); tfill(cr, o); break;                      // pale
+    case 9: cairo_rectangle(cr, 0, 20, 50, 9); tfill(cr, o); break;                       // fess
+    case 10: band(cr, 6, 4, 44, 44, 9); tfill(cr, o); break;                              // bend
+    case 11: cairo_rectangle(cr, 21, 0, 8, 50); cairo_rectangle(cr, 0, 20, 50, 8); tfill(cr, o); break;  // cross
+    case 12: band(cr, 6, 4, 44, 46, 7); tfill(cr, o); band(cr, 44, 4, 6, 46, 7); tfill(cr, o); break;   // saltire
+    case 13: cairo_new_path(cr); cairo_move_to(cr, 3, 42); cairo_line_to(cr, 25, 16); cairo_line_to(cr, 47, 42);
+        cairo_line_to(cr, 47, 31); cairo_line_to(cr, 25, 6); cairo_line_to(cr, 3, 31); cairo_close_path(cr); tfill(cr, o); break;  // chevron
+    case 14:  // bordure: the other tincture, then the field again inset
+        cairo_rectangle(cr, 0, 0, 50, 50); tfill(cr, o);
+        cairo_save(cr); cairo_translate(cr, 25, 25); cairo_scale(cr, 0.74, 0.74); cairo_translate(cr, -25, -25);
+        shield_path(cr); cairo_restore(cr); tfill(cr, a.field);
+        cairo_save(cr); cairo_translate(cr, 25, 25); cairo_scale(cr, 0.74, 0.74); cairo_translate(cr, -25, -25);
+        shield_path(cr); cairo_restore(cr); outline(cr, 0.6); break;
+    case 15: for (int y = 0; y < 6; ++y) for (int x = 0; x < 4; ++x) if ((x + y) & 1) cairo_rectangle(cr, 9 + x * 8, 7 + y * 6.5, 8, 6.5);
+        tfill(cr, o); break;  // chequy
+    case 16: for (int k = 0; k < 3; ++k) cairo_rectangle(cr, 9 + 5.33 + k * 10.67, 0, 5.33, 50); tfill(cr, o); break;  // paly
+    case 17: for (int k = 0; k < 3; ++k) cairo_rectangle(cr, 0, 7 + 6.4 + k * 12.8, 50, 6.4); tfill(cr, o); break;  // barry
+    case 18: for (int k = -3; k < 4; ++k) { band(cr, 0 + k * 12, 0, 50 + k * 12, 50, 6); tfill(cr, o); } break;     // bendy
+    case 19: for (int k = 0; k < 8; k += 2) {  // gyronny
+            double a0 = k * M_PI / 4, a1 = (k + 1) * M_PI / 4;
+            poly(cr, {{25, 24}, {25 + 40 * std::cos(a0), 24 + 40 * std::sin(a0)}, {25 + 40 * std::cos(a1), 24 + 40 * std::sin(a1)}});
+            tfill(cr, o);
+        } break;
+    case 20: poly(cr, {{12, 7}, {38, 7}, {25, 40}}); tfill(cr, o); break;                // pile
+    case 21: band(cr, 25, 24, 25, 50, 8); tfill(cr, o); band(cr, 7, 4, 25, 25, 8); tfill(cr, o);
+        band(cr, 43, 4, 25, 25, 8); tfill(cr, o); break;                                  // pall
+    case 22: cairo_rectangle(cr, 0, 0, 21, 19); tfill(cr, o); break;                      // canton
+    case 23: cairo_save(cr); cairo_translate(cr, 25, 25); cairo_scale(cr, 0.42, 0.42); cairo_translate(cr, -25, -25);
+        shield_path(cr); cairo_restore(cr); tfill(cr, o);
+        cairo_save(cr); cairo_translate(cr, 25, 25); cairo_scale(cr, 0.42, 0.42); cairo_translate(cr, -25, -25);
+        shield_path(cr); cairo_restore(cr); outline(cr, 0.6); break;                      // inescutcheon
+    case 24:
+        zigzag_h(cr, 18, 5, 6.5, true); tfill(cr, o); zigzag_h(cr, 32, 5, 6.5, true); tfill(cr, a.field); break;  // fess dancetty
+    case 25: {  // per pale indented
+        cairo_new_path(cr); cairo_move_to(cr, 25, 0);
+        bool l = true; for (double y = 4; y <= 50; y += 6.5) { cairo_line_to(cr, l ? 19 : 31, y); l = !l; }
+        cairo_line_to(cr, 50, 50); cairo_line_to(cr, 50, 0); cairo_close_path(cr); tfill(cr, o); break;
+    }
+    case 26: zigzag_h(cr, 17, 2.5, 4, false); tfill(cr, o); break;                       // chief indented
+    case 27: for (int y = 0; y < 6; ++y) for (int x = 0; x < 5; ++x) {                    // lozengy
+            double cx = 9 + x * 8 + ((y & 1) ? 4 : 0), cy = 7 + y * 7;
+            poly(cr, {{cx, cy - 3.5}, {cx + 4, cy}, {cx, cy + 3.5}, {cx - 4, cy}}); tfill(cr, o);
+        } break;
+    case 28: {  // barry wavy, lower half
+        for (int k = 0; k < 3; ++k) {
+            double y = 27 + k * 6;
+            cairo_new_path(cr); cairo_move_to(cr, 0, y);
+            for (double x = 0; x <= 50; x += 1) cairo_line_to(cr, x, y + 1.6 * std::sin(x * 0.5));
+            for (double x = 50; x >= 0; x -= 1) cairo_line_to(cr, x, y + 3 + 1.6 * std::sin(x * 0.5));
+            cairo_close_path(cr); tfill(cr, o);
+        } break;
+    }
+    case 29: for (int k = 0; k < 4; ++k) {  // four roundels
+            double x = (k & 1) ? 32 : 18, y = (k & 2) ? 30 : 16;
+            cairo_arc(cr, x, y, 5, 0, 2 * M_PI); tfill(cr, o);
+            cairo_arc(cr, x, y, 5, 0, 2 * M_PI); outline(cr, 0.6);
+        } break;
+    case 30: {  // a tower
+        poly(cr, {{17, 40}, {17, 18}, {19, 18}, {19, 15}, {22, 15}, {22, 18}, {24, 18}, {24, 15}, {27, 15}, {27, 18}, {29, 18},
+                  {29, 15}, {32, 15}, {32, 18}, {33, 18}, {33, 40}});
+        tfill(cr, o);
+        poly(cr, {{17, 40}, {17, 18}, {19, 18}, {19, 15}, {22, 15}, {22, 18}, {24, 18}, {24, 15}, {27, 15}, {27, 18}, {29, 18},
+                  {29, 15}, {32, 15}, {32, 18}, {33, 18}, {33, 40}});
+        outline(cr, 0.7);
+        cairo_new_path(cr); cairo_move_to(cr, 22, 40); cairo_line_to(cr, 22, 33); cairo_arc(cr, 25, 33, 3, M_PI, 0);
+        cairo_line_to(cr, 28, 40); cairo_close_path(cr); tfill(cr, a.field); break;
+    }
+    default: {  // three stars in a chief-and-base arrangement
+        for (int k = 0; k < 3; ++k) {
+            double x = k == 2 ? 25 : (k ? 33 : 17), y = k == 2 ? 33 : 17;
+            star(cr, x, y, 5, 6.5, 2.7); tfill(cr, o);
+            star(cr, x, y, 5, 6.5, 2.7); outline(cr, 0.6);
+        } break;
+    }
+    }
+    if (a.charge_kind) charge(cr, a.charge_kind, a.cx, a.cy, a.cs, a.charge_t);
+    // Gloss.
+    cairo_new_path(cr);
+    cairo_move_to(cr, 9, 7); cairo_line_to(cr, 25, 7); cairo_curve_to(cr, 20, 16, 14, 24, 9, 30); cairo_close_path(cr);
+    set(cr, {1, 1, 1}, 0.16);
+    cairo_fill(cr);
+    cairo_restore(cr);
+    shield_path(cr);
+    set(cr, pal::gold_dark);
+    cairo_set_line_width(cr, 2.2);
+    cairo_stroke_preserve(cr);
+    set(cr, pal::gold_light);
+    cairo_set_line_width(cr, 0.8);
+    cairo_stroke(cr);
+}
+
+}  // namespace
+
+void draw_card_face(cairo_t* cr, int set, int p) {
+    cairo_save(cr);
+    cairo_rectangle(cr, 0, 0, 50, 50);
+    cairo_clip(cr);
+    cairo_new_path(cr);
+    switch (set) {
+    case 0: castle(cr, p); break;
+    case 1: flower(cr, p); break;
+    case 2: car(cr, p); break;
+    default: blazon(cr, p); break;
+    }
+    frame(cr, set);
+    cairo_restore(cr);
+}
+
+Image card_sheet(int set) {
+    Canvas c(500, 250);
+    cairo_rectangle(c.cr, 0, 0, 500, 250);
+    cairo_set_source_rgb(c.cr, 1, 1, 1);
+    cairo_fill(c.cr);
+    for (int cell = 0; cell < 50; ++cell) {
+        int p = cell % 32;  // cells beyond the dealt range repeat designs
+        cairo_t* cr = c.cr;
+        cairo_save(cr);
+        cairo_translate(cr, (cell % 10) * 50, (cell / 10) * 50);
+        draw_card_face(cr, set, p);
+        cairo_restore(cr);
+    }
+    return c.opaque();
+}
+
+}  // namespace art

@@ -1,0 +1,339 @@
+// Full-screen backdrops, the info bar pieces and the help title.
+#include "art.hpp"
+
+#include <cmath>
+
+namespace art {
+
+namespace {
+
+const RGB kInk = hex(0x1b1b24);
+
+// Low-amplitude speckle so large flat areas do not look like plastic.
+void speckle(cairo_t* cr, double x0, double y0, double w, double h, int count, double alpha, uint32_t seed,
+             RGB light, RGB dark) {
+    Rng r(seed);
+    for (int i = 0; i < count; ++i) {
+        double x = x0 + r.uni() * w, y = y0 + r.uni() * h;
+        cairo_rectangle(cr, x, y, 1, 1);
+        set(cr, (r.next() & 1) ? light : dark, alpha * r.uni());
+        cairo_fill(cr);
+    }
+}
+
+void wood(cairo_t* cr, double x, double y, double w, double h, uint32_t seed) {
+    cairo_rectangle(cr, x, y, w, h);
+    fill_pat(cr, lin(x, y, x + w, y + h, hex(0x7a4a28), hex(0x4a2a14)));
+    Rng r(seed);
+    cairo_save(cr);
+    cairo_rectangle(cr, x, y, w, h);
+    cairo_clip(cr);
+    bool horizontal = w > h;
+    for (int i = 0; i < int((horizontal ? h : w) / 2.5); ++i) {
+        double off = i * 2.5 + r.range(-0.6, 0.6), amp = r.range(0.5, 2.5), ph = r.range(0, 6.28), fr = r.range(0.01, 0.04);
+        cairo_new_path(cr);
+        double len = horizontal ? w : h;
+        for (double t = 0; t <= len; t += 4) {
+            double d = off + amp * std::sin(t * fr + ph);
+            if (horizontal) cairo_line_to(cr, x + t, y + d); else cairo_line_to(cr, x + d, y + t);
+        }
+        set(cr, (i % 3) ? hex(0x3a200e) : hex(0x9a663a), r.range(0.12, 0.3));
+        cairo_set_line_width(cr, r.range(0.5, 1.2));
+        cairo_stroke(cr);
+    }
+    cairo_restore(cr);
+}
+
+void gold_rule(cairo_t* cr, double x, double y, double w, double h, double r) {
+    rrect(cr, x, y, w, h, r);
+    cairo_pattern_t* g = lin(x, y, x + w, y + h, pal::gold_light, pal::gold_dark);
+    cairo_set_source(cr, g);
+    cairo_set_line_width(cr, 2);
+    cairo_stroke(cr);
+    cairo_pattern_destroy(g);
+}
+
+void ornament(cairo_t* cr, double cx, double cy, double s, RGB c, double a) {
+    star(cr, cx, cy, 4, 7 * s, 1.8 * s, 0);
+    set(cr, c, a);
+    cairo_fill(cr);
+    star(cr, cx, cy, 4, 4 * s, 1.2 * s, M_PI / 4);
+    cairo_fill(cr);
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------- intro
+
+Image bg_intro() {
+    Canvas c(800, 600);
+    cairo_t* cr = c.cr;
+    cairo_rectangle(cr, 0, 0, 800, 600);
+    cairo_pattern_t* p = cairo_pattern_create_radial(400, 250, 40, 400, 300, 560);
+    cairo_pattern_add_color_stop_rgb(p, 0, 0.23, 0.34, 0.58);
+    cairo_pattern_add_color_stop_rgb(p, 0.5, pal::navy.r, pal::navy.g, pal::navy.b);
+    cairo_pattern_add_color_stop_rgb(p, 1, 0.04, 0.06, 0.13);
+    fill_pat(cr, p);
+    // Faint lattice like the card back, and a scatter of tiny stars.
+    set(cr, pal::gold, 0.05);
+    cairo_set_line_width(cr, 1);
+    for (int i = -600; i <= 800; i += 40) {
+        cairo_move_to(cr, i, 0); cairo_line_to(cr, i + 600, 600);
+        cairo_move_to(cr, i + 600, 0); cairo_line_to(cr, i, 600);
+    }
+    cairo_stroke(cr);
+    Rng r(2024);
+    for (int i = 0; i < 90; ++i) {
+        double x = r.range(0, 800), y = r.range(0, 600), s = r.range(0.4, 1.2);
+        ornament(cr, x, y, s, pal::gold_light, r.range(0.15, 0.5));
+    }
+    // A gentle arc of cards: matched pairs either side of a face-down card.
+    struct F { int set, pic; };
+    const F row[7] = {{3, 14}, {2, 21}, {1, 28}, {-1, 0}, {1, 28}, {2, 21}, {3, 14}};
+    for (int i = 0; i < 7; ++i) {
+        int k = i - 3;
+        cairo_save(cr);
+        cairo_translate(cr, 400 + k * 106, 370 + k * k * 7);
+        cairo_rotate(cr, k * 0.07);
+        cairo_translate(cr, -47.5, -47.5);
+        rrect(cr, 3, 6, 95, 95, 4);
+        set(cr, {0, 0, 0}, 0.4);
+        cairo_fill(cr);
+        cairo_scale(cr, 1.9, 1.9);
+        if (row[i].set < 0) draw_card_back(cr); else draw_card_face(cr, row[i].set, row[i].pic);
+        cairo_restore(cr);
+    }
+    // Title.
+    fancy_text(cr, "Pairwick", 400, 128, 118, hex(0xfff0b0), pal::gold_dark, pal::navy_dark, 5, true);
+    cairo_new_path(cr);
+    text_path_centered(cr, "Pairwick", 400, 128, 118);
+    set(cr, {1, 1, 1}, 0.0);
+    cairo_new_path(cr);
+    use_font(cr, 24);
+    fancy_text(cr, "find the pairs before the clock runs out", 400, 215, 22, pal::cream, pal::cream_dark, pal::navy_dark, 2, false);
+    ornament(cr, 140, 128, 2.2, pal::gold, 0.9);
+    ornament(cr, 660, 128, 2.2, pal::gold, 0.9);
+    // The one way on.
+    rrect(cr, 200, 515, 400, 54, 27);
+    fill_pat(cr, lin(0, 515, 0, 569, hex(0x2a3d6e), pal::navy_dark), true);
+    cairo_set_line_width(cr, 2.5);
+    cairo_pattern_t* g = lin(200, 515, 600, 569, pal::gold_light, pal::gold_dark);
+    cairo_set_source(cr, g);
+    cairo_stroke(cr);
+    cairo_pattern_destroy(g);
+    fancy_text(cr, "Press Escape to continue", 400, 542, 22, pal::cream, pal::gold_light, pal::navy_dark, 1.5, false);
+    return c.opaque();
+}
+
+// ---------------------------------------------------------------- menu backdrop
+
+Image bg_menu() {
+    Canvas c(800, 600);
+    cairo_t* cr = c.cr;
+    // Parchment: light everywhere text or the grid may go.
+    cairo_rectangle(cr, 0, 0, 800, 600);
+    cairo_pattern_t* p = cairo_pattern_create_radial(400, 300, 50, 400, 300, 520);
+    cairo_pattern_add_color_stop_rgb(p, 0, 0.985, 0.965, 0.91);
+    cairo_pattern_add_color_stop_rgb(p, 1, 0.92, 0.87, 0.76);
+    fill_pat(cr, p);
+    speckle(cr, 0, 0, 800, 600, 14000, 0.18, 77, pal::cream, pal::gold_dark);
+    // Very faint diamond lattice and a watermark star.
+    set(cr, pal::gold_dark, 0.07);
+    cairo_set_line_width(cr, 1);
+    for (int i = -600; i <= 800; i += 36) {
+        cairo_move_to(cr, i, 0); cairo_line_to(cr, i + 600, 600);
+        cairo_move_to(cr, i + 600, 0); cairo_line_to(cr, i, 600);
+    }
+    cairo_stroke(cr);
+    star(cr, 560, 330, 4, 230, 40, 0);
+    set(cr, pal::gold, 0.09);
+    cairo_fill(cr);
+    star(cr, 560, 330, 4, 150, 30, M_PI / 4);
+    set(cr, pal::gold, 0.07);
+    cairo_fill(cr);
+    cairo_arc(cr, 560, 330, 100, 0, 2 * M_PI);
+    set(cr, pal::gold_dark, 0.08);
+    cairo_set_line_width(cr, 6);
+    cairo_stroke(cr);
+    // Frame in the outer margin only (x < 9, x > 791, y > 591), gold hairlines inside.
+    cairo_rectangle(cr, 0, 0, 800, 600);
+    cairo_rectangle(cr, 7, 7, 786, 584);
+    cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
+    fill_pat(cr, lin(0, 0, 800, 600, pal::navy_light, pal::navy_dark));
+    cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING);
+    cairo_rectangle(cr, 7.5, 7.5, 785, 583);
+    set(cr, pal::gold);
+    cairo_set_line_width(cr, 1);
+    cairo_stroke(cr);
+    return c.opaque();
+}
+
+// ---------------------------------------------------------------- board
+
+Image bg_field() {
+    Canvas c(600, 600);
+    cairo_t* cr = c.cr;
+    // Wooden table edge.
+    wood(cr, 0, 0, 600, 40, 1);
+    wood(cr, 0, 560, 600, 40, 2);
+    wood(cr, 0, 0, 40, 600, 3);
+    wood(cr, 560, 0, 40, 600, 4);
+    cairo_move_to(cr, 0, 0); cairo_line_to(cr, 40, 40);
+    cairo_move_to(cr, 600, 0); cairo_line_to(cr, 560, 40);
+    cairo_move_to(cr, 0, 600); cairo_line_to(cr, 40, 560);
+    cairo_move_to(cr, 600, 600); cairo_line_to(cr, 560, 560);
+    set(cr, hex(0x2a1608), 0.8);
+    cairo_set_line_width(cr, 1);
+    cairo_stroke(cr);
+    // Felt, kept light so the shop's black text reads on it.
+    cairo_rectangle(cr, 40, 40, 520, 520);
+    cairo_pattern_t* p = cairo_pattern_create_radial(300, 290, 30, 300, 300, 380);
+    cairo_pattern_add_color_stop_rgb(p, 0, 0.80, 0.89, 0.76);
+    cairo_pattern_add_color_stop_rgb(p, 1, 0.62, 0.76, 0.60);
+    fill_pat(cr, p);
+    speckle(cr, 40, 40, 520, 520, 26000, 0.16, 9, hex(0xf0f8e8), hex(0x3a5a30));
+    // Inner shadow of the table edge on the felt.
+    for (int i = 0; i < 6; ++i) {
+        cairo_rectangle(cr, 40.5 + i, 40.5 + i, 519 - 2 * i, 519 - 2 * i);
+        set(cr, {0, 0, 0}, 0.09 - i * 0.014);
+        cairo_set_line_width(cr, 1);
+        cairo_stroke(cr);
+    }
+    gold_rule(cr, 46, 46, 508, 508, 6);
+    // Slots where the 8x8 cards lie: visible once a pair is taken away.
+    for (int row = 0; row < 8; ++row)
+        for (int col = 0; col < 8; ++col) {
+            double x = 65 + col * 60, y = 65 + row * 60;
+            rrect(cr, x + 0.5, y + 0.5, 49, 49, 4);
+            set(cr, hex(0x5e7a58), 0.18);
+            cairo_fill_preserve(cr);
+            set(cr, hex(0x4e6a48), 0.45);
+            cairo_set_line_width(cr, 1);
+            cairo_stroke(cr);
+            cairo_move_to(cr, x + 4, y + 49.5); cairo_line_to(cr, x + 46, y + 49.5);
+            set(cr, hex(0xf4fbef), 0.5);
+            cairo_stroke(cr);
+            ornament(cr, x + 25, y + 25, 1.1, hex(0x4e6a48), 0.14);
+        }
+    // Brass corner fittings.
+    for (int i = 0; i < 4; ++i) {
+        double x = (i & 1) ? 580 : 20, y = (i & 2) ? 580 : 20;
+        cairo_arc(cr, x, y, 9, 0, 2 * M_PI);
+        fill_pat(cr, rad(x - 3, y - 3, 12, pal::gold_light, pal::gold_dark), true);
+        set(cr, kInk); cairo_set_line_width(cr, 1); cairo_stroke(cr);
+        ornament(cr, x, y, 0.8, pal::navy_dark, 0.8);
+    }
+    return c.opaque();
+}
+
+// ---------------------------------------------------------------- info bar
+
+Image bar_background() {
+    Canvas c(200, 600);
+    cairo_t* cr = c.cr;
+    cairo_rectangle(cr, 0, 0, 200, 600);
+    fill_pat(cr, lin(0, 0, 200, 0, hex(0x26386a), pal::navy_dark));
+    set(cr, pal::gold, 0.05);
+    cairo_set_line_width(cr, 1);
+    for (int i = -200; i <= 600; i += 24) {
+        cairo_move_to(cr, 0, i); cairo_line_to(cr, 200, i + 200);
+        cairo_move_to(cr, 0, i + 200); cairo_line_to(cr, 200, i);
+    }
+    cairo_stroke(cr);
+    speckle(cr, 0, 0, 200, 600, 3000, 0.2, 31, pal::navy_light, pal::navy_dark);
+    // Right edge: a brass rail that the chain hangs over.
+    cairo_rectangle(cr, 189, 0, 11, 600);
+    fill_pat(cr, lin(189, 0, 200, 0, pal::gold_dark, hex(0x5a3c0c)));
+    cairo_move_to(cr, 189.5, 0); cairo_line_to(cr, 189.5, 600);
+    set(cr, pal::gold_light); cairo_set_line_width(cr, 1); cairo_stroke(cr);
+    // Name plate at the top.
+    fancy_text(cr, "Pairwick", 96, 40, 34, hex(0xfff0b0), pal::gold_dark, pal::navy_dark, 2.5, true);
+    ornament(cr, 96, 70, 1.0, pal::gold, 0.9);
+    cairo_move_to(cr, 30, 70); cairo_line_to(cr, 84, 70);
+    cairo_move_to(cr, 108, 70); cairo_line_to(cr, 162, 70);
+    set(cr, pal::gold, 0.7); cairo_set_line_width(cr, 1); cairo_stroke(cr);
+    // Heading over the power-up boxes.
+    fancy_text(cr, "Power-ups", 98, 268, 19, pal::cream, pal::gold_light, pal::navy_dark, 1.5, false);
+    cairo_move_to(cr, 30, 285); cairo_line_to(cr, 166, 285);
+    set(cr, pal::gold, 0.7); cairo_stroke(cr);
+    ornament(cr, 98, 585, 1.0, pal::gold, 0.7);
+    return c.opaque();
+}
+
+Image bar_boxs() {
+    Canvas c(180, 30);
+    cairo_t* cr = c.cr;
+    rrect(c.cr, 1, 1, 178, 28, 7);
+    fill_pat(cr, lin(0, 1, 0, 29, hex(0xfbf5e4), hex(0xe6d7b0)), true);
+    cairo_set_line_width(cr, 2);
+    set(cr, pal::gold);
+    cairo_stroke(cr);
+    // Divider between label and value, kept out of the text rows' ink.
+    cairo_move_to(cr, 104.5, 7); cairo_line_to(cr, 104.5, 23);
+    set(cr, pal::gold, 0.8); cairo_set_line_width(cr, 1); cairo_stroke(cr);
+    return c.keyed(Key::White);
+}
+
+Image bar_boxs2() {
+    Canvas c(118, 60);
+    cairo_t* cr = c.cr;
+    rrect(cr, 1, 1, 116, 58, 10);
+    fill_pat(cr, lin(0, 1, 0, 59, hex(0xfbf5e4), hex(0xe6d7b0)), true);
+    cairo_set_line_width(cr, 2);
+    set(cr, pal::gold);
+    cairo_stroke(cr);
+    // A soft well for the power-up sprite.
+    cairo_arc(cr, 30, 30, 25, 0, 2 * M_PI);
+    fill_pat(cr, rad(30, 26, 27, hex(0xf2ead2), hex(0xcfbd90)));
+    cairo_arc(cr, 30, 30, 25, 0, 2 * M_PI);
+    set(cr, pal::gold_dark, 0.5); cairo_set_line_width(cr, 1); cairo_stroke(cr);
+    // Multiplication sign before the count.
+    cairo_move_to(cr, 66, 24); cairo_line_to(cr, 74, 32);
+    cairo_move_to(cr, 74, 24); cairo_line_to(cr, 66, 32);
+    set(cr, pal::gold_dark); cairo_set_line_width(cr, 2); cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND); cairo_stroke(cr);
+    return c.keyed(Key::White);
+}
+
+Image bar_chain() {
+    Canvas c(14, 600);
+    cairo_t* cr = c.cr;
+    const double pitch = 16;
+    // Side-on links first, face-on rings over them.
+    for (double y = -8; y < 616; y += 2 * pitch) {
+        rrect(cr, 5.5, y + pitch - 1, 3, pitch + 2, 1.5);
+        fill_pat(cr, lin(5, 0, 9, 0, hex(0xb88a30), hex(0x6a4812)), true);
+        set(cr, kInk); cairo_set_line_width(cr, 0.8); cairo_stroke(cr);
+    }
+    for (double y = -8; y < 616; y += 2 * pitch) {
+        cairo_new_path(cr);
+        ellipse(cr, 7, y + pitch / 2 + 1, 5.3, pitch / 2 + 3);
+        ellipse(cr, 7, y + pitch / 2 + 1, 2.2, pitch / 2 - 0.5);
+        cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
+        fill_pat(cr, lin(1, 0, 13, 0, pal::gold_light, pal::gold_dark), true);
+        set(cr, kInk); cairo_set_line_width(cr, 0.9); cairo_stroke(cr);
+        cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING);
+    }
+    return c.keyed(Key::White);
+}
+
+Image help_title() {
+    Canvas c(160, 40);
+    cairo_t* cr = c.cr;
+    text_path_centered(cr, "Help", 80, 20, 32);
+    set(cr, kInk);
+    cairo_set_line_width(cr, 6);
+    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+    cairo_stroke_preserve(cr);
+    set(cr, pal::gold);
+    cairo_set_line_width(cr, 3);
+    cairo_stroke_preserve(cr);
+    fill_pat(cr, lin(0, 6, 0, 34, pal::navy_light, pal::navy_dark));
+    for (int s = -1; s <= 1; s += 2) {
+        star(cr, 80 + s * 60, 20, 4, 9, 2.5, 0);
+        fill_pat(cr, lin(0, 11, 0, 29, pal::gold_light, pal::gold_dark), true);
+        set(cr, kInk); cairo_set_line_width(cr, 1); cairo_stroke(cr);
+    }
+    return c.keyed(Key::White);
+}
+
+}  // namespace art
