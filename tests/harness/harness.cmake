@@ -10,17 +10,31 @@ add_test(NAME session.stop COMMAND ${HARNESS}/session.sh stop ${TEST_STATE} ${WI
 set_tests_properties(session.start PROPERTIES FIXTURES_SETUP wine_session)
 set_tests_properties(session.stop PROPERTIES FIXTURES_CLEANUP wine_session)
 
-# pairwick_gtest(LAYER TARGET SUITE [LOCK]): one CTest entry per GoogleTest suite.
+# pairwick_gtest(LAYER TARGET SUITE [LOCK]): one CTest entry for the GoogleTest suites
+# whose names start with SUITE.
 # LOCK serialises tests that show windows on the shared display.
 function(pairwick_gtest layer target suite)
   set(name ${layer}.${suite})
   add_test(NAME ${name}
     COMMAND ${HARNESS}/run_in_tmp.sh ${TEST_STATE} --art ${DIST_DIR} --
-            env WINEPREFIX=${WINE_PREFIX} ${WINE64} $<TARGET_FILE:${target}>
-            --gtest_filter=${suite}.*:${suite}/*)
+            env WINEPREFIX=${WINE_PREFIX} ${HARNESS}/gtest.sh $<TARGET_FILE:${target}>
+            ${suite}*:*/${suite}*)
   set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED wine_session LABELS ${layer}
                                           TIMEOUT 300)
   if(ARGC GREATER 3)
     set_tests_properties(${name} PROPERTIES RESOURCE_LOCK display)
   endif()
+endfunction()
+
+# pairwick_pytest(NAME FILE [LABEL...]): a black-box pytest file, run with the session's
+# display and prefix. Each test of the file makes its own working directory.
+set(PYTHON3 /usr/bin/python3 CACHE FILEPATH "Python with pytest and PIL (Debian's)")
+function(pairwick_pytest name file)
+  add_test(NAME blackbox.${name}
+    COMMAND ${HARNESS}/run_in_tmp.sh ${TEST_STATE} --
+            env WINEPREFIX=${WINE_PREFIX} PAIRWICK_EXE=$<TARGET_FILE:Pairwick>
+                PAIRWICK_DIST=${DIST_DIR}
+            ${PYTHON3} -m pytest -q -p no:cacheprovider ${file})
+  set_tests_properties(blackbox.${name} PROPERTIES FIXTURES_REQUIRED wine_session
+                       RESOURCE_LOCK display LABELS "blackbox;${ARGN}" TIMEOUT 1500)
 endfunction()

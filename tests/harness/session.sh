@@ -15,34 +15,55 @@ wait_for() {  # wait_for SECONDS COMMAND...: poll until the command succeeds
     done
 }
 
+# Test runs that overlap (several ctest invocations on one build tree) share one
+# session: the state file counts its users, under a lock.
+exec 9>"$state.lock"
+flock 9
+
 case $action in
 start)
-    if [[ -f $state ]]; then "$0" stop "$state" "$prefix" || true; fi
+    if [[ -f $state ]]; then
+        # shellcheck disable=SC1090
+        source "$state"
+        if kill -0 "$XVFB_PID" 2>/dev/null; then
+            echo "USERS=$((${USERS:-1} + 1))" >>"$state"
+            echo "Sharing the running session on $DISPLAY"
+            exit 0
+        fi
+        rm -f "$state"
+    fi
     fdfile=$(mktemp)
     # -displayfd makes Xvfb choose a free display itself and report it: we never
     # touch a display we did not start.
-    Xvfb -displayfd 3 -screen 0 800x600x16 -nolisten tcp 3>"$fdfile" >/dev/null 2>&1 &
+    Xvfb -displayfd 3 -screen 0 800x600x16 -nolisten tcp 3>"$fdfile" >/dev/null 2>&1 9>&- &
     pid=$!
     wait_for 20 test -s "$fdfile" || { echo "Xvfb did not start" >&2; kill "$pid" || true; exit 1; }
     display=:$(tr -dc 0-9 <"$fdfile")
     rm -f "$fdfile"
-    printf 'export DISPLAY=%s\nXVFB_PID=%s\n' "$display" "$pid" >"$state"
+    printf 'export DISPLAY=%s\nXVFB_PID=%s\nUSERS=1\n' "$display" "$pid" >"$state"
     export DISPLAY=$display
     if [[ ! -f $prefix/system.reg ]]; then
         echo "Creating the Wine prefix $prefix (once)"
         mkdir -p "$prefix"
-        wineboot -i >/dev/null 2>&1
+        wineboot -i </dev/null >/dev/null 2>&1 9>&-
         # The registry reaches the disk when the server ends.
         wineserver -w
     fi
-    # One persistent server for the whole run spares every test its start-up.
-    wineserver -p || true
+    # One persistent server for the whole run spares every test its start-up, and
+    # starting Wine's services here keeps them off the tests' output pipes (CTest
+    # waits for every holder of a test's output to close it).
+    wineserver -p </dev/null >/dev/null 2>&1 9>&- || true
+    wineboot </dev/null >/dev/null 2>&1 9>&- || true
     echo "Xvfb $display (pid $pid), Wine prefix $prefix"
     ;;
 stop)
     [[ -f $state ]] || exit 0
     # shellcheck disable=SC1090
     source "$state"
+    if ((${USERS:-1} > 1)); then
+        echo "USERS=$((USERS - 1))" >>"$state"
+        exit 0
+    fi
     wineserver -k 2>/dev/null || true
     kill "$XVFB_PID" 2>/dev/null || true
     rm -f "$state"

@@ -1,0 +1,247 @@
+#include "inproc/inproc.h"
+
+#include <cstring>
+
+namespace {
+using Window = InProc;
+
+TEST_F(Window, ClassAndWindowAreAsTheGameMakesThem) {
+    char name[64] = {};
+    GetClassNameA(game.window, name, sizeof name);
+    EXPECT_STREQ(name, "Pairwick");
+    GetWindowTextA(game.window, name, sizeof name);
+    EXPECT_STREQ(name, "Pairwick");
+    WNDCLASSEXA info{};
+    info.cbSize = sizeof info;
+    ASSERT_TRUE(GetClassInfoExA(GetModuleHandleA(nullptr), "Pairwick", &info));
+    EXPECT_EQ(info.style, static_cast<UINT>(CS_DBLCLKS));
+    EXPECT_EQ(info.hbrBackground, nullptr);
+    const LONG_PTR style = GetWindowLongPtrA(game.window, GWL_STYLE);
+    EXPECT_TRUE(style & WS_POPUP);
+    EXPECT_TRUE(style & WS_VISIBLE);
+    EXPECT_FALSE(style & WS_CAPTION);
+    RECT r;
+    GetWindowRect(game.window, &r);
+    EXPECT_EQ(r.left, 0);
+    EXPECT_EQ(r.top, 0);
+    EXPECT_EQ(r.right - r.left, 800);
+    EXPECT_EQ(r.bottom - r.top, 600);
+    // The name dialog exists from creation on, hidden.
+    ASSERT_NE(game.name_dialog, nullptr);
+    EXPECT_FALSE(visible(game.name_dialog));
+    GetWindowTextA(game.name_dialog, name, sizeof name);
+    EXPECT_STREQ(name, "Game Over!");
+}
+
+TEST_F(Window, IntroHidesEveryButton) {
+    frame();
+    for (const button& b : game.main_menu.buttons) EXPECT_FALSE(visible(b.hwnd));
+    for (const button& b : game.opts.buttons) EXPECT_FALSE(visible(b.hwnd));
+}
+
+struct escape_case {
+    int from;
+    bool time_left;
+    int to;
+    bool can_continue;
+};
+
+TEST_F(Window, EscapeTable) {
+    const escape_case cases[] = {
+        {screen_intro, true, screen_menu, false},
+        {screen_menu, true, screen_menu, true},  // unchanged: was set true before
+        {screen_play, true, screen_menu, true},
+        {screen_play, false, screen_menu, false},
+        {screen_save, true, screen_menu, false},
+        {screen_load, true, screen_menu, false},
+        {screen_high_scores, true, screen_menu, false},
+        {screen_options, true, screen_options, true},  // only Back leaves the options
+        {screen_help, true, screen_menu, false},
+    };
+    for (const escape_case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "from screen " << c.from
+                                        << (c.time_left ? " with time left" : " at 0:00:00"));
+        game.screen = c.from;
+        game.main_menu.can_continue = true;
+        game.set_time(0, c.time_left ? 5 : 0, 0);
+        press(VK_ESCAPE);
+        EXPECT_EQ(game.screen, c.to);
+        EXPECT_EQ(game.main_menu.can_continue, c.can_continue);
+        // Every Escape asks for a frame.
+        RECT pending;
+        EXPECT_TRUE(GetUpdateRect(game.window, &pending, FALSE));
+        ValidateRect(game.window, nullptr);
+    }
+}
+
+TEST_F(Window, OtherKeysDoNothing) {
+    for (WPARAM key : {WPARAM{VK_RETURN}, WPARAM{VK_SPACE}, WPARAM{'A'}, WPARAM{VK_F1}}) {
+        game.screen = screen_intro;
+        press(key);
+        EXPECT_EQ(game.screen, screen_intro);
+    }
+}
+
+TEST_F(Window, EscapeFromAGameOffersContinueAndContinueReturns) {
+    press(VK_ESCAPE);
+    frame();
+    EXPECT_FALSE(visible(game.main_menu.buttons[0].hwnd));
+    command(101);
+    EXPECT_EQ(game.screen, screen_play);
+    frame();
+    press(VK_ESCAPE);
+    frame();
+    EXPECT_TRUE(visible(game.main_menu.buttons[0].hwnd));
+    EXPECT_FALSE(game.playing);
+    command(100);
+    EXPECT_EQ(game.screen, screen_play);
+    EXPECT_TRUE(game.playing);
+    for (const button& b : game.main_menu.buttons) EXPECT_FALSE(visible(b.hwnd));
+}
+
+TEST_F(Window, ContinueIntoTheShopKeepsPlayingOff) {
+    command(101);
+    game.in_shop = true;
+    game.playing = false;
+    press(VK_ESCAPE);
+    EXPECT_TRUE(game.main_menu.can_continue);
+    command(100);
+    EXPECT_EQ(game.screen, screen_play);
+    EXPECT_FALSE(game.playing);
+}
+
+struct command_case {
+    std::uint32_t id;
+    int screen;
+};
+
+TEST_F(Window, MenuCommandsSwitchScreensAndHideTheMenu) {
+    const command_case cases[] = {
+        {102, screen_save}, {103, screen_load}, {104, screen_high_scores},
+        {105, screen_options}, {106, screen_help}, {101, screen_play},
+    };
+    for (const command_case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "command " << c.id);
+        game.screen = screen_menu;
+        frame();
+        EXPECT_TRUE(visible(game.main_menu.buttons[1].hwnd));
+        command(c.id);
+        EXPECT_EQ(game.screen, c.screen);
+        for (const button& b : game.main_menu.buttons) EXPECT_FALSE(visible(b.hwnd));
+        for (const button& b : game.opts.buttons)
+            EXPECT_EQ(visible(b.hwnd), c.screen == screen_options);
+        if (c.screen == screen_options) command(109);
+    }
+}
+
+TEST_F(Window, UnknownCommandsAndNotificationsAreIgnored) {
+    game.screen = screen_menu;
+    game.opts.card_mode = 2;
+    game.opts.sound = 0;
+    // 107 belongs to no button; a non-zero notification half matches no id.
+    for (std::uint32_t id : {0u, 99u, 107u, 111u, 510u, 516u, 599u, 602u, 0x10065u, 0x20068u,
+                             0x101FFu}) {
+        SCOPED_TRACE(testing::Message() << "id 0x" << std::hex << id);
+        command(id);
+        EXPECT_EQ(game.screen, screen_menu);
+        EXPECT_EQ(game.opts.card_mode, 2);
+        EXPECT_EQ(game.opts.sound, 0);
+        MSG m;
+        EXPECT_FALSE(PeekMessageA(&m, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE));
+    }
+}
+
+TEST_F(Window, OptionCommandsChangeOnlyTheOptions) {
+    const struct {
+        std::uint32_t id;
+        int card_mode;
+        int sound;
+    } cases[] = {{511, 2, 7}, {512, 3, 7}, {513, 1, 7}, {514, 0, 7}, {515, 4, 7},
+                 {600, 9, 1}, {601, 9, 0}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "command " << c.id);
+        game.opts.card_mode = 9;
+        game.opts.sound = 7;
+        game.card_mode = 1;
+        game.sound = 1;
+        command(c.id);
+        EXPECT_EQ(game.opts.card_mode, c.card_mode);
+        EXPECT_EQ(game.opts.sound, c.sound);
+        EXPECT_EQ(game.card_mode, 1);
+        EXPECT_EQ(game.sound, 1);
+    }
+}
+
+TEST_F(Window, ExitPostsTheQuitMessage) {
+    command(108);
+    MSG m;
+    ASSERT_TRUE(PeekMessageA(&m, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    EXPECT_EQ(m.wParam, 0u);
+}
+
+TEST_F(Window, MenuShowsSevenButtonsAndShowIsIdempotent) {
+    game.screen = screen_menu;
+    const char* const captions[8] = {"Continue", "New game", "Save", "Load", "High scores",
+                                     "Options", "Help / Credits", "Exit"};
+    const int ids[8] = {100, 101, 102, 103, 104, 105, 106, 108};
+    for (unsigned char flag : {0, 1, 2, 1}) {
+        SCOPED_TRACE(testing::Message() << "can_continue byte " << int(flag));
+        std::memcpy(&game.main_menu.can_continue, &flag, 1);
+        for (int repeat = 0; repeat < 2; ++repeat) {
+            frame();
+            for (int i = 0; i < 8; ++i) {
+                const HWND b = game.main_menu.buttons[i].hwnd;
+                EXPECT_EQ(visible(b), i != 0 || flag == 1) << captions[i];
+                char text[32] = {};
+                GetWindowTextA(b, text, sizeof text);
+                EXPECT_STREQ(text, captions[i]);
+                EXPECT_EQ(GetDlgCtrlID(b), ids[i]);
+                RECT r;
+                GetWindowRect(b, &r);
+                EXPECT_EQ(r.left, 350);
+                EXPECT_EQ(r.top, 150 + 30 * i);
+                EXPECT_EQ(r.right - r.left, 100);
+                EXPECT_EQ(r.bottom - r.top, 20);
+            }
+        }
+    }
+    game.main_menu.can_continue = false;
+}
+
+TEST_F(Window, OptionsScreenAndBack) {
+    game.screen = screen_menu;
+    game.main_menu.can_continue = true;
+    command(105);
+    frame();
+    EXPECT_EQ(game.screen, screen_options);
+    for (const button& b : game.opts.buttons) EXPECT_TRUE(visible(b.hwnd));
+    press(VK_ESCAPE);
+    EXPECT_EQ(game.screen, screen_options);
+    command(109);
+    EXPECT_EQ(game.screen, screen_menu);
+    frame();
+    for (const button& b : game.opts.buttons) EXPECT_FALSE(visible(b.hwnd));
+    // Back keeps Continue as it was.
+    EXPECT_TRUE(visible(game.main_menu.buttons[0].hwnd));
+    game.main_menu.can_continue = false;
+}
+
+// Many frames over every screen leave the process's graphics objects where they were.
+TEST_F(Window, TenThousandFramesLeakNoGraphicsObject) {
+    command(101);
+    frame();
+    const int before = gdi_object_count();
+    ASSERT_GT(before, 0);
+    const int screens[] = {screen_intro, screen_menu, screen_play, screen_save,
+                           screen_high_scores, screen_options, screen_help, screen_play};
+    for (int i = 0; i < 10000; ++i) {
+        game.screen = screens[(i / 250) % 8];
+        // Half of the play frames show the shop.
+        game.in_shop = (i / 2000) % 2 == 1;
+        clock.advance(37);
+        frame();
+    }
+    EXPECT_EQ(gdi_object_count(), before);
+    game.in_shop = false;
+}
+}  // namespace
