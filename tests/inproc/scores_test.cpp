@@ -1,0 +1,182 @@
+#include "inproc/inproc.h"
+
+#include <sys/stat.h>
+
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+namespace {
+void set_name(const char* name) { SetDlgItemTextA(game.name_dialog, 801, name); }
+void dialog_command(int id) { SendMessageA(game.name_dialog, WM_COMMAND, id, 0); }
+
+void fill_table(const int (&levels)[20]) {
+    for (int i = 0; i < 20; ++i) {
+        score_entry& e = game.scores.table[i];
+        std::memset(&e, 0, sizeof e);
+        std::snprintf(e.name, sizeof e.name, "row%d", i);
+        e.level = levels[i];
+        e.points = 1000 - i;
+    }
+}
+
+class NameDialog : public InProc {
+protected:
+    void SetUp() override {
+        InProc::SetUp();
+        std::memcpy(saved, game.scores.table, sizeof saved);
+        new_ordered_game();
+        game.set_time(0, 0, 0);
+        frame();  // game over: the dialog is shown
+        ASSERT_TRUE(visible(game.name_dialog));
+    }
+    void TearDown() override {
+        std::memcpy(game.scores.table, saved, sizeof saved);
+        InProc::TearDown();
+    }
+    score_entry saved[20];
+};
+
+TEST_F(NameDialog, EmptyNameWarnsAndChangesNothing) {
+    set_name("");
+    score_entry before[20];
+    std::memcpy(before, game.scores.table, sizeof before);
+    const std::string text = answer_message_box("Warning", [] { dialog_command(802); });
+    EXPECT_EQ(text, "You didn't enter anything!");
+    EXPECT_TRUE(visible(game.name_dialog));
+    EXPECT_EQ(game.screen, screen_play);
+    EXPECT_EQ(std::memcmp(before, game.scores.table, sizeof before), 0);
+}
+
+TEST_F(NameDialog, QualifyingResultEntersBelowItsEqualsAndShowsTheTable) {
+    fill_table({9, 7, 4, 4, 4, 3, 2, 2, 1, 1, 1, 1, 0, 0, 0, 0, 0, 0, 0, 0});
+    game.level = 4;
+    game.points = 5000;  // more points than every level-4 row: level alone ranks
+    game.hammers_used = 1;
+    game.stopwatches_used = 2;
+    game.hourglasses_used = 3;
+    game.dynamites_used = 4;
+    set_name("Ann");
+    dialog_command(802);
+    EXPECT_FALSE(visible(game.name_dialog));
+    EXPECT_EQ(game.screen, screen_high_scores);
+    const score_entry& e = game.scores.table[5];
+    EXPECT_STREQ(e.name, "Ann");
+    EXPECT_EQ(e.level, 4);
+    EXPECT_EQ(e.points, 5000);
+    EXPECT_EQ(e.hammers_used, 1);
+    EXPECT_EQ(e.stopwatches_used, 2);
+    EXPECT_EQ(e.hourglasses_used, 3);
+    EXPECT_EQ(e.dynamites_used, 4);
+    EXPECT_STREQ(game.scores.table[4].name, "row4");
+    EXPECT_STREQ(game.scores.table[6].name, "row5");
+    frame();  // the table screen draws
+}
+
+TEST_F(NameDialog, ResultAtTheLastPlacesLevelDoesNotEnterButTheTableIsSorted) {
+    // Unsorted, as a file may hold it; the last place is at level 3.
+    fill_table({1, 5, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3});
+    game.level = 3;
+    set_name("Bob");
+    dialog_command(802);
+    EXPECT_EQ(game.screen, screen_high_scores);
+    EXPECT_EQ(game.scores.table[0].level, 5);
+    EXPECT_STREQ(game.scores.table[0].name, "row1");
+    EXPECT_STREQ(game.scores.table[19].name, "row0");
+    for (const score_entry& e : game.scores.table) EXPECT_STRNE(e.name, "Bob");
+}
+
+TEST_F(NameDialog, CancelShowsTheTableUnchanged) {
+    fill_table({9, 8, 7, 6, 5, 4, 3, 2, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
+    score_entry before[20];
+    std::memcpy(before, game.scores.table, sizeof before);
+    game.level = 50;
+    set_name("Cid");
+    dialog_command(803);
+    EXPECT_FALSE(visible(game.name_dialog));
+    EXPECT_EQ(game.screen, screen_high_scores);
+    EXPECT_EQ(std::memcmp(before, game.scores.table, sizeof before), 0);
+}
+
+TEST_F(NameDialog, CloseBoxDoesNothing) {
+    dialog_command(IDCANCEL);
+    EXPECT_TRUE(visible(game.name_dialog));
+    EXPECT_EQ(game.screen, screen_play);
+}
+
+TEST_F(NameDialog, BoxKeepsItsTextForTheNextGameOver) {
+    set_name("Dee");
+    dialog_command(803);
+    new_ordered_game();
+    game.set_time(0, 0, 0);
+    frame();
+    char text[64] = {};
+    GetDlgItemTextA(game.name_dialog, 801, text, sizeof text);
+    EXPECT_STREQ(text, "Dee");
+}
+
+TEST_F(NameDialog, TypedNameIsLimitedToTheField) {
+    set_name("");
+    HWND edit = GetDlgItem(game.name_dialog, 801);
+    for (int i = 0; i < 300; ++i) SendMessageA(edit, WM_CHAR, 'a' + i % 26, 0);
+    EXPECT_EQ(GetWindowTextLengthA(edit), 255);
+    fill_table({0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
+    game.level = 2;
+    dialog_command(802);
+    EXPECT_EQ(name_length(game.scores.table[0]), 255u);
+    // Even text set past the limit is stored within the field.
+    std::string long_name(300, 'z');
+    new_ordered_game();
+    game.set_time(0, 0, 0);
+    frame();
+    set_name(long_name.c_str());
+    game.level = 3;
+    dialog_command(802);
+    EXPECT_EQ(name_length(game.scores.table[0]), 255u);
+}
+
+using OptionsSave = InProc;
+
+std::string read_file(const char* path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+TEST_F(OptionsSave, SaveWritesTheFileAndSaysSo) {
+    game.opts.card_mode = 2;
+    game.opts.sound = 1;
+    const std::string text = answer_message_box("Options", [] { command(110); });
+    EXPECT_EQ(text, "Options saved! You need start new game");
+    EXPECT_EQ(read_file("options.ini"), "[CARDMODE]\r\n2\r\n[SOUND]\r\n1\r\n");
+    game.opts.card_mode = 4;
+    game.opts.sound = 5;
+    answer_message_box("Options", [] { command(110); });
+    EXPECT_EQ(read_file("options.ini"), "[CARDMODE]\r\n4\r\n[SOUND]\r\n5\r\n");
+    std::remove("options.ini");
+}
+
+TEST_F(OptionsSave, UnwritableFileIsReportedNotCalledSaved) {
+    // A folder where the file should be: nothing can be written.
+    ASSERT_EQ(_mkdir("options.ini"), 0);
+    const std::string text = answer_message_box("Options", [] { command(110); });
+    EXPECT_NE(text, "Options saved! You need start new game");
+    EXPECT_NE(text.find("could not be saved"), std::string::npos) << text;
+    _rmdir("options.ini");
+}
+
+TEST_F(OptionsSave, ChoiceWithoutSaveIsUsedByTheNextGame) {
+    game.opts.card_mode = 2;
+    command(513);  // Cars
+    command(101);
+    EXPECT_EQ(game.card_mode, 1);
+    for (cards* c : game.field.card) EXPECT_EQ(c->sheet_dc, res->sheet_dc[2]);
+    command(515);  // Random: every new game draws one of the four sets for all cards
+    command(101);
+    const HDC chosen = game.field.card[0]->sheet_dc;
+    EXPECT_TRUE(chosen == res->sheet_dc[0] || chosen == res->sheet_dc[1] ||
+                chosen == res->sheet_dc[2] || chosen == res->sheet_dc[3]);
+    for (cards* c : game.field.card) EXPECT_EQ(c->sheet_dc, chosen);
+}
+}  // namespace
