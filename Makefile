@@ -53,5 +53,10 @@ test: build
 test-quick: build
 	cd $(BUILD) && ctest --output-on-failure -LE slow
 
+# Frame times, start-up, GDI objects and memory of the real game beside a minimal window
+# program, under Wine on a display of its own; prints figures and asserts nothing.
+bench: build
+	/usr/bin/python3 tools/bench/bench.py --build $(BUILD)
+
 clean:
 	rm -rf $(BUILD)

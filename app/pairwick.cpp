@@ -1,5 +1,7 @@
 #include "app/pairwick.h"
 
+#include "app/frame_log.h"
+
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
@@ -48,6 +50,7 @@ void paint_frame(HDC target) {
     game.back_dc = nullptr;
 }
 
+
 LRESULT CALLBACK WndProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
     switch (message) {
     case WM_CREATE:
@@ -56,12 +59,14 @@ LRESULT CALLBACK WndProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam
     case WM_PAINT: {
         PAINTSTRUCT paint;
         HDC target = BeginPaint(window, &paint);
-        paint_frame(target);
+        if (frame_log::active) frame_log::timed_frame(window, target);
+        else paint_frame(target);
         EndPaint(window, &paint);
         return 0;
     }
     case WM_KEYDOWN:
-        game.keydown(wparam);
+        if (wparam == VK_F9 && frame_log::active) frame_log::clear_board();
+        else game.keydown(wparam);
         return 0;
     case WM_COMMAND:
         game.command(static_cast<std::uint32_t>(wparam));
@@ -131,6 +136,7 @@ HWND create_main_window(HINSTANCE instance) {
 }
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+    frame_log::open();
     std::srand(static_cast<unsigned>(std::time(nullptr)));
     res = new cards_res;
     HWND window = create_main_window(instance);
@@ -144,6 +150,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }
+    frame_log::close();
     game.quit();
     delete res;
     res = nullptr;

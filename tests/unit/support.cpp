@@ -1,7 +1,5 @@
 #include "unit/support.h"
 
-#include <intrin.h>
-
 #include <cstdio>
 #include <fstream>
 #include <vector>
@@ -70,18 +68,29 @@ rgb surface::at(int x, int y) const {
     return {GetRValue(c), GetGValue(c), GetBValue(c)};
 }
 
-int gdi_object_count() {
-#if defined(_M_X64) || defined(__x86_64__)
-    const auto peb = reinterpret_cast<const unsigned char*>(__readgsqword(0x60));
-    const auto table = *reinterpret_cast<const unsigned char* const*>(peb + 0xF8);
-    if (!table) return -1;
-    int live = 0;
-    for (int i = 0; i < 65536; ++i)
-        if (table[24 * i + 14] != 0) ++live;
-    return live;
-#else
-    return static_cast<int>(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS));
-#endif
+std::vector<COLORREF> grab(HDC dc, int x, int y, int width, int height) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;  // top-down rows
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HBITMAP dib = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HDC copy = CreateCompatibleDC(nullptr);
+    HGDIOBJ previous = SelectObject(copy, dib);
+    BitBlt(copy, 0, 0, width, height, dc, x, y, SRCCOPY);
+    GdiFlush();
+    std::vector<COLORREF> pixels(static_cast<std::size_t>(width) * height);
+    const auto* quad = static_cast<const std::uint32_t*>(bits);
+    // DIB pixels are 0x00RRGGBB; turn them round into COLORREFs.
+    for (std::size_t i = 0; i < pixels.size(); ++i)
+        pixels[i] = RGB((quad[i] >> 16) & 0xFF, (quad[i] >> 8) & 0xFF, quad[i] & 0xFF);
+    SelectObject(copy, previous);
+    DeleteDC(copy);
+    DeleteObject(dib);
+    return pixels;
 }
 
 std::uint32_t fake_clock::now = 0;

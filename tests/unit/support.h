@@ -5,6 +5,9 @@
 #include <functional>
 #include <string>
 
+#include "app/frame_log.h"
+#include <vector>
+
 // Colours whose channels survive the display's 5-bit quantisation unchanged, so pixel
 // checks can be exact.
 struct rgb {
@@ -34,9 +37,10 @@ private:
     HGDIOBJ previous_;
 };
 
-// Live GDI objects of this process (Wine's shared handle table; GetGuiResources
-// answers 0 under Wine).
-int gdi_object_count();
+// The pixels of a rectangle of dc, row by row, read in one go (GetPixel is slow under
+// Wine); colours as 0x00BBGGRR.
+std::vector<COLORREF> grab(HDC dc, int x, int y, int width, int height);
+
 
 // Drives the game's tick count exactly for the lifetime of the object.
 class fake_clock {

@@ -1,0 +1,120 @@
+#include "app/frame_log.h"
+
+#include <intrin.h>
+#include <psapi.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "app/pairwick.h"
+#include "game/game.h"
+
+// Wine leaves GetGuiResources at 0; there the live entries of the process's GDI handle
+// table give the count.
+int gdi_object_count() {
+    const int reported = static_cast<int>(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS));
+#if defined(_M_X64) || defined(__x86_64__)
+    if (reported > 0) return reported;
+    const unsigned char* peb;
+#if defined(__GNUC__)
+    // GCC's inline __readgsqword trips its own array-bounds check.
+    asm("movq %%gs:0x60, %0" : "=r"(peb));
+#else
+    peb = reinterpret_cast<const unsigned char*>(__readgsqword(0x60));
+#endif
+    const auto table = *reinterpret_cast<const unsigned char* const*>(peb + 0xF8);
+    if (!table) return -1;
+    int live = 0;
+    for (int i = 0; i < 65536; ++i)
+        if (table[24 * i + 14] != 0) ++live;
+    return live;
+#else
+    return reported;
+#endif
+}
+
+// Benchmark-only instrumentation (tools/bench). Dormant unless PAIRWICK_FRAME_LOG names
+// a file: then every frame's screen and duration, the first frame's delay after process
+// creation and periodic GDI and memory samples go to that file. PAIRWICK_BENCH_REPAINT=1
+// keeps event-driven screens repainting so they can be timed, and F9 clears the board so
+// the shop can be reached from outside. A normal run pays one pointer test per frame.
+namespace frame_log {
+struct state {
+    std::FILE* file;
+    bool repaint;
+    LARGE_INTEGER frequency;
+    LARGE_INTEGER opened;
+    long frames;
+    char buffer[1 << 16];
+};
+state* active = nullptr;
+
+long long microseconds_since(const LARGE_INTEGER& from, const LARGE_INTEGER& to) {
+    return (to.QuadPart - from.QuadPart) * 1000000 / active->frequency.QuadPart;
+}
+
+void sample() {
+    PROCESS_MEMORY_COUNTERS memory = {};
+    memory.cb = sizeof memory;
+    GetProcessMemoryInfo(GetCurrentProcess(), &memory, sizeof memory);
+    std::fprintf(active->file, "m %ld %d %llu %llu\n", active->frames, gdi_object_count(),
+                 static_cast<unsigned long long>(memory.WorkingSetSize),
+                 static_cast<unsigned long long>(memory.PeakWorkingSetSize));
+    std::fflush(active->file);
+}
+
+void open() {
+    const char* path = std::getenv("PAIRWICK_FRAME_LOG");
+    if (!path || !*path) return;
+    static state log;
+    log.file = std::fopen(path, "w");
+    if (!log.file) return;
+    std::setvbuf(log.file, log.buffer, _IOFBF, sizeof log.buffer);
+    const char* repaint = std::getenv("PAIRWICK_BENCH_REPAINT");
+    log.repaint = repaint && std::strcmp(repaint, "1") == 0;
+    QueryPerformanceFrequency(&log.frequency);
+    QueryPerformanceCounter(&log.opened);
+    active = &log;
+}
+
+void first_frame_finished() {
+    FILETIME created, unused, now;
+    GetProcessTimes(GetCurrentProcess(), &created, &unused, &unused, &unused);
+    GetSystemTimePreciseAsFileTime(&now);
+    const auto ticks = [](const FILETIME& t) {
+        return (static_cast<long long>(t.dwHighDateTime) << 32) | t.dwLowDateTime;
+    };
+    // FILETIME counts 100 ns from 1601; the Unix epoch lets the launcher compare clocks.
+    std::fprintf(active->file, "start %.3f %lld\n", (ticks(now) - ticks(created)) / 1e4,
+                 (ticks(now) - 116444736000000000LL) / 10);
+    sample();
+}
+
+void timed_frame(HWND window, HDC target) {
+    LARGE_INTEGER begin, end;
+    QueryPerformanceCounter(&begin);
+    paint_frame(target);
+    QueryPerformanceCounter(&end);
+    ++active->frames;
+    std::fprintf(active->file, "f %d %d %lld %lld\n", game.screen, game.in_shop ? 1 : 0,
+                 microseconds_since(active->opened, end), microseconds_since(begin, end));
+    if (active->frames == 1) first_frame_finished();
+    else if (active->frames % 1000 == 0) sample();
+    else if (active->frames % 100 == 0) std::fflush(active->file);
+    if (active->repaint) InvalidateRect(window, nullptr, FALSE);
+}
+
+void clear_board() {
+    for (cards* c : game.field.card)
+        if (c) c->removed = true;
+    InvalidateRect(game.window, nullptr, FALSE);
+}
+
+void close() {
+    if (!active) return;
+    sample();
+    std::fclose(active->file);
+    active = nullptr;
+}
+}  // namespace frame_log

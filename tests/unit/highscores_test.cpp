@@ -1,0 +1,314 @@
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <new>
+#include <string>
+#include <vector>
+
+#include "scores/highscores.h"
+
+namespace {
+using table_t = score_entry[score_rows];
+
+std::string read_bytes(const char* path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void write_bytes(const char* path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+std::string bytes_of(const table_t& table) {
+    return std::string(reinterpret_cast<const char*>(table), score_file_size);
+}
+
+bool exists(const char* path) { return GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES; }
+
+// The game's table lives in a zero-initialised global; a local one starts zeroed the
+// same way.
+class zeroed_scores {
+public:
+    zeroed_scores() : scores_(new (storage_) high_scores) {}
+    ~zeroed_scores() { scores_->~high_scores(); }
+    high_scores* operator->() { return scores_; }
+
+private:
+    alignas(high_scores) unsigned char storage_[sizeof(high_scores)] = {};
+    high_scores* scores_;
+};
+
+// A fresh working state: no score file, no leftover directory of that name.
+void clear_files() {
+    for (const char* path : {"scores.dat", "scores.dat.tmp"}) {
+        DeleteFileA(path);
+        RemoveDirectoryA(path);
+    }
+}
+
+score_entry entry(const char* name, int level, int points) {
+    score_entry e{};
+    std::strcpy(e.name, name);
+    e.level = level;
+    e.points = points;
+    e.hammers_used = level * 3;
+    e.dynamites_used = points % 7;
+    return e;
+}
+
+// 25 distinct records' worth of bytes, longer than any table file.
+std::string pattern_bytes() {
+    std::string bytes;
+    for (int i = 0; i < 25; ++i) {
+        score_entry e = entry(("Player " + std::to_string(i)).c_str(), 30 - i, 1000 + i);
+        std::memset(e.name + 20, 'a' + i, 100);  // leftovers after the NUL
+        bytes.append(reinterpret_cast<const char*>(&e), sizeof e);
+    }
+    return bytes;
+}
+
+TEST(ScoresTable, DefaultTableIsTwentyUnknownUsersAtZero) {
+    table_t table;
+    std::memset(table, 0x5A, sizeof table);
+    default_table(table);
+    score_entry expected{};
+    std::strcpy(expected.name, "Unknown User");
+    for (const score_entry& e : table) EXPECT_EQ(std::memcmp(&e, &expected, sizeof e), 0);
+}
+
+TEST(ScoresTable, NameLengthNeverReadsPastTheField) {
+    struct name_case {
+        std::string name;
+        std::size_t length;
+    };
+    const name_case cases[] = {{"", 0}, {"abc", 3}, {std::string(255, 'n'), 255},
+                               {std::string(256, 'x'), 256}};
+    for (const name_case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "length " << c.length);
+        score_entry e;
+        std::memset(&e, 0x7F, sizeof e);  // no NUL after the name field either
+        std::memcpy(e.name, c.name.c_str(), std::min<std::size_t>(c.name.size() + 1, 256));
+        EXPECT_EQ(name_length(e), c.length);
+    }
+}
+
+TEST(ScoresFile, ReadUsesUpToTheFirst5600Bytes) {
+    const std::string pattern = pattern_bytes();
+    for (std::size_t size : {0u, 1u, 280u, 300u, 5599u, 5600u, 5601u, 7000u}) {
+        SCOPED_TRACE(testing::Message() << size << " bytes");
+        clear_files();
+        write_bytes("scores.dat", pattern.substr(0, size));
+        table_t table;
+        std::memset(table, 0, sizeof table);
+        ASSERT_TRUE(read_table_file("scores.dat", table));
+        const std::size_t used = std::min<std::size_t>(size, score_file_size);
+        std::string expected = pattern.substr(0, used);
+        expected.resize(score_file_size, '\0');
+        EXPECT_EQ(bytes_of(table), expected);
+        if (size == 280) {
+            EXPECT_STREQ(table[0].name, "Player 0");
+            EXPECT_EQ(table[0].level, 30);
+            for (int i = 1; i < score_rows; ++i) EXPECT_EQ(table[i].name[0], '\0');
+        }
+    }
+}
+
+TEST(ScoresFile, ShortReadLeavesTheRestAsItWas) {
+    clear_files();
+    write_bytes("scores.dat", pattern_bytes().substr(0, 300));
+    table_t table;
+    std::memset(table, 0x5A, sizeof table);
+    ASSERT_TRUE(read_table_file("scores.dat", table));
+    const std::string bytes = bytes_of(table);
+    EXPECT_EQ(bytes.substr(0, 300), pattern_bytes().substr(0, 300));
+    EXPECT_EQ(bytes.substr(300), std::string(score_file_size - 300, '\x5A'));
+}
+
+TEST(ScoresFile, UnreadableFileReportsFalse) {
+    for (bool directory : {false, true}) {
+        SCOPED_TRACE(directory ? "a directory of that name" : "no file");
+        clear_files();
+        if (directory) {
+            ASSERT_TRUE(CreateDirectoryA("scores.dat", nullptr));
+        }
+        table_t table;
+        std::memset(table, 0x5A, sizeof table);
+        EXPECT_FALSE(read_table_file("scores.dat", table));
+        EXPECT_EQ(bytes_of(table), std::string(score_file_size, '\x5A'));
+    }
+    clear_files();
+}
+
+TEST(ScoresFile, WriteReplacesTheFileWithExactly5600Bytes) {
+    table_t table;
+    std::memcpy(table, pattern_bytes().data(), sizeof table);
+    for (const char* before : {"", "short", "long"}) {
+        SCOPED_TRACE(testing::Message() << "existing file: " << (*before ? before : "none"));
+        clear_files();
+        if (std::string(before) == "short") write_bytes("scores.dat", "abc");
+        if (std::string(before) == "long") write_bytes("scores.dat", std::string(9000, 'q'));
+        EXPECT_TRUE(write_table_file("scores.dat", table));
+        EXPECT_EQ(read_bytes("scores.dat"), bytes_of(table));
+        EXPECT_FALSE(exists("scores.dat.tmp"));
+    }
+}
+
+TEST(ScoresFile, FailedWriteKeepsTheOldFile) {
+    table_t table;
+    default_table(table);
+    // The target is a directory: nothing to replace, no temporary left behind.
+    clear_files();
+    ASSERT_TRUE(CreateDirectoryA("scores.dat", nullptr));
+    EXPECT_FALSE(write_table_file("scores.dat", table));
+    EXPECT_FALSE(exists("scores.dat.tmp"));
+    EXPECT_TRUE(GetFileAttributesA("scores.dat") & FILE_ATTRIBUTE_DIRECTORY);
+    // The temporary cannot be made: the existing table stays as it was.
+    clear_files();
+    write_bytes("scores.dat", "old table");
+    ASSERT_TRUE(CreateDirectoryA("scores.dat.tmp", nullptr));
+    EXPECT_FALSE(write_table_file("scores.dat", table));
+    EXPECT_EQ(read_bytes("scores.dat"), "old table");
+    clear_files();
+}
+
+// Exchange sort by level alone is stable, so it must agree with a stable sort.
+void expect_sorted_like_stable_sort(table_t& table) {
+    std::vector<score_entry> expected(std::begin(table), std::end(table));
+    std::stable_sort(expected.begin(), expected.end(),
+                     [](const score_entry& a, const score_entry& b) { return a.level > b.level; });
+    sort_table(table);
+    for (int i = 0; i < score_rows; ++i) {
+        SCOPED_TRACE(testing::Message() << "row " << i);
+        EXPECT_EQ(std::memcmp(&table[i], &expected[i], sizeof table[i]), 0)
+            << table[i].name << " level " << table[i].level << ", expected "
+            << expected[i].name << " level " << expected[i].level;
+    }
+}
+
+TEST(ScoresSort, NewResultGoesBelowTheLastOfItsLevel) {
+    for (int points : {0, 50, 999999}) {
+        SCOPED_TRACE(testing::Message() << "new result with " << points << " points");
+        table_t table{};
+        const int levels[score_rows] = {9, 7, 4, 4, 4, 2, 2, 1};
+        for (int i = 0; i < score_rows; ++i)
+            table[i] = entry(("row " + std::to_string(i)).c_str(), levels[i], 100 - i);
+        table[19] = entry("new", 4, points);
+        sort_table(table);
+        EXPECT_STREQ(table[4].name, "row 4");
+        EXPECT_STREQ(table[5].name, "new");
+        EXPECT_EQ(table[5].points, points);
+        EXPECT_STREQ(table[6].name, "row 5");
+    }
+}
+
+TEST(ScoresSort, AgreesWithAStableSortByLevel) {
+    struct sort_case {
+        const char* name;
+        int (*level)(int row);
+    };
+    const sort_case cases[] = {
+        {"ascending: fully reversed", [](int row) { return row + 1; }},
+        {"best result last", [](int row) { return row == 19 ? 50 : 20 - row; }},
+        {"worst result first", [](int row) { return row == 0 ? 0 : 40 - row; }},
+        {"all equal", [](int) { return 3; }},
+        {"two levels alternating", [](int row) { return row % 2; }},
+        {"negative levels", [](int row) { return (row * 7) % 5 - 2; }},
+    };
+    for (const sort_case& c : cases) {
+        SCOPED_TRACE(c.name);
+        table_t table{};
+        for (int i = 0; i < score_rows; ++i)
+            table[i] = entry(("row " + std::to_string(i)).c_str(), c.level(i), 1000 - 3 * i);
+        expect_sorted_like_stable_sort(table);
+    }
+    std::srand(12345);
+    for (int round = 0; round < 100; ++round) {
+        SCOPED_TRACE(testing::Message() << "random table " << round);
+        table_t table{};
+        for (int i = 0; i < score_rows; ++i)
+            table[i] = entry(("r" + std::to_string(i)).c_str(), std::rand() % 6, std::rand());
+        expect_sorted_like_stable_sort(table);
+    }
+}
+
+TEST(ScoresObject, FirstStartWritesTheDefaultTableAtOnce) {
+    clear_files();
+    {
+        zeroed_scores scores;
+        table_t expected;
+        default_table(expected);
+        EXPECT_EQ(bytes_of(scores->table), bytes_of(expected));
+        EXPECT_EQ(read_bytes("scores.dat"), bytes_of(expected));
+    }
+    EXPECT_EQ(read_bytes("scores.dat").size(), score_file_size);
+}
+
+TEST(ScoresObject, OddFilesAreTakenAsReadAndRewrittenAtExit) {
+    for (std::size_t size : {0u, 280u, 7000u}) {
+        SCOPED_TRACE(testing::Message() << size << " bytes");
+        clear_files();
+        const std::string pattern = pattern_bytes();
+        write_bytes("scores.dat", pattern.substr(0, size));
+        {
+            zeroed_scores scores;
+            std::string expected = pattern.substr(0, std::min(size, score_file_size));
+            expected.resize(score_file_size, '\0');
+            EXPECT_EQ(bytes_of(scores->table), expected);
+            // Nothing is written before exit.
+            EXPECT_EQ(read_bytes("scores.dat").size(), size);
+        }
+        EXPECT_EQ(read_bytes("scores.dat").size(), score_file_size);
+    }
+}
+
+TEST(ScoresObject, DirectoryInPlaceOfTheFileGivesTheDefaults) {
+    clear_files();
+    ASSERT_TRUE(CreateDirectoryA("scores.dat", nullptr));
+    {
+        zeroed_scores scores;
+        table_t expected;
+        default_table(expected);
+        EXPECT_EQ(bytes_of(scores->table), bytes_of(expected));
+    }
+    EXPECT_TRUE(GetFileAttributesA("scores.dat") & FILE_ATTRIBUTE_DIRECTORY);
+    EXPECT_FALSE(exists("scores.dat.tmp"));
+    clear_files();
+}
+
+TEST(ScoresObject, ResultEntersOnlyAboveTheLastPlace) {
+    clear_files();
+    zeroed_scores scores;
+    for (int i = 0; i < score_rows; ++i)
+        scores->table[i] = entry(("row " + std::to_string(i)).c_str(), 10 - i / 2, i);
+    ASSERT_EQ(scores->table[19].level, 1);
+    EXPECT_FALSE(scores->check_level(0));
+    EXPECT_FALSE(scores->check_level(1));
+    ASSERT_TRUE(scores->check_level(7));
+    std::strcpy(scores->table[19].name, "newcomer");
+    scores->get_level(7);
+    scores->get_points(5);
+    scores->get_dynamites(1);
+    scores->get_hammers(2);
+    scores->get_stopwatchs(3);
+    scores->get_hourglases(4);
+    scores->sort();
+    // Levels 10,10,9,9,8,8,7,7 then the newcomer below the last 7.
+    EXPECT_STREQ(scores->table[7].name, "row 7");
+    const score_entry& e = scores->table[8];
+    EXPECT_STREQ(e.name, "newcomer");
+    EXPECT_EQ(e.level, 7);
+    EXPECT_EQ(e.points, 5);
+    EXPECT_EQ(e.hammers_used, 2);
+    EXPECT_EQ(e.stopwatches_used, 3);
+    EXPECT_EQ(e.hourglasses_used, 4);
+    EXPECT_EQ(e.dynamites_used, 1);
+    EXPECT_EQ(scores->table[9].level, 6);
+}
+}  // namespace
