@@ -1,0 +1,108 @@
+#include "inproc/inproc.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+// Pixels of a rectangle of the frame most recently drawn.
+std::vector<COLORREF> cell(const surface& s, int x, int y) {
+    std::vector<COLORREF> pixels;
+    for (int dy = 0; dy < 50; ++dy)
+        for (int dx = 0; dx < 50; ++dx) pixels.push_back(GetPixel(s.dc(), x + dx, y + dy));
+    return pixels;
+}
+
+// Largest channel difference between two equally sized cells.
+int max_difference(const std::vector<COLORREF>& a, const std::vector<COLORREF>& b) {
+    int worst = 0;
+    for (size_t i = 0; i < a.size(); ++i)
+        for (int shift : {0, 8, 16})
+            worst = std::max(worst, std::abs(int((a[i] >> shift) & 0xFF) -
+                                             int((b[i] >> shift) & 0xFF)));
+    return worst;
+}
+
+// Pixels that differ by more than the field's own texture does.
+int differing(const std::vector<COLORREF>& a, const std::vector<COLORREF>& b) {
+    int count = 0;
+    for (size_t i = 0; i < a.size(); ++i)
+        count += max_difference({a[i]}, {b[i]}) > 24;
+    return count;
+}
+
+// With PAIRWICK_SHOTS set, frames are also saved there as BMP files to be looked at.
+void save_frame(const surface& s, const char* name) {
+    const char* folder = std::getenv("PAIRWICK_SHOTS");
+    if (!folder) return;
+    const std::string path = std::string(folder) + "\\" + name + ".bmp";
+    write_bmp(path, 800, 600, [&](int x, int y) { return s.at(x, y); });
+}
+
+class BoardLook : public InProc {
+protected:
+    void draw() {
+        game.back_dc = shot.dc();
+        game.main();
+        game.back_dc = nullptr;
+        ValidateRect(game.window, nullptr);
+    }
+    surface shot{800, 600};
+};
+
+TEST_F(BoardLook, DealtBoardShowsSixtyFourBacksOverTheField) {
+    command(101);
+    draw();
+    save_frame(shot, "board-backs");
+    const std::vector<COLORREF> back = cell(shot, 265, 65);
+    for (int i = 0; i < 64; ++i) {
+        SCOPED_TRACE(testing::Message() << "card " << i);
+        EXPECT_EQ(cell(shot, card_left(i), card_top(i)), back);
+    }
+    // Between the cards the field shows.
+    EXPECT_NE(cell(shot, 290, 90), back);
+}
+
+TEST_F(BoardLook, FaceUpCardsOfEachSetAndRemovalsInProgress) {
+    const struct {
+        std::uint32_t command;
+        int slot;
+        const char* name;
+    } sets[] = {{511, 0, "castles"}, {514, 1, "blazons"}, {513, 2, "cars"}, {512, 3, "flowers"}};
+    for (const auto& set : sets) {
+        SCOPED_TRACE(set.name);
+        command(set.command);
+        new_ordered_game();
+        // The first row face up, one pair exploding and one being smashed.
+        for (int i = 0; i < 8; ++i) game.field.card[i]->face_up = true;
+        game.field.card[16]->exploding = game.field.card[17]->exploding = true;
+        game.field.card[24]->smashing = game.field.card[25]->smashing = true;
+        for (int step = 0; step < 4; ++step) {
+            clock.advance(101);
+            draw();
+        }
+        save_frame(shot, (std::string("board-") + set.name).c_str());
+        for (int i = 0; i < 8; ++i) {
+            const int picture = i / 2;
+            surface expected(50, 50);
+            BitBlt(expected.dc(), 0, 0, 50, 50, res->sheet_dc[set.slot], 50 * (picture % 10),
+                   50 * (picture / 10), SRCCOPY);
+            // The sheet is converted to the 16-bit surface on the way: one 5-bit step.
+            EXPECT_LE(max_difference(cell(shot, card_left(i), card_top(i)), cell(expected, 0, 0)),
+                      8)
+                << "card " << i;
+        }
+        // Both cards of a pair show the same frame of their shared strip; where it is
+        // transparent the field beneath differs a little from cell to cell.
+        const std::vector<COLORREF> back = cell(shot, card_left(40), card_top(40));
+        for (int first : {16, 24}) {
+            SCOPED_TRACE(testing::Message() << "pair at " << first);
+            const auto a = cell(shot, card_left(first), card_top(first));
+            const auto b = cell(shot, card_left(first + 1), card_top(first + 1));
+            EXPECT_LT(differing(a, b), 2500 / 5);
+            EXPECT_GT(differing(a, back), 2500 / 3);
+        }
+    }
+}
+}  // namespace
