@@ -64,10 +64,14 @@ void setup_strip(animation& strip, const char* file, int width, int frames) {
 }  // namespace
 
 cards_res::cards_res() {
-    for (int p = 0; p < 64; ++p) {
-        // Each strip keeps its own copy: a pair's animation state is its own.
-        setup_strip(dynamite[p], "cards/dynamite.bmp", 850, 17);
-        setup_strip(hammer[p], "cards/hammer.bmp", 350, 7);
+    // Every picture has its own explosion and smash, with its own frame and clock, but
+    // all 64 of a kind show the same strip: it is read and keyed once and its pictures
+    // shared, which draws the same pixels as 64 copies at a fraction of the start-up.
+    setup_strip(dynamite[0], "cards/dynamite.bmp", 850, 17);
+    setup_strip(hammer[0], "cards/hammer.bmp", 350, 7);
+    for (int p = 1; p < 64; ++p) {
+        dynamite[p] = dynamite[0];
+        hammer[p] = hammer[0];
     }
     HINSTANCE module = GetModuleHandleA(nullptr);
     static const int sheet_ids[4] = {res_castles, res_blazons, res_cars, res_flowers};
@@ -94,10 +98,9 @@ cards_res::~cards_res() {
         if (sheet[s]) DeleteObject(sheet[s]);
         DeleteObject(mask[s]);
     }
-    for (int p = 0; p < 64; ++p) {
-        dynamite[p].remove();
-        hammer[p].remove();
-    }
+    // The shared pictures are released once, through their first holder.
+    dynamite[0].remove();
+    hammer[0].remove();
 }
 
 void cards_res::assign_card_set(cards* const (&board)[64], int card_mode) {

@@ -22,6 +22,7 @@ public:
 };
 
 // The card sheets and the per-picture explosion and smash strips, made once at start.
+// The strips of one kind share their graphics objects, owned by entry 0.
 class cards_res {
 public:
     HBITMAP sheet[4];

@@ -47,9 +47,42 @@ void play_field::reset() {
     }
 }
 
+namespace {
+// A card that would draw the card back exactly as the cached board shows it.
+bool shows_plain_back(const cards& c) {
+    return !c.removed && !c.face_up && !c.exploding && !c.smashing &&
+           res->hammer[c.picture].frame == 0;
+}
+}  // namespace
+
 void play_field::render(HDC hdc) {
-    background.draw(hdc, 200, 0);
-    for (cards* c : card) c->render(hdc);
+    // Without a whole field picture there is nothing exact to cache.
+    if (!background.plain_copy) {
+        background.draw(hdc, 200, 0);
+        for (cards* c : card) c->render(hdc);
+        return;
+    }
+    if (!backs_dc) {
+        backs_dc = CreateCompatibleDC(hdc);
+        backs = CreateCompatibleBitmap(hdc, 600, 600);
+        SelectObject(backs_dc, backs);
+        BitBlt(backs_dc, 0, 0, 600, 600, background.image_dc, 0, 0, SRCCOPY);
+        // Frame 0 of the smash strip is the back; all pictures share the strip.
+        const animation& back = res->hammer[0];
+        for (int i = 0; i < 64; ++i) {
+            BitBlt(backs_dc, card_left(i) - 200, card_top(i), back.frame_width, back.height,
+                   back.mask_dc, 0, 0, SRCAND);
+            BitBlt(backs_dc, card_left(i) - 200, card_top(i), back.frame_width, back.height,
+                   back.image_dc, 0, 0, SRCPAINT);
+        }
+    }
+    BitBlt(hdc, 200, 0, 600, 600, backs_dc, 0, 0, SRCCOPY);
+    for (cards* c : card) {
+        if (shows_plain_back(*c)) continue;
+        // Back to the bare field under this card, then its own look.
+        BitBlt(hdc, c->x, c->y, 50, 50, background.image_dc, c->x - 200, c->y, SRCCOPY);
+        c->render(hdc);
+    }
 }
 
 bool play_field::is_level_finished() const {
@@ -60,6 +93,10 @@ bool play_field::is_level_finished() const {
 
 void play_field::remove() {
     background.delete_bitmap();
+    if (backs_dc) DeleteDC(backs_dc);
+    if (backs) DeleteObject(backs);
+    backs_dc = nullptr;
+    backs = nullptr;
     for (cards*& c : card) {
         delete c;
         c = nullptr;

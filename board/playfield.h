@@ -10,6 +10,11 @@ public:
     load_bmp background;
     cards* card[64];
     int pictures[64];
+    // The field with a card back on every place, made at the first render: a frame
+    // copies it once instead of drawing 64 backs, and redraws only the cards that show
+    // something else. Same pixels, a fraction of the blits.
+    HDC backs_dc;
+    HBITMAP backs;
 
     void load();
     void place_random();

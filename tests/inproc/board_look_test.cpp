@@ -105,4 +105,32 @@ TEST_F(BoardLook, FaceUpCardsOfEachSetAndRemovalsInProgress) {
         }
     }
 }
+// The board is drawn from a cached field of card backs; it must give exactly the pixels
+// of drawing the field and then every card, in every state a card can be in.
+TEST_F(BoardLook, CachedBoardDrawsWhatEveryCardDraws) {
+    command(511);
+    new_ordered_game();
+    auto& c = game.field.card;
+    c[0]->face_up = true;
+    c[2]->removed = true;
+    c[3]->removed = true;
+    c[4]->exploding = c[5]->exploding = true;
+    c[6]->smashing = c[7]->smashing = true;
+    c[8]->face_up = c[8]->exploding = true;  // picked while its pair explodes
+    c[9]->exploding = true;
+    c[10]->removed = c[10]->face_up = true;
+    surface cached(800, 600), reference(800, 600);
+    for (int step = 0; step < 20; ++step) {
+        SCOPED_TRACE(testing::Message() << "frame " << step);
+        clock.advance(60);
+        cached.fill({0, 0, 0});
+        reference.fill({0, 0, 0});
+        game.field.render(cached.dc());
+        // Same tick: the strips stand still for the second drawing.
+        game.field.background.draw(reference.dc(), 200, 0);
+        for (cards* card : c) card->render(reference.dc());
+        ASSERT_EQ(grab(cached.dc(), 0, 0, 800, 600), grab(reference.dc(), 0, 0, 800, 600));
+        if (step == 10) c[8]->face_up = false;
+    }
+}
 }  // namespace
