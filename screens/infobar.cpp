@@ -61,11 +61,30 @@ void info_bar::load() {
     chain.set_bk_color(255, 255, 255);
 }
 
+namespace {
+void draw_column(info_bar& bar, HDC target) {
+    bar.background.draw(target, 0, 0);
+    for (int y : {90, 130, 170}) bar.text_box.draw(target, 10, y);
+    for (int y : {300, 370, 440, 510}) bar.item_box.draw(target, 40, y);
+}
+}  // namespace
+
 void info_bar::render(HDC hdc) {
-    background.draw(hdc, 0, 0);
+    // Only a wholly opaque column makes a cache that does not depend on what lies below.
+    if (!background.plain_copy) {
+        draw_column(*this, hdc);
+    } else {
+        if (!column_dc) {
+            column_dc = CreateCompatibleDC(hdc);
+            column = CreateCompatibleBitmap(hdc, 200, 600);
+            SelectObject(column_dc, column);
+            draw_column(*this, column_dc);
+        }
+        BitBlt(hdc, 0, 0, 200, 600, column_dc, 0, 0, SRCCOPY);
+    }
+    // The chain reaches over the board's edge, so it is drawn on every frame; the boxes
+    // do not touch it, so drawing it after them changes nothing.
     chain.draw(hdc, 193, 0);
-    for (int y : {90, 130, 170}) text_box.draw(hdc, 10, y);
-    for (int y : {300, 370, 440, 510}) item_box.draw(hdc, 40, y);
     // All four step before any is drawn.
     hammer.update();
     stopwatch.update();
@@ -94,6 +113,10 @@ void info_bar::render(HDC hdc) {
 }
 
 void info_bar::delete_bar() {
+    if (column_dc) DeleteDC(column_dc);
+    if (column) DeleteObject(column);
+    column_dc = nullptr;
+    column = nullptr;
     background.delete_bitmap();
     text_box.delete_bitmap();
     item_box.delete_bitmap();

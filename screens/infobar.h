@@ -28,6 +28,10 @@ public:
     animation stopwatch;
     animation hourglass;
     animation dynamite;
+    // The column with its boxes, made at the first render: the frame copies it once
+    // instead of drawing the background and seven boxes. Same pixels.
+    HDC column_dc;
+    HBITMAP column;
 
     void load();
     void render(HDC hdc);

@@ -133,4 +133,26 @@ TEST_F(BoardLook, CachedBoardDrawsWhatEveryCardDraws) {
         if (step == 10) c[8]->face_up = false;
     }
 }
+// The bar's column comes from a cache too; the pixels are those of drawing it whole.
+TEST_F(BoardLook, CachedBarDrawsWhatTheBarDraws) {
+    command(101);
+    frame();
+    surface cached(800, 600), reference(800, 600);
+    for (int step = 0; step < 5; ++step) {
+        SCOPED_TRACE(testing::Message() << "frame " << step);
+        clock.advance(150);
+        game.bar.points = 100 * step;
+        for (surface* s : {&cached, &reference}) {
+            s->fill({0, 0, 0});
+            game.field.render(s->dc());
+        }
+        game.bar.render(cached.dc());
+        // The uncached way: the column drawn piece by piece, the background with its
+        // two-pass draw.
+        game.bar.background.plain_copy = false;
+        game.bar.render(reference.dc());
+        game.bar.background.plain_copy = true;
+        ASSERT_EQ(grab(cached.dc(), 0, 0, 800, 600), grab(reference.dc(), 0, 0, 800, 600));
+    }
+}
 }  // namespace
