@@ -19,6 +19,14 @@ void deal_pictures(int (&pictures)[64], int (*draw_random)()) {
     }
 }
 
+bool whole_pair_left(const play_field& field) {
+    int on_board[32] = {};
+    for (int i = 0; i < 64; ++i)
+        if (!field.card[i]->removed && field.pictures[i] >= 0 && field.pictures[i] < 32)
+            if (++on_board[field.pictures[i]] == 2) return true;
+    return false;
+}
+
 int card_left(int index) { return 265 + 60 * (index % 8); }
 int card_top(int index) { return 65 + 60 * (index / 8); }
 

@@ -27,5 +27,7 @@ public:
 // Fills positions 0..63 in order, each with a draw % 32 redrawn until the picture still
 // has a copy to place: every picture lands exactly twice.
 void deal_pictures(int (&pictures)[64], int (*draw_random)());
+// True while some picture has both its cards on the board.
+bool whole_pair_left(const play_field& field);
 int card_left(int index);
 int card_top(int index);

@@ -334,24 +334,12 @@ void game::collate() {
 }
 
 void game::use_power_ups(unsigned x, unsigned y) {
-    if (dynamites > 0 && bar.dynamite.mouse_hit(x, y)) {
-        // With no whole pair left on the board there is nothing to blow up: keep it.
-        if (field.is_level_finished() == false) {
-            bool any_pair = false;
-            for (int i = 0; i < 64 && !any_pair; ++i) {
-                if (field.card[i]->removed) continue;
-                for (int j = i + 1; j < 64; ++j)
-                    if (field.pictures[j] == field.pictures[i] && !field.card[j]->removed) {
-                        any_pair = true;
-                        break;
-                    }
-            }
-            if (any_pair) {
-                use_dynamite();
-                --dynamites;
-                ++dynamites_used;
-            }
-        }
+    // With no whole pair left the dynamite would search for ever: the click is ignored
+    // and the dynamite kept.
+    if (dynamites > 0 && bar.dynamite.mouse_hit(x, y) && whole_pair_left(field)) {
+        use_dynamite();
+        --dynamites;
+        ++dynamites_used;
     }
     if (hammers > 0) {
         if (!hammer_armed) {
