@@ -1,0 +1,384 @@
+"""Drives Pairwick.exe under Wine on the test display, one fresh working directory per test.
+
+Screens are read back with ImageMagick's `import` and input goes through xdotool. The X
+screen can lag the game by up to about two seconds, so every check polls with a deadline.
+"""
+import ctypes
+import os
+import re
+import shutil
+import subprocess
+import time
+import warnings
+from pathlib import Path
+
+import pytest
+from PIL import Image, ImageChops, ImageStat
+
+WINE64 = "/usr/lib/wine/wine64"
+ART_DIRS = ("backgrounds", "info_bar", "animations", "cards", "other")
+SHOTS = Path("/tmp/blackbox-shots")
+
+# Layout of the game's screens, in client pixels (the window sits at the screen's origin).
+MENU_X = 350
+MENU_Y = {"Continue": 150, "New game": 180, "Save": 210, "Load": 240,
+          "High scores": 270, "Options": 300, "Help / Credits": 330, "Exit": 360}
+OPTION_BUTTONS = {"Castles": (10, 10), "Cars": (10, 30), "Flowers": (10, 50),
+                  "Blazons": (10, 70), "Random": (10, 90), "Sound On": (10, 120),
+                  "Sound Off": (10, 140), "Back": (295, 570), "Save": (405, 570)}
+TIME_BOX = (118, 92, 186, 114)
+POINTS_BOX = (118, 132, 186, 154)
+LEVEL_BOX = (118, 172, 186, 194)
+COUNT_BOX = {"hammer": (126, 316, 156, 338), "stopwatch": (126, 386, 156, 408),
+             "hourglass": (126, 456, 156, 478), "dynamite": (126, 526, 156, 548)}
+SPRITE_CENTRE = {"hammer": (70, 330), "stopwatch": (70, 400),
+                 "hourglass": (70, 470), "dynamite": (70, 540)}
+
+
+GRID_BLUE = (125, 167, 216)  # the high-score table's rules
+
+
+def near(p, q, tol=8):
+    return max(abs(a - b) for a, b in zip(p, q)) <= tol
+
+
+def high_scores_shown(img):
+    return near(img.getpixel((400, 100)), GRID_BLUE) and near(img.getpixel((400, 590)),
+                                                              GRID_BLUE)
+
+
+def cell_box(col, row):
+    x, y = 265 + 60 * col, 65 + 60 * row
+    return (x, y, x + 50, y + 50)
+
+
+def cell_centre(col, row):
+    return (265 + 60 * col + 25, 65 + 60 * row + 25)
+
+
+def _channel_max_diff(a, b):
+    assert a.size == b.size
+    r, g, b_ = ImageChops.difference(a, b).split()
+    return ImageChops.lighter(ImageChops.lighter(r, g), b_)
+
+
+def mean_abs_diff(a, b):
+    """Mean absolute channel difference of two equally sized RGB images."""
+    assert a.size == b.size
+    return sum(ImageStat.Stat(ImageChops.difference(a, b)).mean) / 3
+
+
+def count_mismatches(a, b, tol=8):
+    """Pixels whose largest channel difference exceeds tol (16-bit colour needs about 8)."""
+    return sum(_channel_max_diff(a, b).histogram()[tol + 1:])
+
+
+def _fraction(img, box, pred):
+    px = list(img.crop(box).getdata())
+    return sum(1 for p in px if pred(p)) / len(px)
+
+
+def button_visible(img, x, y, w=100, h=20, framed=True):
+    """A standard button: a light neutral face, inside a grey neutral frame for a push
+    button. The game's backdrops are tinted, so neutral pixels there are rare."""
+    def light_neutral(p):
+        return min(p) >= 200 and max(p) - min(p) <= 12
+
+    def grey_neutral(p):
+        return 100 <= min(p) and max(p) <= 210 and max(p) - min(p) <= 12
+
+    face = _fraction(img, (x + 3, y + 3, x + w - 3, y + h - 3), light_neutral)
+    if not framed:
+        return face >= 0.6
+    bottom = _fraction(img, (x + 2, y + h - 1, x + w - 2, y + h), grey_neutral)
+    return face >= 0.6 and bottom >= 0.7
+
+
+def option_visible(img, name):
+    x, y = OPTION_BUTTONS[name]
+    return button_visible(img, x, y, framed=name in ("Back", "Save"))
+
+
+def all_options_visible(img):
+    return all(option_visible(img, n) for n in OPTION_BUTTONS)
+
+
+def button_absent(img, x, y, w=100, h=20):
+    def light_neutral(p):
+        return min(p) >= 200 and max(p) - min(p) <= 12
+    return _fraction(img, (x + 3, y + 3, x + w - 3, y + h - 3), light_neutral) < 0.15
+
+
+def radio_dot(img, x, y):
+    """Dark pixels where a radio button at (x, y) draws its check dot."""
+    return sum(1 for p in img.crop((x + 4, y + 7, x + 11, y + 14)).getdata() if sum(p) < 200)
+
+
+def glyphs(img, box, threshold=380):
+    """Splits dark text in box into glyphs at blank columns; each glyph is a set of its dark
+    pixels relative to its own left column and topmost pixel."""
+    c = img.crop(box)
+    w, h = c.size
+    px = c.load()
+    dark = [[sum(px[x, y]) < threshold for x in range(w)] for y in range(h)]
+    cols = [any(dark[y][x] for y in range(h)) for x in range(w)]
+    out, x = [], 0
+    while x < w:
+        if not cols[x]:
+            x += 1
+            continue
+        start = x
+        while x < w and cols[x]:
+            x += 1
+        pts = [(xx - start, y) for xx in range(start, x) for y in range(h) if dark[y][xx]]
+        top = min(y for _, y in pts)
+        out.append(frozenset((a, b - top) for a, b in pts))
+    return out
+
+
+def same_glyph(a, b, slack=2):
+    return len(a ^ b) <= slack
+
+
+def load_rgb(path):
+    return Image.open(path).convert("RGB")
+
+
+class _XClientMessage(ctypes.Structure):
+    _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong),
+                ("send_event", ctypes.c_int), ("display", ctypes.c_void_p),
+                ("window", ctypes.c_ulong), ("message_type", ctypes.c_ulong),
+                ("format", ctypes.c_int), ("data", ctypes.c_long * 5)]
+
+
+class _XEvent(ctypes.Union):
+    _fields_ = [("xclient", _XClientMessage), ("pad", ctypes.c_long * 24)]
+
+
+def send_wm_delete(window_id):
+    """Asks a top-level X window to close, as a window manager's close box would; xdotool
+    of this vintage can only destroy the X window, which is not a close request."""
+    x11 = ctypes.CDLL("libX11.so.6")
+    x11.XOpenDisplay.restype = ctypes.c_void_p
+    x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
+    x11.XInternAtom.restype = ctypes.c_ulong
+    x11.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
+    x11.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long,
+                               ctypes.POINTER(_XEvent)]
+    x11.XFlush.argtypes = [ctypes.c_void_p]
+    x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
+    dpy = x11.XOpenDisplay(None)
+    assert dpy, "cannot open the X display"
+    try:
+        ev = _XEvent()
+        ev.xclient.type = 33  # ClientMessage
+        ev.xclient.window = window_id
+        ev.xclient.message_type = x11.XInternAtom(dpy, b"WM_PROTOCOLS", 0)
+        ev.xclient.format = 32
+        ev.xclient.data[0] = x11.XInternAtom(dpy, b"WM_DELETE_WINDOW", 0)
+        ev.xclient.data[1] = 0  # CurrentTime
+        assert x11.XSendEvent(dpy, window_id, 0, 0, ctypes.byref(ev))
+        x11.XFlush(dpy)
+    finally:
+        x11.XCloseDisplay(dpy)
+
+
+class Game:
+    """One Pairwick process in its own working directory."""
+
+    def __init__(self, workdir, label):
+        self.dir = Path(workdir)
+        self.label = label
+        self.proc = None
+        self.shot_count = 0
+
+    # -- process ---------------------------------------------------------------------
+    def start(self, wait_intro=True):
+        # Under Wine the game's relative artwork paths find the exe's own folder before the
+        # working directory, so the exe runs from the test's folder, as in the shipped layout.
+        exe = self.dir / "Pairwick.exe"
+        if not exe.exists():
+            shutil.copyfile(os.environ["PAIRWICK_EXE"], exe)
+        self.log = open(self.dir / "wine.log", "wb")
+        self.proc = subprocess.Popen([WINE64, str(exe)], cwd=self.dir, stdin=subprocess.DEVNULL,
+                                     stdout=self.log, stderr=subprocess.STDOUT)
+        if wait_intro:
+            intro = load_rgb(self.dir / "backgrounds" / "intro.bmp")
+            # Wine's first start in a prefix can take several seconds.
+            # The window must exist too, so that nothing left on the screen passes for it.
+            self.wait_until(lambda im: self.matches(im, intro, (0, 0, 800, 600), 0.01)
+                            and self.windows(visible_only=True),
+                            timeout=30, what="the intro picture as the first frame")
+        return self
+
+    def running(self):
+        return self.proc is not None and self.proc.poll() is None
+
+    def wait_exit(self, timeout):
+        try:
+            return self.proc.wait(timeout=timeout)
+        except subprocess.TimeoutExpired:
+            return None
+
+    def stop(self):
+        if self.proc is None:
+            return
+        if self.proc.poll() is None:
+            self.proc.terminate()
+            try:
+                self.proc.wait(timeout=10)
+            except subprocess.TimeoutExpired:
+                self.proc.kill()
+                self.proc.wait(timeout=10)
+        self.log.close()
+
+    # -- screen ----------------------------------------------------------------------
+    def screenshot(self, save=None):
+        # Raw 8-bit RGB: a PNG takes over a second to encode and ImageMagick's 16-bit PPM
+        # seconds to decode, both too slow to poll with.
+        raw = subprocess.run(["import", "-window", "root", "-depth", "8", "rgb:-"],
+                             check=True, capture_output=True, timeout=20).stdout
+        assert len(raw) == 800 * 600 * 3, "the screen is not 800x600"
+        img = Image.frombytes("RGB", (800, 600), raw)
+        if save:
+            self.save(img, save)
+        return img
+
+    def save(self, img, name):
+        SHOTS.mkdir(parents=True, exist_ok=True)
+        self.shot_count += 1
+        img.save(SHOTS / f"{self.label}-{self.shot_count:02d}-{name}.png")
+
+    def wait_until(self, predicate, timeout=5.0, what="condition", interval=0.1):
+        """Polls screenshots until predicate(img) holds; returns that screenshot."""
+        deadline = time.monotonic() + timeout
+        while True:
+            img = self.screenshot()
+            if predicate(img):
+                return img
+            if time.monotonic() > deadline:
+                self.save(img, "timeout")
+                pytest.fail(f"timed out after {timeout} s waiting for {what}")
+            time.sleep(interval)
+
+    @staticmethod
+    def matches(img, ref, box, max_bad=0.002, tol=8):
+        """Region box of the screen equals the same region of ref within 16-bit tolerance."""
+        a, b = img.crop(box), ref.crop(box)
+        return count_mismatches(a, b, tol) <= max_bad * a.width * a.height
+
+    # -- input -----------------------------------------------------------------------
+    def xdotool(self, *args):
+        return subprocess.run(["xdotool", *map(str, args)], check=True, capture_output=True,
+                              text=True, timeout=20).stdout
+
+    def click(self, x, y):
+        self.xdotool("mousemove", x, y, "click", 1)
+        self.last_click = time.monotonic()
+
+    def click_until(self, x, y, predicate, what, tries=3, per_try=2.5):
+        """Clicks where a repeated click does nothing more (a card that is already face up
+        cannot be picked again), repeating only when the screen shows no effect; a repeat
+        is reported as a warning, so lost clicks do not go unnoticed."""
+        for attempt in range(tries):
+            self.click(x, y)
+            deadline = time.monotonic() + per_try
+            while time.monotonic() < deadline:
+                img = self.screenshot()
+                if predicate(img):
+                    if attempt:
+                        warnings.warn(f"click at ({x}, {y}) needed {attempt + 1} tries: {what}")
+                    return img
+                time.sleep(0.05)
+        self.save(img, "timeout")
+        pytest.fail(f"no {what} after {tries} clicks at ({x}, {y})")
+
+    def key(self, name):
+        self.xdotool("key", name)
+
+    def type_text(self, text):
+        self.xdotool("type", "--delay", 50, text)
+
+    def menu(self, caption):
+        self.click(MENU_X + 50, MENU_Y[caption] + 10)
+
+    # -- windows ---------------------------------------------------------------------
+    def windows(self, name="^Pairwick$", visible_only=False):
+        opts = ["--onlyvisible"] if visible_only else []
+        r = subprocess.run(["xdotool", "search", *opts, "--name", name], capture_output=True,
+                           text=True, timeout=20)
+        return [int(w) for w in r.stdout.split()]
+
+    def geometry(self, window_id):
+        out = self.xdotool("getwindowgeometry", window_id)
+        x, y = map(int, re.search(r"Position: (-?\d+),(-?\d+)", out).groups())
+        w, h = map(int, re.search(r"Geometry: (\d+)x(\d+)", out).groups())
+        return x, y, w, h
+
+    # -- common screens --------------------------------------------------------------
+    def to_menu(self):
+        self.key("Escape")
+        return self.wait_until(lambda im: button_visible(im, MENU_X, MENU_Y["Exit"]),
+                               what="the menu's Exit button")
+
+    def new_game(self):
+        self.menu("New game")
+        field = load_rgb(self.dir / "backgrounds" / "field.bmp")
+        return self.wait_until(lambda im: board_shown(im, field), what="the board")
+
+
+def board_shown(img, field):
+    """The card grid over the field picture: a gap between cards shows the field."""
+    gap = (560, 60, 565, 540)  # the column between the 5th and 6th card columns
+    ref = Image.new("RGB", (800, 600))
+    ref.paste(field, (200, 0))
+    return Game.matches(img, ref, gap, max_bad=0.02) and button_absent(img, MENU_X, 360)
+
+
+@pytest.fixture
+def game_factory(tmp_path, request):
+    """Returns launch(options=None, scores=None, art=None, start=True) -> Game.
+
+    art maps a relative path (e.g. "backgrounds/intro.bmp") to a PIL image or bytes that
+    replace the shipped file in this test's directory only."""
+    dist = Path(os.environ["PAIRWICK_DIST"])
+    made = []
+
+    def launch(options=None, scores=None, art=None, start=True):
+        work = tmp_path / f"run{len(made)}"
+        work.mkdir()
+        art = art or {}
+        for d in ART_DIRS:
+            own = {k: v for k, v in art.items() if k.split("/")[0] == d}
+            if not own:
+                os.symlink(dist / d, work / d)
+                continue
+            (work / d).mkdir()
+            for f in (dist / d).iterdir():
+                os.symlink(f, work / d / f.name)
+            for rel, content in own.items():
+                target = work / rel
+                if target.is_symlink():
+                    target.unlink()
+                if isinstance(content, Image.Image):
+                    content.save(target, format="BMP")
+                else:
+                    target.write_bytes(content)
+        if options is not None:
+            (work / "options.ini").write_bytes(options)
+        if scores is not None:
+            (work / "scores.dat").write_bytes(scores)
+        g = Game(work, f"{request.node.name}-{len(made)}".replace("/", "_"))
+        made.append(g)
+        if start:
+            g.start()
+        return g
+
+    yield launch
+    for g in made:
+        g.stop()
+
+
+@pytest.fixture
+def game(game_factory):
+    return game_factory()

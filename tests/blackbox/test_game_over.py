@@ -1,0 +1,81 @@
+"""An untouched game runs out of time after twelve real minutes and asks for a name."""
+import struct
+import time
+
+from conftest import (MENU_X, MENU_Y, button_absent, button_visible, high_scores_shown,
+                      mean_abs_diff)
+
+NAME = "Ada Lovelace 7"
+def dialog_geometry(game):
+    return [game.geometry(w) for w in game.windows("^Game Over!$", visible_only=True)]
+
+
+def test_game_over_name_entry_reaches_the_table(game):
+    game.to_menu()
+    start = game.new_game()
+    game.save(start, "start")
+    centre = (300, 250, 500, 350)
+    # The clock must still be running well before the end: the board stays up, no dialog.
+    img = game.screenshot()
+    assert mean_abs_diff(img.crop(centre), start.crop(centre)) < 3
+
+    t0 = time.monotonic()
+    img = game.wait_until(lambda im: mean_abs_diff(im.crop(centre), start.crop(centre)) > 8,
+                          timeout=14 * 60, interval=1.0, what="the Game Over dialog")
+    elapsed = time.monotonic() - t0
+    game.save(img, "dialog")
+    assert elapsed > 11.5 * 60, f"the game ended after {elapsed:.0f} s"
+    assert game.running()
+
+    geoms = dialog_geometry(game)
+    assert len(geoms) == 1, f"visible Game Over! dialogs: {geoms}"
+    x, y, w, h = geoms[0]
+    # Centred on the screen.
+    assert abs((x + w / 2) - 400) <= 20 and abs((y + h / 2) - 300) <= 40, geoms[0]
+    # Its template is 140 x 60 dialog units; place the controls by that scale.
+    sx, sy = w / 140, h / 60
+
+    def at(du_x, du_y):
+        return int(x + du_x * sx), int(y + du_y * sy)
+
+    # The board and the clock stay as they were while the dialog waits.
+    time.sleep(2)
+    img = game.screenshot()
+    assert button_absent(img, MENU_X, MENU_Y["Exit"])
+
+    game.click(*at(70, 27))  # the edit box
+    time.sleep(0.3)
+    game.type_text(NAME)
+    edit = (int(x + 10 * sx), int(y + 20 * sy), int(x + 130 * sx), int(y + 34 * sy))
+    img = game.wait_until(lambda im: sum(1 for p in im.crop(edit).getdata() if sum(p) < 200)
+                          > 60, what="the typed name in the edit box")
+    game.save(img, "typed")
+    game.click(*at(35, 47))  # "&Ok"
+
+    img = game.wait_until(high_scores_shown, timeout=8, what="the high-score screen")
+    game.save(img, "highscores")
+    assert not dialog_geometry(game), "the dialog is still shown"
+    # The first row now holds a name wider than "Unknown User".
+    row1 = img.crop((95, 121, 300, 139))
+    row2 = img.crop((95, 141, 300, 159))
+    assert mean_abs_diff(row1, row2) > 1
+
+    game.key("Escape")
+    game.wait_until(lambda im: button_visible(im, MENU_X, MENU_Y["Exit"]), what="the menu")
+    time.sleep(1)  # the buttons paint one by one
+    assert button_absent(game.screenshot(), MENU_X, MENU_Y["Continue"]), \
+        "Continue offered although the game is over"
+    game.menu("Exit")
+    assert game.wait_exit(10) == 0
+
+    data = (game.dir / "scores.dat").read_bytes()
+    assert len(data) == 5600
+    name = data[:256]
+    assert name[:len(NAME) + 1] == NAME.encode() + b"\0"
+    level, points = struct.unpack_from("<2i", data, 256)
+    assert (level, points) == (1, 0)
+    assert struct.unpack_from("<4i", data, 264) == (0, 0, 0, 0)
+    # The other nineteen are the default entries, moved down one place.
+    for i in range(1, 20):
+        rec = data[280 * i:280 * (i + 1)]
+        assert rec[:13] == b"Unknown User\0" and rec[256:] == b"\0" * 24, f"record {i}"

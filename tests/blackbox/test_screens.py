@@ -1,0 +1,192 @@
+"""The window, the intro, the menu and the screens reached from it, and leaving the program."""
+import time
+
+from PIL import Image, ImageDraw
+
+from conftest import (GRID_BLUE, MENU_X, MENU_Y, OPTION_BUTTONS, all_options_visible,
+                      button_absent, button_visible, count_mismatches, high_scores_shown,
+                      load_rgb, near, send_wm_delete)
+
+MENU_ORDER = ["New game", "Save", "Load", "High scores", "Options", "Help / Credits", "Exit"]
+
+
+def holds_for(game, predicate, seconds, what):
+    """The condition stays true on every screenshot for the given time."""
+    end = time.monotonic() + seconds
+    while time.monotonic() < end:
+        img = game.screenshot()
+        assert predicate(img), f"{what} stopped holding"
+    return img
+
+
+def menu_state(img):
+    return {c: button_visible(img, MENU_X, MENU_Y[c]) for c in MENU_Y}
+
+
+def wait_menu(game, with_continue):
+    """The menu's buttons paint one by one, so wait for all of them; a Continue that should
+    be missing must then stay missing."""
+    def full(im):
+        state = menu_state(im)
+        return all(state[c] for c in MENU_ORDER) and (state["Continue"] or not with_continue)
+
+    img = game.wait_until(full, what=f"the menu {'with' if with_continue else 'without'} "
+                                     "Continue")
+    if not with_continue:
+        img = holds_for(game, lambda im: button_absent(im, MENU_X, MENU_Y["Continue"]), 1.0,
+                        "a menu without Continue")
+    return img
+
+
+def no_buttons(img):
+    return all(button_absent(img, MENU_X, y) for y in MENU_Y.values()) and \
+        all(button_absent(img, x, y) for x, y in OPTION_BUTTONS.values())
+
+
+def own_intro():
+    """A picture unlike the shipped one, in colours exact at 16 bits, with corner marks
+    that show any shift or flip."""
+    img = Image.new("RGB", (800, 600), (0, 0, 0))
+    d = ImageDraw.Draw(img)
+    palette = [(255, 0, 0), (0, 255, 0), (0, 0, 255), (255, 255, 0), (255, 0, 255),
+               (0, 255, 255), (132, 66, 0), (0, 132, 198)]
+    for i in range(8):
+        for j in range(6):
+            d.rectangle([i * 100, j * 100, i * 100 + 99, j * 100 + 99],
+                        fill=palette[(i + 2 * j) % 8])
+    d.rectangle([0, 0, 9, 9], fill=(255, 255, 255))
+    d.rectangle([790, 590, 799, 599], fill=(66, 66, 66))
+    d.line([0, 0, 799, 599], fill=(255, 255, 255), width=3)
+    return img
+
+
+def test_first_frame_is_the_intro_until_escape(game_factory):
+    intro = own_intro()
+    game = game_factory(art={"backgrounds/intro.bmp": intro})
+    img = game.screenshot(save="intro")
+    assert count_mismatches(img, intro) == 0, "first frame differs from backgrounds/intro.bmp"
+
+    wins = game.windows()
+    assert wins, "no window named Pairwick"
+    assert (0, 0, 800, 600) in [game.geometry(w) for w in wins]
+
+    # Only Escape leaves the intro: other keys and clicks on the hidden buttons do nothing.
+    game.key("Return")
+    game.key("space")
+    game.menu("New game")
+    game.menu("Exit")
+    holds_for(game, lambda im: count_mismatches(im, intro) == 0, 2.5, "the intro")
+    assert game.running()
+
+    game.key("Escape")
+    game.save(wait_menu(game, with_continue=False), "menu")
+
+
+def test_save_and_load_draw_nothing_and_escape_returns_without_continue(game):
+    game.to_menu()
+    game.new_game()
+    game.key("Escape")
+    wait_menu(game, with_continue=True)
+    backdrop = load_rgb(game.dir / "backgrounds" / "menu.bmp")
+    for screen in ("Save", "Load"):
+        game.menu(screen)
+        img = game.wait_until(no_buttons, what=f"the {screen} screen without buttons")
+        game.save(img, screen)
+        # Nothing of the game's is drawn there: only the backdrop shows.
+        assert count_mismatches(img, backdrop, tol=10) < 0.01 * 800 * 600
+        game.key("Escape")
+        wait_menu(game, with_continue=False)
+
+
+def test_help_screen(game):
+    game.to_menu()
+    game.menu("Help / Credits")
+    title = load_rgb(game.dir / "other" / "help_title.bmp")
+    backdrop = load_rgb(game.dir / "backgrounds" / "menu.bmp")
+
+    def title_shown(im):
+        got = im.crop((320, 20, 480, 60))
+        bad = 0
+        for p, q in zip(title.getdata(), got.getdata()):
+            if p != (255, 255, 255) and max(abs(a - b) for a, b in zip(p, q)) > 8:
+                bad += 1
+        return bad < 0.01 * 160 * 40
+
+    img = game.wait_until(title_shown, what="the help title at (320, 20)")
+    game.save(img, "help")
+    assert no_buttons(img)
+    # A sprite beside each of the four lines, over the backdrop.
+    for y in (100, 160, 220, 280):
+        box = (100, y, 150, y + 50)
+        assert count_mismatches(img.crop(box), backdrop.crop(box)) > 200, f"no sprite at y {y}"
+    # Text to the right of the sprites.
+    for y in (100, 160, 220, 280):
+        dark = sum(1 for p in img.crop((160, y, 560, y + 20)).getdata() if sum(p) < 200)
+        assert dark > 50, f"no text near y {y}"
+    # The help keeps repainting: its sprites move.
+    before = img.crop((100, 90, 150, 340))
+    game.wait_until(lambda im: im.crop((100, 90, 150, 340)).tobytes() != before.tobytes(),
+                    what="the help sprites to move")
+    game.key("Escape")
+    wait_menu(game, with_continue=False)
+
+
+def test_high_score_screen_shows_grid_and_twenty_rows(game):
+    game.to_menu()
+    game.new_game()
+    game.to_menu()
+    game.menu("High scores")
+
+    img = game.wait_until(high_scores_shown, what="the high-score grid")
+    game.save(img, "highscores")
+    for y in (100, 120, 590):
+        row = [img.getpixel((x, y)) for x in range(12, 789, 7)]
+        assert all(near(p, GRID_BLUE) for p in row), f"horizontal rule at y {y}"
+    for x in (10, 55, 225, 270, 350, 430, 510, 590, 790):
+        col = [img.getpixel((x, y)) for y in range(101, 590, 7)]
+        assert all(near(p, GRID_BLUE) for p in col), f"vertical rule at x {x}"
+    assert not near(img.getpixel((400, 300)), GRID_BLUE)
+    # Title above the grid.
+    assert sum(1 for p in img.crop((375, 45, 470, 70)).getdata() if sum(p) < 200) > 40
+    # Twenty rows of text in the place and name columns, nothing below them.
+    for i in range(20):
+        y = 120 + 20 * i
+        for x0, x1 in ((15, 50), (95, 220)):
+            dark = sum(1 for p in img.crop((x0, y + 1, x1, y + 19)).getdata() if sum(p) < 200)
+            assert dark > 10, f"row {i + 1} empty in columns {x0}..{x1}"
+    assert sum(1 for p in img.crop((15, 522, 220, 585)).getdata() if sum(p) < 200) == 0
+    assert no_buttons(img)
+    game.key("Escape")
+    wait_menu(game, with_continue=False)
+
+
+def test_options_ignores_escape_and_back_returns(game):
+    game.to_menu()
+    game.new_game()
+    game.to_menu()
+    game.menu("Options")
+    img = game.wait_until(all_options_visible, what="the nine options buttons")
+    game.save(img, "options")
+    assert all(button_absent(img, MENU_X, y) for y in MENU_Y.values())
+    game.key("Escape")
+    holds_for(game, lambda im: all_options_visible(im)
+              and button_absent(im, MENU_X, MENU_Y["Exit"]), 2.0, "the options screen")
+    game.click(*(c + d for c, d in zip(OPTION_BUTTONS["Back"], (50, 10))))
+    # Back keeps Continue as it was.
+    img = wait_menu(game, with_continue=True)
+    assert all(button_absent(img, x, y) for x, y in OPTION_BUTTONS.values())
+
+
+def test_exit_button_ends_with_code_0(game):
+    game.to_menu()
+    game.menu("Exit")
+    assert game.wait_exit(10) == 0
+
+
+def test_closing_the_window_ends_with_code_0(game):
+    game.to_menu()
+    wins = game.windows()
+    assert wins
+    for w in wins:
+        send_wm_delete(w)
+    assert game.wait_exit(10) == 0
