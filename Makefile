@@ -58,5 +58,13 @@ test-quick: build
 bench: build
 	/usr/bin/python3 tools/bench/bench.py --build $(BUILD)
 
+# The player's zip, build/Pairwick-<version>-win64.zip (the build makes it too).
+dist: build
+	tools/dist/make_dist.sh $(BUILD)
+
+# Every screen of the real game, captured under a display of its own into docs/screenshots/.
+screenshots: build
+	/usr/bin/python3 tools/screenshots/take.py --build $(BUILD)
+
 clean:
 	rm -rf $(BUILD)
