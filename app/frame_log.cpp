@@ -7,9 +7,6 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "app/pairwick.h"
-#include "game/game.h"
-
 // Wine leaves GetGuiResources at 0; there the live entries of the process's GDI handle
 // table give the count.
 int gdi_object_count() {
@@ -34,11 +31,6 @@ int gdi_object_count() {
 #endif
 }
 
-// Benchmark-only instrumentation (tools/bench). Dormant unless PAIRWICK_FRAME_LOG names
-// a file: then every frame's screen and duration, the first frame's delay after process
-// creation and periodic GDI and memory samples go to that file. PAIRWICK_BENCH_REPAINT=1
-// keeps event-driven screens repainting so they can be timed, and F9 clears the board so
-// the shop can be reached from outside. A normal run pays one pointer test per frame.
 namespace frame_log {
 struct state {
     std::FILE* file;
@@ -48,34 +40,36 @@ struct state {
     long frames;
     char buffer[1 << 16];
 };
-state* active = nullptr;
+state* log = nullptr;
 
 long long microseconds_since(const LARGE_INTEGER& from, const LARGE_INTEGER& to) {
-    return (to.QuadPart - from.QuadPart) * 1000000 / active->frequency.QuadPart;
+    return (to.QuadPart - from.QuadPart) * 1000000 / log->frequency.QuadPart;
 }
 
 void sample() {
     PROCESS_MEMORY_COUNTERS memory = {};
     memory.cb = sizeof memory;
     GetProcessMemoryInfo(GetCurrentProcess(), &memory, sizeof memory);
-    std::fprintf(active->file, "m %ld %d %llu %llu\n", active->frames, gdi_object_count(),
+    std::fprintf(log->file, "m %ld %d %llu %llu\n", log->frames, gdi_object_count(),
                  static_cast<unsigned long long>(memory.WorkingSetSize),
                  static_cast<unsigned long long>(memory.PeakWorkingSetSize));
-    std::fflush(active->file);
+    std::fflush(log->file);
 }
+
+bool active() { return log != nullptr; }
 
 void open() {
     const char* path = std::getenv("PAIRWICK_FRAME_LOG");
     if (!path || !*path) return;
-    static state log;
-    log.file = std::fopen(path, "w");
-    if (!log.file) return;
-    std::setvbuf(log.file, log.buffer, _IOFBF, sizeof log.buffer);
+    static state opened_log;
+    opened_log.file = std::fopen(path, "w");
+    if (!opened_log.file) return;
+    std::setvbuf(opened_log.file, opened_log.buffer, _IOFBF, sizeof opened_log.buffer);
     const char* repaint = std::getenv("PAIRWICK_BENCH_REPAINT");
-    log.repaint = repaint && std::strcmp(repaint, "1") == 0;
-    QueryPerformanceFrequency(&log.frequency);
-    QueryPerformanceCounter(&log.opened);
-    active = &log;
+    opened_log.repaint = repaint && std::strcmp(repaint, "1") == 0;
+    QueryPerformanceFrequency(&opened_log.frequency);
+    QueryPerformanceCounter(&opened_log.opened);
+    log = &opened_log;
 }
 
 void first_frame_finished() {
@@ -86,35 +80,30 @@ void first_frame_finished() {
         return (static_cast<long long>(t.dwHighDateTime) << 32) | t.dwLowDateTime;
     };
     // FILETIME counts 100 ns from 1601; the Unix epoch lets the launcher compare clocks.
-    std::fprintf(active->file, "start %.3f %lld\n", (ticks(now) - ticks(created)) / 1e4,
+    std::fprintf(log->file, "start %.3f %lld\n", (ticks(now) - ticks(created)) / 1e4,
                  (ticks(now) - 116444736000000000LL) / 10);
     sample();
 }
 
-void timed_frame(HWND window, HDC target) {
+void timed_frame(HWND window, HDC target, void (*paint)(HDC), const int& screen,
+                 const bool& in_shop) {
     LARGE_INTEGER begin, end;
     QueryPerformanceCounter(&begin);
-    paint_frame(target);
+    paint(target);
     QueryPerformanceCounter(&end);
-    ++active->frames;
-    std::fprintf(active->file, "f %d %d %lld %lld\n", game.screen, game.in_shop ? 1 : 0,
-                 microseconds_since(active->opened, end), microseconds_since(begin, end));
-    if (active->frames == 1) first_frame_finished();
-    else if (active->frames % 1000 == 0) sample();
-    else if (active->frames % 100 == 0) std::fflush(active->file);
-    if (active->repaint) InvalidateRect(window, nullptr, FALSE);
-}
-
-void clear_board() {
-    for (cards* c : game.field.card)
-        if (c) c->removed = true;
-    InvalidateRect(game.window, nullptr, FALSE);
+    ++log->frames;
+    std::fprintf(log->file, "f %d %d %lld %lld\n", screen, in_shop ? 1 : 0,
+                 microseconds_since(log->opened, end), microseconds_since(begin, end));
+    if (log->frames == 1) first_frame_finished();
+    else if (log->frames % 1000 == 0) sample();
+    else if (log->frames % 100 == 0) std::fflush(log->file);
+    if (log->repaint) InvalidateRect(window, nullptr, FALSE);
 }
 
 void close() {
-    if (!active) return;
+    if (!log) return;
     sample();
-    std::fclose(active->file);
-    active = nullptr;
+    std::fclose(log->file);
+    log = nullptr;
 }
 }  // namespace frame_log

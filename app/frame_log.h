@@ -5,13 +5,17 @@
 // entries of the process's GDI handle table give the count.
 int gdi_object_count();
 
-// Benchmark-only instrumentation, dormant unless PAIRWICK_FRAME_LOG names a file.
+// Benchmark instrumentation, shared by the game and the benchmark's floor program.
+// Dormant unless PAIRWICK_FRAME_LOG names a file: then every frame's screen and
+// duration, the first frame's delay after process creation and periodic GDI and memory
+// samples go to that file. PAIRWICK_BENCH_REPAINT=1 keeps every screen repainting so
+// event-driven screens can be timed too. A normal run pays one pointer test per frame.
 namespace frame_log {
-struct state;
-extern state* active;
 void open();
-void timed_frame(HWND window, HDC target);
-// F9 while logging: clears the board so the shop can be reached from outside.
-void clear_board();
+bool active();
+// Paints one frame with paint(target), timed, and logs it under the screen and shop
+// flag as they stand after the frame.
+void timed_frame(HWND window, HDC target, void (*paint)(HDC), const int& screen,
+                 const bool& in_shop);
 void close();
 }  // namespace frame_log

@@ -59,14 +59,22 @@ LRESULT CALLBACK WndProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam
     case WM_PAINT: {
         PAINTSTRUCT paint;
         HDC target = BeginPaint(window, &paint);
-        if (frame_log::active) frame_log::timed_frame(window, target);
-        else paint_frame(target);
+        if (frame_log::active())
+            frame_log::timed_frame(window, target, paint_frame, game.screen, game.in_shop);
+        else
+            paint_frame(target);
         EndPaint(window, &paint);
         return 0;
     }
     case WM_KEYDOWN:
-        if (wparam == VK_F9 && frame_log::active) frame_log::clear_board();
-        else game.keydown(wparam);
+        // Benchmark only: F9 clears the board, so the shop can be reached from outside.
+        if (wparam == VK_F9 && frame_log::active()) {
+            for (cards* c : game.field.card)
+                if (c) c->removed = true;
+            InvalidateRect(window, nullptr, FALSE);
+        } else {
+            game.keydown(wparam);
+        }
         return 0;
     case WM_COMMAND:
         game.command(static_cast<std::uint32_t>(wparam));
