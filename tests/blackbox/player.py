@@ -1,5 +1,5 @@
 """A scripted player for Pairwick.exe: it acts only with mouse clicks and knows only what it
-has seen on the screen, like a person at the keyboard, and it keeps an eye on the rules
+has seen on the screen, as a person would, and it keeps an eye on the rules
 while it plays.
 
 What it learns from the screen rather than from the artwork:
@@ -361,7 +361,6 @@ class Player:
         self.level = level
         self._new_level_state()
         self.phase = "board"
-        self.level_start = v.t0
         self.save(v.img, f"level{level}-start")
         expected = dict(self.stock, points=self.points)
         self._read_clock(v)
@@ -420,7 +419,7 @@ class Player:
             elif dynamites and not self.leaving and len(on_board) > 2:
                 self._dynamite()
                 dynamites -= 1
-            elif hammers and unknown:
+            elif hammers and unknown and len(on_board) > 2:
                 self._hammer(unknown[0])
                 hammers -= 1
             elif unknown:
@@ -467,8 +466,11 @@ class Player:
         """Turns a face-down card up and returns the screenshot that shows it."""
         self.up.add(cell)
         t = self.click(*cell_centre(*cell))
-        return t, self.wait(lambda v: not same(v.crop(cell), self.back[cell]), 3,
-                            f"the card at {cell} to turn up")
+        v = self.wait(lambda v: not same(v.crop(cell), self.back[cell]), 3,
+                      f"the card at {cell} to turn up")
+        self.stats["slowest pick seen (s)"] = max(self.stats["slowest pick seen (s)"],
+                                                  round(v.t1 - t, 2))
+        return t, v
 
     def _explore(self, unknown):
         a = unknown[0]
@@ -513,6 +515,8 @@ class Player:
             if v.t0 - t_b > MISMATCH_LIMIT:
                 self.fail(v, f"a mismatched pair {a}, {b} is still up {v.t0 - t_b:.1f} s "
                              "after the second pick")
+        self.stats["longest mismatch seen up (s)"] = max(
+            self.stats["longest mismatch seen up (s)"], round(v.t1 - t_b, 2))
         if v.t1 - t_b < 0.95:
             self.fail(v, f"a mismatched pair turned down after only {v.t1 - t_b:.2f} s")
         self.up -= {a, b}
