@@ -4,6 +4,9 @@ set(TEST_STATE ${CMAKE_BINARY_DIR}/test-session.env)
 set(WINE_PREFIX ${CMAKE_BINARY_DIR}/wineprefix)
 set(HARNESS ${CMAKE_CURRENT_LIST_DIR})
 set(WINE64 /usr/lib/wine/wine64 CACHE FILEPATH "64-bit Wine loader")
+# Tests that show windows take turns on the shared display, also across overlapping
+# ctest runs (RESOURCE_LOCK only orders the tests of one run).
+set(DISPLAY_LOCK flock ${CMAKE_BINARY_DIR}/display.lock)
 
 add_test(NAME session.start COMMAND ${HARNESS}/session.sh start ${TEST_STATE} ${WINE_PREFIX})
 add_test(NAME session.stop COMMAND ${HARNESS}/session.sh stop ${TEST_STATE} ${WINE_PREFIX})
@@ -15,8 +18,12 @@ set_tests_properties(session.stop PROPERTIES FIXTURES_CLEANUP wine_session)
 # LOCK serialises tests that show windows on the shared display.
 function(pairwick_gtest layer target suite)
   set(name ${layer}.${suite})
+  set(lock)
+  if(ARGC GREATER 3)
+    set(lock ${DISPLAY_LOCK})
+  endif()
   add_test(NAME ${name}
-    COMMAND ${HARNESS}/run_in_tmp.sh ${TEST_STATE} --art ${DIST_DIR} --
+    COMMAND ${lock} ${HARNESS}/run_in_tmp.sh ${TEST_STATE} --art ${DIST_DIR} --
             env WINEPREFIX=${WINE_PREFIX} ${HARNESS}/gtest.sh $<TARGET_FILE:${target}>
             ${suite}*:*/${suite}*)
   set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED wine_session LABELS ${layer}
@@ -31,7 +38,7 @@ endfunction()
 set(PYTHON3 /usr/bin/python3 CACHE FILEPATH "Python with pytest and PIL (Debian's)")
 function(pairwick_pytest name file)
   add_test(NAME blackbox.${name}
-    COMMAND ${HARNESS}/run_in_tmp.sh ${TEST_STATE} --
+    COMMAND ${DISPLAY_LOCK} ${HARNESS}/run_in_tmp.sh ${TEST_STATE} --
             env WINEPREFIX=${WINE_PREFIX} PAIRWICK_EXE=$<TARGET_FILE:Pairwick>
                 PAIRWICK_DIST=${DIST_DIR}
             ${PYTHON3} -m pytest -q -p no:cacheprovider ${file})
