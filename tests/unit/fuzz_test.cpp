@@ -206,24 +206,7 @@ TEST(FuzzOptions, TenMegabyteFiles) {
 
 // --- scores.dat --------------------------------------------------------------------------
 
-// The game's table lives in a zero-initialised global; a local one starts zeroed the same way.
-class zeroed_scores {
-public:
-    zeroed_scores() : scores_(new (storage_) high_scores) {}
-    ~zeroed_scores() { scores_->~high_scores(); }
-    high_scores* operator->() { return scores_; }
 
-private:
-    alignas(high_scores) unsigned char storage_[sizeof(high_scores)] = {};
-    high_scores* scores_;
-};
-
-void clear_score_files() {
-    for (const char* path : {"scores.dat", "scores.dat.tmp"}) {
-        DeleteFileA(path);
-        RemoveDirectoryA(path);
-    }
-}
 
 std::string default_bytes() {
     table_t table;

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "scores/highscores.h"
+#include "unit/support.h"
 
 namespace {
 using table_t = score_entry[score_rows];
@@ -32,26 +33,7 @@ std::string bytes_of(const table_t& table) {
 
 bool exists(const char* path) { return GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES; }
 
-// The game's table lives in a zero-initialised global; a local one starts zeroed the
-// same way.
-class zeroed_scores {
-public:
-    zeroed_scores() : scores_(new (storage_) high_scores) {}
-    ~zeroed_scores() { scores_->~high_scores(); }
-    high_scores* operator->() { return scores_; }
 
-private:
-    alignas(high_scores) unsigned char storage_[sizeof(high_scores)] = {};
-    high_scores* scores_;
-};
-
-// A fresh working state: no score file, no leftover directory of that name.
-void clear_files() {
-    for (const char* path : {"scores.dat", "scores.dat.tmp"}) {
-        DeleteFileA(path);
-        RemoveDirectoryA(path);
-    }
-}
 
 score_entry entry(const char* name, int level, int points) {
     score_entry e{};
@@ -103,7 +85,7 @@ TEST(ScoresFile, ReadUsesUpToTheFirst5600Bytes) {
     const std::string pattern = pattern_bytes();
     for (std::size_t size : {0u, 1u, 280u, 300u, 5599u, 5600u, 5601u, 7000u}) {
         SCOPED_TRACE(testing::Message() << size << " bytes");
-        clear_files();
+        clear_score_files();
         write_bytes("scores.dat", pattern.substr(0, size));
         table_t table;
         std::memset(table, 0, sizeof table);
@@ -121,7 +103,7 @@ TEST(ScoresFile, ReadUsesUpToTheFirst5600Bytes) {
 }
 
 TEST(ScoresFile, ShortReadLeavesTheRestAsItWas) {
-    clear_files();
+    clear_score_files();
     write_bytes("scores.dat", pattern_bytes().substr(0, 300));
     table_t table;
     std::memset(table, 0x5A, sizeof table);
@@ -134,7 +116,7 @@ TEST(ScoresFile, ShortReadLeavesTheRestAsItWas) {
 TEST(ScoresFile, UnreadableFileReportsFalse) {
     for (bool directory : {false, true}) {
         SCOPED_TRACE(directory ? "a directory of that name" : "no file");
-        clear_files();
+        clear_score_files();
         if (directory) {
             ASSERT_TRUE(CreateDirectoryA("scores.dat", nullptr));
         }
@@ -143,7 +125,7 @@ TEST(ScoresFile, UnreadableFileReportsFalse) {
         EXPECT_FALSE(read_table_file("scores.dat", table));
         EXPECT_EQ(bytes_of(table), std::string(score_file_size, '\x5A'));
     }
-    clear_files();
+    clear_score_files();
 }
 
 TEST(ScoresFile, WriteReplacesTheFileWithExactly5600Bytes) {
@@ -151,7 +133,7 @@ TEST(ScoresFile, WriteReplacesTheFileWithExactly5600Bytes) {
     std::memcpy(table, pattern_bytes().data(), sizeof table);
     for (const char* before : {"", "short", "long"}) {
         SCOPED_TRACE(testing::Message() << "existing file: " << (*before ? before : "none"));
-        clear_files();
+        clear_score_files();
         if (std::string(before) == "short") write_bytes("scores.dat", "abc");
         if (std::string(before) == "long") write_bytes("scores.dat", std::string(9000, 'q'));
         EXPECT_TRUE(write_table_file("scores.dat", table));
@@ -164,18 +146,18 @@ TEST(ScoresFile, FailedWriteKeepsTheOldFile) {
     table_t table;
     default_table(table);
     // The target is a directory: nothing to replace, no temporary left behind.
-    clear_files();
+    clear_score_files();
     ASSERT_TRUE(CreateDirectoryA("scores.dat", nullptr));
     EXPECT_FALSE(write_table_file("scores.dat", table));
     EXPECT_FALSE(exists("scores.dat.tmp"));
     EXPECT_TRUE(GetFileAttributesA("scores.dat") & FILE_ATTRIBUTE_DIRECTORY);
     // The temporary cannot be made: the existing table stays as it was.
-    clear_files();
+    clear_score_files();
     write_bytes("scores.dat", "old table");
     ASSERT_TRUE(CreateDirectoryA("scores.dat.tmp", nullptr));
     EXPECT_FALSE(write_table_file("scores.dat", table));
     EXPECT_EQ(read_bytes("scores.dat"), "old table");
-    clear_files();
+    clear_score_files();
 }
 
 // Exchange sort by level alone is stable, so it must agree with a stable sort.
@@ -239,7 +221,7 @@ TEST(ScoresSort, AgreesWithAStableSortByLevel) {
 }
 
 TEST(ScoresObject, FirstStartWritesTheDefaultTableAtOnce) {
-    clear_files();
+    clear_score_files();
     {
         zeroed_scores scores;
         table_t expected;
@@ -253,7 +235,7 @@ TEST(ScoresObject, FirstStartWritesTheDefaultTableAtOnce) {
 TEST(ScoresObject, OddFilesAreTakenAsReadAndRewrittenAtExit) {
     for (std::size_t size : {0u, 280u, 7000u}) {
         SCOPED_TRACE(testing::Message() << size << " bytes");
-        clear_files();
+        clear_score_files();
         const std::string pattern = pattern_bytes();
         write_bytes("scores.dat", pattern.substr(0, size));
         {
@@ -269,7 +251,7 @@ TEST(ScoresObject, OddFilesAreTakenAsReadAndRewrittenAtExit) {
 }
 
 TEST(ScoresObject, DirectoryInPlaceOfTheFileGivesTheDefaults) {
-    clear_files();
+    clear_score_files();
     ASSERT_TRUE(CreateDirectoryA("scores.dat", nullptr));
     {
         zeroed_scores scores;
@@ -279,11 +261,11 @@ TEST(ScoresObject, DirectoryInPlaceOfTheFileGivesTheDefaults) {
     }
     EXPECT_TRUE(GetFileAttributesA("scores.dat") & FILE_ATTRIBUTE_DIRECTORY);
     EXPECT_FALSE(exists("scores.dat.tmp"));
-    clear_files();
+    clear_score_files();
 }
 
 TEST(ScoresObject, ResultEntersOnlyAboveTheLastPlace) {
-    clear_files();
+    clear_score_files();
     zeroed_scores scores;
     for (int i = 0; i < score_rows; ++i)
         scores->table[i] = entry(("row " + std::to_string(i)).c_str(), 10 - i / 2, i);

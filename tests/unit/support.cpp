@@ -1,6 +1,7 @@
 #include "unit/support.h"
 
 #include <cstdio>
+#include <initializer_list>
 #include <fstream>
 #include <vector>
 
@@ -101,3 +102,10 @@ fake_clock::fake_clock(std::uint32_t start) {
 }
 
 fake_clock::~fake_clock() { set_tick_source(nullptr); }
+
+void clear_score_files() {
+    for (const char* path : {"scores.dat", "scores.dat.tmp"}) {
+        DeleteFileA(path);
+        RemoveDirectoryA(path);
+    }
+}

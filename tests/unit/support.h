@@ -3,10 +3,12 @@
 
 #include <cstdint>
 #include <functional>
+#include <new>
 #include <string>
+#include <vector>
 
 #include "app/frame_log.h"
-#include <vector>
+#include "scores/highscores.h"
 
 // Colours whose channels survive the display's 5-bit quantisation unchanged, so pixel
 // checks can be exact.
@@ -51,3 +53,21 @@ public:
     void set(std::uint32_t value) { now = value; }
     static std::uint32_t now;
 };
+
+// The game's table lives in a zero-initialised global; a local one starts zeroed the
+// same way.
+class zeroed_scores {
+public:
+    zeroed_scores() : scores_(new (storage_) high_scores) {}
+    ~zeroed_scores() { scores_->~high_scores(); }
+    zeroed_scores(const zeroed_scores&) = delete;
+    zeroed_scores& operator=(const zeroed_scores&) = delete;
+    high_scores* operator->() { return scores_; }
+
+private:
+    alignas(high_scores) unsigned char storage_[sizeof(high_scores)] = {};
+    high_scores* scores_;
+};
+
+// A fresh working state: no score file, no leftover directory of that name.
+void clear_score_files();
