@@ -327,6 +327,24 @@ class Game:
         return self.wait_until(lambda im: board_shown(im, field), what="the board")
 
 
+def cell_classifier(img, workdir):
+    """A function telling whether a board cell of a screenshot shows the card back (as in
+    img's top-left cell), the bare field of workdir's artwork, or something else."""
+    back = img.crop(cell_box(0, 0))
+    field = Image.new("RGB", (800, 600))
+    field.paste(load_rgb(Path(workdir) / "backgrounds" / "field.bmp"), (200, 0))
+
+    def state(im, c):
+        crop = im.crop(cell_box(*c))
+        if mean_abs_diff(crop, back) < 4:
+            return "back"
+        if mean_abs_diff(crop, field.crop(cell_box(*c))) < 4:
+            return "field"
+        return "other"
+
+    return state
+
+
 def board_shown(img, field):
     """The card grid over the field picture: a gap between cards shows the field."""
     gap = (560, 60, 565, 540)  # the column between the 5th and 6th card columns

@@ -10,7 +10,7 @@ from PIL import Image
 
 from conftest import (MENU_X, MENU_Y, OPTION_BUTTONS, SPRITE_CENTRE, Game,
                       all_options_visible, board_shown, button_absent, button_visible,
-                      cell_box, cell_centre, high_scores_shown, load_rgb, mean_abs_diff)
+                      cell_box, cell_centre, cell_classifier, high_scores_shown, load_rgb, mean_abs_diff)
 
 CELLS = [(c, r) for r in range(8) for c in range(8)]
 
@@ -241,17 +241,7 @@ def storm(game, *spots, repeat=12, delay=3):
 def test_click_storms_while_pairs_resolve_and_cards_leave(game):
     game.to_menu()
     img = game.new_game()
-    field = Image.new("RGB", (800, 600))
-    field.paste(load_rgb(game.dir / "backgrounds" / "field.bmp"), (200, 0))
-    back = img.crop(cell_box(0, 0))
-
-    def state(im, c):
-        crop = im.crop(cell_box(*c))
-        if mean_abs_diff(crop, back) < 4:
-            return "back"
-        if mean_abs_diff(crop, field.crop(cell_box(*c))) < 4:
-            return "field"
-        return "other"
+    state = cell_classifier(img, game.dir)
 
     # Double clicks on two cards and then on everything else while the pair is up.
     storm(game, cell_centre(0, 0), cell_centre(1, 0), repeat=2, delay=1)

@@ -24,7 +24,7 @@ sys.path.insert(0, str(ROOT / "tests" / "blackbox"))
 
 from conftest import (ART_DIRS, MENU_X, MENU_Y, OPTION_BUTTONS, SPRITE_CENTRE,  # noqa: E402
                       Game, all_options_visible, button_absent,
-                      button_visible, cell_box, cell_centre, high_scores_shown, load_rgb,
+                      button_visible, cell_box, cell_centre, cell_classifier, high_scores_shown, load_rgb,
                       mean_abs_diff)
 from player import Player, shop_shown  # noqa: E402
 
@@ -77,17 +77,7 @@ def wait_menu(game):
 def play_in_progress(game, out):
     """A board with a pair gone, two faces up and a hammer smash under way."""
     img = game.new_game()
-    back = img.crop(cell_box(0, 0))
-    field = Image.new("RGB", (800, 600))
-    field.paste(load_rgb(game.dir / "backgrounds" / "field.bmp"), (200, 0))
-
-    def cell_state(im, c):
-        crop = im.crop(cell_box(*c))
-        if mean_abs_diff(crop, back) < 4:
-            return "back"
-        if mean_abs_diff(crop, field.crop(cell_box(*c))) < 4:
-            return "field"
-        return "other"
+    cell_state = cell_classifier(img, game.dir)
 
     cells = [(c, r) for r in range(8) for c in range(8)]
     game.click(*SPRITE_CENTRE["dynamite"])
