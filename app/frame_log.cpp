@@ -59,6 +59,7 @@ void sample() {
 bool active() { return log != nullptr; }
 
 void open() {
+    if (log) return;
     const char* path = std::getenv("PAIRWICK_FRAME_LOG");
     if (!path || !*path) return;
     static state opened_log;
@@ -72,16 +73,31 @@ void open() {
     log = &opened_log;
 }
 
-void first_frame_finished() {
+long long filetime_ticks(const FILETIME& t) {
+    return (static_cast<long long>(t.dwHighDateTime) << 32) | t.dwLowDateTime;
+}
+
+// Both in 100 ns units of FILETIME.
+void process_age(long long& age, long long& now_ticks) {
     FILETIME created, unused, now;
     GetProcessTimes(GetCurrentProcess(), &created, &unused, &unused, &unused);
     GetSystemTimePreciseAsFileTime(&now);
-    const auto ticks = [](const FILETIME& t) {
-        return (static_cast<long long>(t.dwHighDateTime) << 32) | t.dwLowDateTime;
-    };
+    now_ticks = filetime_ticks(now);
+    age = now_ticks - filetime_ticks(created);
+}
+
+void mark(const char* name) {
+    if (!log) return;
+    long long age, now;
+    process_age(age, now);
+    std::fprintf(log->file, "s %s %.3f\n", name, age / 1e4);
+}
+
+void first_frame_finished() {
+    long long age, now;
+    process_age(age, now);
     // FILETIME counts 100 ns from 1601; the Unix epoch lets the launcher compare clocks.
-    std::fprintf(log->file, "start %.3f %lld\n", (ticks(now) - ticks(created)) / 1e4,
-                 (ticks(now) - 116444736000000000LL) / 10);
+    std::fprintf(log->file, "start %.3f %lld\n", age / 1e4, (now - 116444736000000000LL) / 10);
     sample();
 }
 

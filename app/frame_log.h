@@ -17,5 +17,8 @@ bool active();
 // flag as they stand after the frame.
 void timed_frame(HWND window, HDC target, void (*paint)(HDC), const int& screen,
                  const bool& in_shop);
+// Logs how far start-up has got ("s name ms_since_process_creation"), so the bench can
+// show where start-up time goes.
+void mark(const char* name);
 void close();
 }  // namespace frame_log

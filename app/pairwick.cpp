@@ -6,6 +6,7 @@
 #include <cstring>
 #include <ctime>
 
+#include "game/click_sound.h"
 #include "game/game.h"
 #include "resources/resource_ids.h"
 
@@ -21,9 +22,13 @@ bool frame_left_blank(int screen) {
 }
 
 void create_children(HWND window) {
+    frame_log::mark("window");
     game.main_menu.create(window);
+    frame_log::mark("menu_buttons");
     game.opts.create_buttons(window);
+    frame_log::mark("options_buttons");
     game.field.reset();
+    frame_log::mark("board_cards");
     game.name_dialog = CreateDialogParamA(GetModuleHandleA(nullptr),
                                           MAKEINTRESOURCEA(res_name_dialog), window,
                                           EnterYourName, 0);
@@ -31,6 +36,7 @@ void create_children(HWND window) {
         SendDlgItemMessageA(game.name_dialog, id_name_edit, EM_LIMITTEXT, max_name_length, 0);
         ShowWindow(game.name_dialog, SW_HIDE);
     }
+    frame_log::mark("name_dialog");
 }
 }  // namespace
 
@@ -145,14 +151,24 @@ HWND create_main_window(HINSTANCE instance) {
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     frame_log::open();
+    frame_log::mark("winmain");
+    picture_files::share();
     std::srand(static_cast<unsigned>(std::time(nullptr)));
     res = new cards_res;
+    frame_log::mark("card_resources");
     HWND window = create_main_window(instance);
-    if (!window) return 0;
+    if (!window) {
+        picture_files::stop_sharing();
+        return 0;
+    }
     game.window = window;
+    frame_log::mark("window_created");
     game.initialize();
+    picture_files::stop_sharing();
+    frame_log::mark("intro");
     ShowWindow(window, SW_SHOW);
     UpdateWindow(window);
+    click_sound::prepare();
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0)) {
         TranslateMessage(&message);

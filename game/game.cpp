@@ -1,10 +1,11 @@
 #include "game/game.h"
 
-#include <mmsystem.h>
+#include "app/frame_log.h"
 
 #include <cstdlib>
 #include <cstring>
 
+#include "game/click_sound.h"
 #include "gfx/ticks.h"
 #include "resources/resource_ids.h"
 
@@ -60,6 +61,15 @@ void add_thirty_seconds(int& minutes, int& seconds) {
 
 void game::repaint() const { InvalidateRect(window, nullptr, FALSE); }
 
+bool display_already_in(const DEVMODEA& wanted, const DEVMODEA& current) {
+    const auto differs = [&](DWORD field, DWORD want, DWORD have) {
+        return (wanted.dmFields & field) && want != have;
+    };
+    return !differs(DM_PELSWIDTH, wanted.dmPelsWidth, current.dmPelsWidth) &&
+           !differs(DM_PELSHEIGHT, wanted.dmPelsHeight, current.dmPelsHeight) &&
+           !differs(DM_BITSPERPEL, wanted.dmBitsPerPel, current.dmBitsPerPel);
+}
+
 void game::initialize() {
     std::memset(&display_mode, 0, sizeof display_mode);
     display_mode.dmSize = sizeof display_mode;
@@ -67,12 +77,24 @@ void game::initialize() {
     display_mode.dmPelsHeight = 600;
     display_mode.dmBitsPerPel = 16;
     display_mode.dmFields = DM_BITSPERPEL | DM_PELSWIDTH | DM_PELSHEIGHT;
-    ChangeDisplaySettingsA(&display_mode, CDS_FULLSCREEN);
+    // Asking for the mode the display is already in changes nothing on screen, but under
+    // Wine it still re-reads every display device and messages every window, about 65 ms
+    // of start-up.
+    DEVMODEA current = {};
+    current.dmSize = sizeof current;
+    if (!EnumDisplaySettingsA(nullptr, ENUM_CURRENT_SETTINGS, &current) ||
+        !display_already_in(display_mode, current))
+        ChangeDisplaySettingsA(&display_mode, CDS_FULLSCREEN);
+    frame_log::mark("display_mode");
     screen = screen_intro;
     bar.load();
+    frame_log::mark("info_bar");
     field.load();
+    frame_log::mark("board_art");
     help_screen.load();
+    frame_log::mark("help");
     store.load();
+    frame_log::mark("shop");
     intro.load("backgrounds/intro.bmp", 800, 600);
 }
 
@@ -313,8 +335,7 @@ void game::pick_card(unsigned x, unsigned y) {
             busy = true;
         }
         pick_time = current_tick();
-        if (sound == 1)
-            PlaySoundA(MAKEINTRESOURCEA(res_click), nullptr, SND_RESOURCE | SND_ASYNC);
+        if (sound == 1) click_sound::play(res_click);
     }
 }
 

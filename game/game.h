@@ -23,6 +23,10 @@ enum screen_id {
     screen_help = 7,
 };
 
+// Whether `current` already has every setting that `wanted` asks for (its width, height
+// and colour depth, as far as its field mask names them).
+bool display_already_in(const DEVMODEA& wanted, const DEVMODEA& current);
+
 // The whole program state and its controller; the one instance is the global `game`.
 class game {
 public:

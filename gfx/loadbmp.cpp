@@ -1,8 +1,62 @@
 #include "gfx/loadbmp.h"
 
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace {
+HBITMAP read_file(const char* name) {
+    return static_cast<HBITMAP>(LoadImageA(nullptr, name, IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
+}
+
+// The untouched first reading of each file, while start-up shares them; null for a file
+// that could not be read.
+bool sharing = false;
+std::vector<std::pair<std::string, HBITMAP>> first_readings;
+
+// A bitmap of the original's own format (a compatible bitmap of a memory DC takes the
+// format of the bitmap selected into it) holding the same bits.
+HBITMAP copy_of(HBITMAP original) {
+    BITMAP info;
+    if (!original || !GetObjectA(original, sizeof info, &info)) return nullptr;
+    HDC from = CreateCompatibleDC(nullptr);
+    HDC to = CreateCompatibleDC(nullptr);
+    HGDIOBJ from_before = SelectObject(from, original);
+    HBITMAP copy = CreateCompatibleBitmap(from, info.bmWidth, info.bmHeight);
+    if (copy) {
+        HGDIOBJ to_before = SelectObject(to, copy);
+        BitBlt(to, 0, 0, info.bmWidth, info.bmHeight, from, 0, 0, SRCCOPY);
+        SelectObject(to, to_before);
+    }
+    SelectObject(from, from_before);
+    DeleteDC(to);
+    DeleteDC(from);
+    return copy;
+}
+
+HBITMAP read_picture(const char* name) {
+    if (!sharing) return read_file(name);
+    for (const auto& reading : first_readings)
+        if (reading.first == name) return copy_of(reading.second);
+    first_readings.emplace_back(name, read_file(name));
+    return copy_of(first_readings.back().second);
+}
+}  // namespace
+
+namespace picture_files {
+void share() { sharing = true; }
+
+void stop_sharing() {
+    sharing = false;
+    for (auto& reading : first_readings)
+        if (reading.second) DeleteObject(reading.second);
+    first_readings.clear();
+}
+}  // namespace picture_files
+
 void load_masked(const char* name, int width, int height, HBITMAP& image, HBITMAP& mask,
                  HDC& image_dc, HDC& mask_dc) {
-    image = static_cast<HBITMAP>(LoadImageA(nullptr, name, IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
+    image = read_picture(name);
     mask = CreateBitmap(width, height, 1, 1, nullptr);
     image_dc = CreateCompatibleDC(nullptr);
     mask_dc = CreateCompatibleDC(nullptr);

@@ -21,6 +21,16 @@ public:
     void delete_bitmap();
 };
 
+// Start-up reads some files several times (the menu backdrop for three screens, the
+// power-up strips for three). Between share() and stop_sharing() each file is read once
+// and every load gets its own copy of that first reading: the same pixels for a copy's
+// cost. Files are told apart by the name they were asked for, so the window must stay
+// short; stop_sharing() frees the first readings.
+namespace picture_files {
+void share();
+void stop_sharing();
+}  // namespace picture_files
+
 // The steps shared with sprite strips: read the file, make an all-0 mask of the given
 // size, and put both into memory DCs.
 void load_masked(const char* name, int width, int height, HBITMAP& image, HBITMAP& mask,

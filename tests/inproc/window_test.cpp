@@ -244,4 +244,34 @@ TEST_F(Window, TenThousandFramesLeakNoGraphicsObject) {
     EXPECT_EQ(gdi_object_count(), before);
     game.in_shop = false;
 }
+TEST(WindowDisplayMode, AlreadyInModeOnlyWhenEveryAskedSettingMatches) {
+    DEVMODEA wanted{};
+    wanted.dmPelsWidth = 800;
+    wanted.dmPelsHeight = 600;
+    wanted.dmBitsPerPel = 16;
+    wanted.dmFields = DM_BITSPERPEL | DM_PELSWIDTH | DM_PELSHEIGHT;
+    struct row {
+        DWORD width, height, bits;
+        bool already;
+    };
+    const row rows[] = {
+        {800, 600, 16, true},   {1024, 600, 16, false}, {800, 768, 16, false},
+        {800, 600, 32, false},  {800, 600, 15, false},  {1920, 1080, 32, false},
+    };
+    for (const row& r : rows) {
+        DEVMODEA current{};
+        current.dmPelsWidth = r.width;
+        current.dmPelsHeight = r.height;
+        current.dmBitsPerPel = r.bits;
+        SCOPED_TRACE(testing::Message() << r.width << "x" << r.height << "x" << r.bits);
+        EXPECT_EQ(display_already_in(wanted, current), r.already);
+    }
+    // A setting the request leaves out cannot make the display differ.
+    DEVMODEA current{};
+    current.dmPelsWidth = 800;
+    current.dmPelsHeight = 600;
+    current.dmBitsPerPel = 32;
+    wanted.dmFields = DM_PELSWIDTH | DM_PELSHEIGHT;
+    EXPECT_TRUE(display_already_in(wanted, current));
+}
 }  // namespace

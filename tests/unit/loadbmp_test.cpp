@@ -132,3 +132,73 @@ TEST(LoadBmpMissing, DeleteReleasesEveryObject) {
     EXPECT_EQ(gdi_object_count(), before);
 }
 }  // namespace
+
+namespace {
+// Every pixel different, so a copy that lost, shifted or re-quantised anything shows.
+rgb pattern(int x, int y) { return rgb{(x * 37 + y) % 256, (y * 53 + x * 3) % 256, (x * y) % 256}; }
+
+std::vector<COLORREF> drawn(load_bmp& pic, int width, int height) {
+    surface s(width, height);
+    s.fill(target_colour);
+    pic.draw(s.dc(), 0, 0);
+    return grab(s.dc(), 0, 0, width, height);
+}
+
+TEST(LoadBmpShared, EveryLoadGetsItsOwnCopyOfTheFirstReading) {
+    write_bmp("shared.bmp", 40, 30, pattern);
+    // What loads without sharing draw, keyed (white and pattern colours) and plain.
+    load_bmp plain_reference{}, keyed_reference{};
+    plain_reference.load("shared.bmp", 40, 30);
+    keyed_reference.load("shared.bmp", 40, 30);
+    const rgb key = pattern(7, 3);
+    keyed_reference.set_bk_color(key.r, key.g, key.b);
+    const auto plain_pixels = drawn(plain_reference, 40, 30);
+    const auto keyed_pixels = drawn(keyed_reference, 40, 30);
+    plain_reference.delete_bitmap();
+    keyed_reference.delete_bitmap();
+
+    const int before = gdi_object_count();
+    picture_files::share();
+    // The first load keys its picture; the later ones must still get the file's pixels.
+    load_bmp first{}, second{}, third{}, missing{}, missing_again{};
+    first.load("shared.bmp", 40, 30);
+    first.set_bk_color(key.r, key.g, key.b);
+    second.load("shared.bmp", 40, 30);
+    third.load("shared.bmp", 40, 30);
+    third.set_bk_color(key.r, key.g, key.b);
+    missing.load("not/there.bmp", 40, 30);
+    missing_again.load("not/there.bmp", 40, 30);
+    // A picture changed after its load must not reach the other copies.
+    PatBlt(second.image_dc, 0, 0, 5, 5, WHITENESS);
+    picture_files::stop_sharing();
+
+    EXPECT_EQ(drawn(first, 40, 30), keyed_pixels);
+    EXPECT_EQ(drawn(third, 40, 30), keyed_pixels);
+    auto expected_second = plain_pixels;
+    for (int y = 0; y < 5; ++y)
+        for (int x = 0; x < 5; ++x) expected_second[y * 40 + x] = RGB(255, 255, 255);
+    EXPECT_EQ(drawn(second, 40, 30), expected_second);
+    EXPECT_EQ(missing_again.image, nullptr);
+    EXPECT_EQ(drawn(missing_again, 40, 30), std::vector<COLORREF>(40 * 30, RGB(0, 0, 0)));
+    for (load_bmp* pic : {&first, &second, &third, &missing, &missing_again})
+        pic->delete_bitmap();
+    // The first readings go with the end of sharing.
+    EXPECT_EQ(gdi_object_count(), before);
+}
+
+TEST(LoadBmpShared, AfterSharingEndsAFileIsReadAfresh) {
+    write_bmp("changing.bmp", 10, 10, [](int, int) { return picture_colour; });
+    picture_files::share();
+    load_bmp old_picture{};
+    old_picture.load("changing.bmp", 10, 10);
+    picture_files::stop_sharing();
+    write_bmp("changing.bmp", 10, 10, [](int, int) { return green; });
+    load_bmp new_picture{};
+    new_picture.load("changing.bmp", 10, 10);
+    surface s(10, 10);
+    new_picture.draw(s.dc(), 0, 0);
+    EXPECT_EQ(describe(s.at(5, 5)), describe(green));
+    old_picture.delete_bitmap();
+    new_picture.delete_bitmap();
+}
+}  // namespace

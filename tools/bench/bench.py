@@ -43,6 +43,7 @@ class FrameLog:
         self.frames = []   # (screen, in_shop, end_us, duration_us), one per frame
         self.samples = {}  # frame count -> (gdi objects, working set, peak working set)
         self.start = None  # (ms since process creation, first frame as Unix microseconds)
+        self.marks = []    # (start-up step, ms since process creation), in order
 
     def read(self):
         try:
@@ -63,6 +64,8 @@ class FrameLog:
                 self.frames.append((int(part[1]), int(part[2]), int(part[3]), int(part[4])))
             elif part[0] == "m":
                 self.samples[int(part[1])] = (int(part[2]), int(part[3]), int(part[4]))
+            elif part[0] == "s":
+                self.marks.append((part[1], float(part[2])))
             elif part[0] == "start":
                 self.start = (float(part[1]), int(part[2]))
         return self
@@ -183,20 +186,51 @@ def frame_stats(frames):
             "fps": (n - 1) / span if span > 0 else float("nan")}
 
 
-def startup_times(session, exe, workdir, logdir, name, starts):
-    """Median start-up, measured from process creation (as the process sees it) and from
-    the launcher's spawn of Wine, each to the end of the first frame."""
-    created, launched = [], []
+def wait_for_quiet(timeout=5.0, idle_share=0.85, window=0.1):
+    """Waits until the machine's CPUs were mostly idle over one short window: Wine and
+    the X server tear a finished program down after it has gone, and a start timed
+    during that work times the teardown too."""
+    def cpu_times():
+        with open("/proc/stat") as f:
+            values = [int(v) for v in f.readline().split()[1:]]
+        return values[3] + values[4], sum(values)  # idle + iowait, all
+    deadline = time.monotonic() + timeout
+    idle, total = cpu_times()
+    while time.monotonic() < deadline:
+        time.sleep(window)
+        idle2, total2 = cpu_times()
+        if total2 > total and (idle2 - idle) / (total2 - total) >= idle_share:
+            return
+        idle, total = idle2, total2
+
+
+def startup_times(session, programs, workdir, logdir, starts):
+    """Median start-up of each program, measured from process creation (as the process
+    sees it) and from the launcher's spawn of Wine, each to the end of the first frame.
+    The programs take turns, so a change in the machine's load falls on all alike; each
+    start leaves the way a player would, and the next waits for a quiet machine."""
+    results = {name: {"created_all": [], "launched_all": [], "marks": []}
+               for name in programs}
     for i in range(starts + 1):
-        prog = Program(session, exe, workdir, logdir / f"{name}-start{i}.log", repaint=False)
-        since_creation, first_frame_us = prog.wait_started()
-        prog.stop()
-        if i == 0:
-            continue  # a warm-up: the first start also fills file caches
-        created.append(since_creation)
-        launched.append(first_frame_us / 1000.0 - prog.launched * 1000.0)
-    return {"created": statistics.median(created), "launched": statistics.median(launched),
-            "created_all": created, "launched_all": launched}
+        for name, (exe, leave) in programs.items():
+            wait_for_quiet()
+            prog = Program(session, exe, workdir, logdir / f"{name}-start{i}.log",
+                           repaint=False)
+            since_creation, first_frame_us = prog.wait_started()
+            prog.stop(lambda: leave(prog))
+            if i == 0:
+                continue  # a warm-up: the first start also fills file caches
+            results[name]["created_all"].append(since_creation)
+            results[name]["launched_all"].append(first_frame_us / 1000.0
+                                                 - prog.launched * 1000.0)
+            results[name]["marks"].append(prog.log.marks)
+    for st in results.values():
+        st["created"] = statistics.median(st["created_all"])
+        st["launched"] = statistics.median(st["launched_all"])
+        names = [m for m, _ in st["marks"][0]] if st["marks"] else []
+        st["steps"] = [(m, statistics.median(dict(run)[m] for run in st["marks"]))
+                       for m in names if all(m in dict(run) for run in st["marks"])]
+    return results
 
 
 def memory_row(log, frames):
@@ -291,8 +325,18 @@ def main():
     try:
         with Session(build) as session:
             print("Timing start-ups ...", file=sys.stderr)
-            floor_start = startup_times(session, floor_exe, work, logdir, "floor", args.starts)
-            game_start = startup_times(session, game_exe, work, logdir, "game", args.starts)
+            x = session.xdotool
+
+            def leave_game(prog):
+                x("key", "Escape")
+                prog.wait_for(lambda log: log.frames and log.frames[-1][0] == 1, 30,
+                              "the menu")
+                x("mousemove", *EXIT, "click", 1)
+
+            starts = startup_times(session, {
+                "floor": (floor_exe, lambda prog: x("key", "Escape")),
+                "game": (game_exe, leave_game)}, work, logdir, args.starts)
+            floor_start, game_start = starts["floor"], starts["game"]
             print("Timing the floor ...", file=sys.stderr)
             floor_log, floor_frames = run_floor(session, floor_exe, work, logdir,
                                                 args.seconds)
@@ -323,7 +367,8 @@ def main():
             f"{s['fps']:.0f} | {s['median'] / floor['median']:.2f}x |")
     out("")
     out(f"Start-up to the first finished frame, median of {args.starts} starts "
-        "(after one warm-up start each):")
+        "(after one warm-up start each; floor and game take turns, each start waits for "
+        "a quiet machine):")
     out("")
     out("| Program | From process creation, ms | From launching wine64, ms |")
     out("|---|---:|---:|")
@@ -335,6 +380,16 @@ def main():
     out("All starts, ms from process creation: game "
         + ", ".join(f"{v:.0f}" for v in game_start["created_all"]) + "; floor "
         + ", ".join(f"{v:.0f}" for v in floor_start["created_all"]) + ".")
+    out("")
+    out("Where the game's start-up goes (median ms since process creation at the end of "
+        "each step):")
+    out("")
+    out("| Step | Reached at, ms | Step took, ms |")
+    out("|---|---:|---:|")
+    previous = 0.0
+    for step, at in game_start["steps"] + [("first frame", game_start["created"])]:
+        out(f"| {step} | {at:.0f} | {at - previous:.0f} |")
+        previous = at
     out("")
     out("| Program | GDI objects after start | after 10,000 frames | "
         "Working set after start, MB | after 10,000 frames, MB |")
