@@ -260,6 +260,17 @@ TEST_F(Play, ClicksThatAreNoPick) {
     EXPECT_EQ(game.first_pick, 0);
 }
 
+TEST_F(Play, PickWithTheSoundOnPlaysTheClickWithoutItBeingImported) {
+    // The game does not import the multimedia library; the first click with the sound on
+    // must load it, and picking goes on as with the sound off.
+    game.sound = 1;
+    click_card(0);
+    click_card(2);
+    EXPECT_NE(GetModuleHandleA("winmm.dll"), nullptr);
+    EXPECT_EQ(game.picks, 2);
+    EXPECT_TRUE(game.busy);
+}
+
 TEST_F(Play, PicksBlockedWhileTwoUpButPowerUpsWork) {
     click_card(0);
     click_card(2);
