@@ -1,10 +1,9 @@
 #include "game/game.h"
 
-#include "app/frame_log.h"
-
 #include <cstdlib>
 #include <cstring>
 
+#include "app/frame_log.h"
 #include "game/click_sound.h"
 #include "gfx/ticks.h"
 #include "resources/resource_ids.h"
