@@ -11,7 +11,7 @@ What it learns from the screen rather than from the artwork:
   new game gives the zero to start from.
 """
 import time
-from collections import Counter
+from collections import Counter, deque
 from itertools import combinations
 from pathlib import Path
 
@@ -37,6 +37,9 @@ SHOP_COVER = [(385, 250, 615, 300), (345, 305, 660, 410), (680, 550, 780, 582)]
 # How long a card may take to leave, counted from the click that sent it away.
 GONE_AFTER = {"match": 3.0, "hammer": 4.0, "dynamite": 5.0}
 MISMATCH_LIMIT = 3.0
+# Longer than the nearly empty last frames of a removal strip (two at 100 ms a step,
+# stretched when frames come slowly).
+FIELD_SETTLES = 0.5
 
 
 def same(a, b):
@@ -161,6 +164,7 @@ class Leaving:
         self.kind, self.deadline, self.face = kind, since + GONE_AFTER[kind], face
         self.last = None
         self.stable_since = None
+        self.field_since = None
 
 
 class Reading:
@@ -186,6 +190,9 @@ class Player:
         self.saved = set()
         self.stats = Counter()
         self.last_click = None
+        # What led up to a failure: the player's recent decisions and screenshots.
+        self.journal = deque(maxlen=60)
+        self.recent_views = deque(maxlen=10)
         self._new_level_state()
 
     def _new_level_state(self):
@@ -209,9 +216,16 @@ class Player:
         self.shots += 1
         img.save(SHOTS / f"player-{self.shots:02d}-{name}.png", compress_level=1)
 
+    def event(self, text):
+        self.journal.append(f"{time.monotonic():.3f} {text}")
+
     def fail(self, v, msg):
+        for i, old in enumerate(self.recent_views):
+            if old is not v:
+                self.save(old.img, f"before-failure-{i:02d}-{old.t0:.3f}")
         if v is not None:
             self.save(v.img, "failure")
+        print("What the player did and saw last:", *self.journal, sep="\n  ")
         # Test runs started from other checkouts' ctest can share this display.
         shown = self.game.windows(visible_only=True)
         if len(shown) > 1:
@@ -227,6 +241,7 @@ class Player:
         if last and abs(last[0] - x) <= 4 and abs(last[1] - y) <= 4 and t - last[2] < 1.0:
             x = last[0] - 8 if last[0] >= x else last[0] + 8
         self.game.click(x, y)
+        self.event(f"click ({x}, {y})")
         self.last_click = (x, y, time.monotonic())
         self.stats["clicks"] += 1
         return t
@@ -235,6 +250,7 @@ class Player:
         t0 = time.monotonic()
         img = self.game.screenshot()
         v = View(img, t0, time.monotonic())
+        self.recent_views.append(v)
         self.stats["screenshots"] += 1
         if self.phase == "board":
             if v.shop:
@@ -275,6 +291,7 @@ class Player:
                 continue
             elif not same(crop, self.back[cell]) and cell not in self.appeared:
                 self.appeared[cell] = v.t1
+                self.event(f"{cell} no longer shows its back (screenshot at {v.t0:.3f})")
         if len(self.appeared) > self.expect_new:
             self.fail(v, f"face-down cards {sorted(self.appeared)} changed, but only "
                          f"{self.expect_new} were expected to")
@@ -283,7 +300,14 @@ class Player:
         p = self.leaving[cell]
         gone = False
         if cell in self.field:
-            gone = same(crop, self.field[cell])
+            # The last frames of a smash or an explosion are a few specks that pass for
+            # the field, but the pair is still on the board until they have played (and
+            # a dynamite may take it again): the field must show for longer than that.
+            if not same(crop, self.field[cell]):
+                p.field_since = None
+            elif p.field_since is None:
+                p.field_since = v.t0
+            gone = p.field_since is not None and v.t0 - p.field_since >= FIELD_SETTLES
         elif p.last is not None and identical(crop, p.last):
             # Removal animations step every 100 ms and never repeat a frame, so a cell
             # unchanged over a quarter of a second has stopped moving.
@@ -297,6 +321,7 @@ class Player:
         if gone:
             del self.leaving[cell]
             self.removed.add(cell)
+            self.event(f"{cell} ({p.kind}) has left (screenshot at {v.t0:.3f})")
         elif v.t0 > p.deadline:
             self.fail(v, f"the card at {cell} ({p.kind}) has not left the board in "
                          f"{GONE_AFTER[p.kind]} s")
@@ -314,6 +339,7 @@ class Player:
         self.phase = "shop"
 
     def _send_away(self, cells, kind, since):
+        self.event(f"{kind}: {sorted(cells)} sent away")
         for c in cells:
             self.leaving[c] = Leaving(kind, since, self.faces.pop(c, None))
             self.up.discard(c)
