@@ -1,11 +1,62 @@
 #include "gfx/loadbmp.h"
 
+#include <cstddef>
 #include <string>
 #include <utility>
 #include <vector>
 
 namespace {
+// Far above any of our pictures, and low enough that the pixels fit one ReadFile; larger
+// pictures are left to LoadImageA.
+constexpr LONG largest_side = 8192;
+
+bool read_exactly(HANDLE file, void* into, DWORD size) {
+    DWORD got = 0;
+    return ReadFile(file, into, size, &got, nullptr) && got == size;
+}
+
+// Our artwork is uncompressed 24-bit bottom-up BMP. For exactly that layout, one read and
+// one CreateDIBitmap make the bitmap LoadImageA makes, in about two thirds of its time
+// under Wine. Anything else, malformed files included, is left to LoadImageA (false).
+bool read_plain_24_bit(const char* name, HBITMAP& bitmap) {
+    HANDLE file = CreateFileA(name, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    BITMAPFILEHEADER header = {};
+    BITMAPINFO info = {};
+    LARGE_INTEGER file_size;
+    bool plain = read_exactly(file, &header, sizeof header) &&
+                 read_exactly(file, &info.bmiHeader, sizeof info.bmiHeader) &&
+                 GetFileSizeEx(file, &file_size);
+    const BITMAPINFOHEADER& h = info.bmiHeader;
+    // A colour table (biClrUsed) would be read past our BITMAPINFO, which has none. The
+    // file size bounds what a forged header can make us allocate.
+    plain = plain && header.bfType == 0x4D42 && h.biSize == sizeof h && h.biPlanes == 1 &&
+            h.biBitCount == 24 && h.biCompression == BI_RGB && h.biClrUsed == 0 &&
+            h.biWidth > 0 && h.biWidth <= largest_side && h.biHeight > 0 &&
+            h.biHeight <= largest_side && header.bfOffBits >= sizeof header + sizeof h;
+    const long long row = (static_cast<long long>(h.biWidth) * 3 + 3) & ~3LL;
+    const long long pixels_size = row * h.biHeight;
+    plain = plain && header.bfOffBits + pixels_size <= file_size.QuadPart;
+    std::vector<unsigned char> pixels;
+    if (plain) {
+        pixels.resize(static_cast<std::size_t>(pixels_size));
+        LARGE_INTEGER at;
+        at.QuadPart = header.bfOffBits;
+        plain = SetFilePointerEx(file, at, nullptr, FILE_BEGIN) &&
+                read_exactly(file, pixels.data(), static_cast<DWORD>(pixels_size));
+    }
+    CloseHandle(file);
+    if (!plain) return false;
+    HDC screen = GetDC(nullptr);
+    bitmap = CreateDIBitmap(screen, &h, CBM_INIT, pixels.data(), &info, DIB_RGB_COLORS);
+    ReleaseDC(nullptr, screen);
+    return bitmap != nullptr;
+}
+
 HBITMAP read_file(const char* name) {
+    HBITMAP bitmap = nullptr;
+    if (read_plain_24_bit(name, bitmap)) return bitmap;
     return static_cast<HBITMAP>(LoadImageA(nullptr, name, IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
 }
 

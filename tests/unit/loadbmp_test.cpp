@@ -1,5 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
 #include "gfx/loadbmp.h"
 #include "unit/support.h"
 
@@ -200,5 +206,156 @@ TEST(LoadBmpShared, AfterSharingEndsAFileIsReadAfresh) {
     EXPECT_EQ(describe(s.at(5, 5)), describe(green));
     old_picture.delete_bitmap();
     new_picture.delete_bitmap();
+}
+}  // namespace
+
+namespace {
+// A bitmap as the game holds it: its format and its pixels; nothing when none was made.
+struct reading {
+    bool made = false;
+    int width = 0, height = 0, bits_per_pixel = 0;
+    std::vector<COLORREF> pixels;
+    bool operator==(const reading& o) const {
+        return made == o.made && width == o.width && height == o.height &&
+               bits_per_pixel == o.bits_per_pixel && pixels == o.pixels;
+    }
+};
+
+reading read_back(HBITMAP bitmap, HDC holding) {
+    reading r;
+    BITMAP info;
+    if (!bitmap || !GetObjectA(bitmap, sizeof info, &info)) return r;
+    r = reading{true, info.bmWidth, info.bmHeight, info.bmBitsPixel, {}};
+    r.pixels = grab(holding, 0, 0, info.bmWidth, info.bmHeight);
+    return r;
+}
+
+reading through_load_bmp(const std::string& name) {
+    load_bmp pic{};
+    pic.load(name.c_str(), 1, 1);
+    reading r = read_back(pic.image, pic.image_dc);
+    pic.delete_bitmap();
+    return r;
+}
+
+reading through_load_image(const std::string& name) {
+    auto bitmap = static_cast<HBITMAP>(
+        LoadImageA(nullptr, name.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ previous = SelectObject(dc, bitmap);
+    reading r = read_back(bitmap, dc);
+    SelectObject(dc, previous);
+    DeleteDC(dc);
+    if (bitmap) DeleteObject(bitmap);
+    return r;
+}
+
+std::string describe(const reading& r) {
+    return r.made ? std::to_string(r.width) + "x" + std::to_string(r.height) + " at " +
+                        std::to_string(r.bits_per_pixel) + " bits"
+                  : "no bitmap";
+}
+
+void expect_same_as_load_image(const std::string& name) {
+    SCOPED_TRACE(name);
+    const reading ours = through_load_bmp(name);
+    const reading theirs = through_load_image(name);
+    EXPECT_EQ(describe(ours), describe(theirs));
+    EXPECT_TRUE(ours == theirs) << "the pixels differ";
+}
+
+std::vector<unsigned char> file_bytes(const std::string& name) {
+    std::ifstream in(name, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void write_bytes(const std::string& name, const std::vector<unsigned char>& bytes) {
+    std::ofstream(name, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
+}
+
+void put32(std::vector<unsigned char>& bytes, std::size_t at, std::uint32_t value) {
+    for (int i = 0; i < 4; ++i) bytes[at + i] = static_cast<unsigned char>(value >> (8 * i));
+}
+
+TEST(LoadBmpDecoding, TheArtworkReadsAsLoadImageReadsIt) {
+    int files = 0;
+    for (const char* folder : {"backgrounds", "info_bar", "animations", "cards", "other"}) {
+        WIN32_FIND_DATAA found;
+        HANDLE search = FindFirstFileA((std::string(folder) + "/*.bmp").c_str(), &found);
+        if (search == INVALID_HANDLE_VALUE) continue;
+        do {
+            expect_same_as_load_image(std::string(folder) + "/" + found.cFileName);
+            ++files;
+        } while (FindNextFileA(search, &found));
+        FindClose(search);
+    }
+    EXPECT_GE(files, 15) << "the artwork folders are not in the working directory";
+}
+
+TEST(LoadBmpDecoding, EveryRowPaddingReadsAsLoadImageReadsIt) {
+    // Widths 1 to 4 need 3, 2, 1 and 0 bytes of row padding; colours are arbitrary, so
+    // the conversion to the display's format is compared too.
+    for (int width : {1, 2, 3, 4, 5, 33}) {
+        write_bmp("noise.bmp", width, 7, [&](int x, int y) {
+            const unsigned v = static_cast<unsigned>((x + 1) * 2654435761u ^ (y + 7) * 40503u);
+            return rgb{static_cast<int>(v & 0xFF), static_cast<int>((v >> 8) & 0xFF),
+                       static_cast<int>((v >> 16) & 0xFF)};
+        });
+        expect_same_as_load_image("noise.bmp");
+    }
+}
+
+struct odd_file {
+    const char* name;
+    void (*change)(std::vector<unsigned char>& bytes);
+};
+
+// Each case starts from a plain 6 x 4 picture of 24 bits: 54 bytes of headers, then
+// four rows of 20 bytes.
+const odd_file odd_files[] = {
+    {"pixels_cut_short", [](std::vector<unsigned char>& b) { b.resize(b.size() - 1); }},
+    {"headers_only", [](std::vector<unsigned char>& b) { b.resize(54); }},
+    {"file_header_only", [](std::vector<unsigned char>& b) { b.resize(14); }},
+    {"empty", [](std::vector<unsigned char>& b) { b.clear(); }},
+    {"not_bm", [](std::vector<unsigned char>& b) { b[0] = 'X'; }},
+    {"offset_past_the_end", [](std::vector<unsigned char>& b) { put32(b, 10, 0xFFFFFFF0u); }},
+    {"offset_zero", [](std::vector<unsigned char>& b) { put32(b, 10, 0); }},
+    {"offset_inside_the_header", [](std::vector<unsigned char>& b) { put32(b, 10, 20); }},
+    {"top_down", [](std::vector<unsigned char>& b) { put32(b, 22, static_cast<std::uint32_t>(-4)); }},
+    {"zero_width", [](std::vector<unsigned char>& b) { put32(b, 18, 0); }},
+    {"huge_width", [](std::vector<unsigned char>& b) { put32(b, 18, 0x7FFFFFFF); }},
+    {"huge_height", [](std::vector<unsigned char>& b) { put32(b, 22, 0x7FFFFFFF); }},
+    {"sixteen_bits", [](std::vector<unsigned char>& b) { b[28] = 16; }},
+    {"run_length_coded", [](std::vector<unsigned char>& b) { put32(b, 30, BI_RLE8); }},
+    {"two_planes", [](std::vector<unsigned char>& b) { b[26] = 2; }},
+    {"core_header", [](std::vector<unsigned char>& b) { put32(b, 14, 12); }},
+    {"colour_table_before_the_pixels",
+     [](std::vector<unsigned char>& b) {
+         put32(b, 46, 2);  // two colours used: a table of 8 bytes follows the header
+         b.insert(b.begin() + 54, {1, 2, 3, 0, 4, 5, 6, 0});
+         put32(b, 10, 62);
+     }},
+    {"gap_before_the_pixels",
+     [](std::vector<unsigned char>& b) {
+         b.insert(b.begin() + 54, 100, 0xAB);
+         put32(b, 10, 154);
+     }},
+};
+
+TEST(LoadBmpDecoding, UnusualAndMalformedFilesReadAsLoadImageReadsThem) {
+    write_bmp("plain.bmp", 6, 4, pattern);
+    const std::vector<unsigned char> plain = file_bytes("plain.bmp");
+    ASSERT_EQ(plain.size(), 54u + 4 * 20);
+    const int before = gdi_object_count();
+    for (const odd_file& c : odd_files) {
+        std::vector<unsigned char> bytes = plain;
+        c.change(bytes);
+        const std::string name = std::string(c.name) + ".bmp";
+        write_bytes(name, bytes);
+        expect_same_as_load_image(name);
+    }
+    EXPECT_EQ(gdi_object_count(), before);
 }
 }  // namespace
