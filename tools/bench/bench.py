@@ -304,7 +304,7 @@ def main():
     ap = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     ap.add_argument("--build", default=str(ROOT / "build"))
     ap.add_argument("--seconds", type=float, default=3.0, help="seconds per screen")
-    ap.add_argument("--starts", type=int, default=5, help="timed starts of each program")
+    ap.add_argument("--starts", type=int, default=9, help="timed starts of each program")
     args = ap.parse_args()
     build = Path(args.build).resolve()
     game_exe = build / "dist" / "Pairwick.exe"
