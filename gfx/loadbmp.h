@@ -22,10 +22,11 @@ public:
 };
 
 // Start-up reads some files several times (the menu backdrop for three screens, the
-// power-up strips for three). Between share() and stop_sharing() each file is read once
-// and every load gets its own copy of that first reading: the same pixels for a copy's
-// cost. Files are told apart by the name they were asked for, so the window must stay
-// short; stop_sharing() frees the first readings.
+// power-up strips for three). Between share() and stop_sharing() each file that is not in
+// our own plain 24-bit layout is read once by LoadImageA, and every load gets its own copy
+// of that first reading: the same pixels for a copy's cost. Files are told apart by the
+// name they were asked for, so the window must stay short; stop_sharing() frees the
+// first readings.
 namespace picture_files {
 void share();
 void stop_sharing();
