@@ -46,6 +46,14 @@ void put32(std::vector<unsigned char>& bytes, std::size_t at, std::uint32_t valu
     for (int i = 0; i < 4; ++i) bytes[at + i] = static_cast<unsigned char>(value >> (8 * i));
 }
 
+// Makes a plain 24-bit file one with a colour table of two entries before its pixels:
+// LoadImageA reads it as before, our own reader leaves it to LoadImageA.
+void add_colour_table(std::vector<unsigned char>& bytes) {
+    put32(bytes, 46, 2);
+    bytes.insert(bytes.begin() + 54, {1, 2, 3, 0, 4, 5, 6, 0});
+    put32(bytes, 10, 62);
+}
+
 class LoadBmp : public testing::TestWithParam<keyed_case> {};
 
 TEST_P(LoadBmp, DrawsKeyTransparentAndEverythingElseOpaque) {
@@ -159,15 +167,12 @@ namespace {
 // Every pixel different, so a copy that lost, shifted or re-quantised anything shows.
 rgb pattern(int x, int y) { return rgb{(x * 37 + y) % 256, (y * 53 + x * 3) % 256, (x * y) % 256}; }
 
-// Start-up shares only files our own reader leaves to LoadImageA; a 24-bit picture with a
-// colour table before its pixels is one.
+// Start-up shares only files our own reader leaves to LoadImageA.
 void write_shared_picture(const std::string& name, int width, int height,
                           const std::function<rgb(int, int)>& pixel) {
     write_bmp(name, width, height, pixel);
     std::vector<unsigned char> bytes = file_bytes(name);
-    put32(bytes, 46, 2);
-    bytes.insert(bytes.begin() + 54, {1, 2, 3, 0, 4, 5, 6, 0});
-    put32(bytes, 10, 62);
+    add_colour_table(bytes);
     write_bytes(name, bytes);
 }
 
@@ -344,12 +349,7 @@ const odd_file odd_files[] = {
     {"run_length_coded", [](std::vector<unsigned char>& b) { put32(b, 30, BI_RLE8); }},
     {"two_planes", [](std::vector<unsigned char>& b) { b[26] = 2; }},
     {"core_header", [](std::vector<unsigned char>& b) { put32(b, 14, 12); }},
-    {"colour_table_before_the_pixels",
-     [](std::vector<unsigned char>& b) {
-         put32(b, 46, 2);  // two colours used: a table of 8 bytes follows the header
-         b.insert(b.begin() + 54, {1, 2, 3, 0, 4, 5, 6, 0});
-         put32(b, 10, 62);
-     }},
+    {"colour_table_before_the_pixels", add_colour_table},
     {"gap_before_the_pixels",
      [](std::vector<unsigned char>& b) {
          b.insert(b.begin() + 54, 100, 0xAB);
