@@ -1,7 +1,6 @@
 #include "gfx/loadbmp.h"
 
 #include <algorithm>
-#include <cstddef>
 #include <string>
 #include <utility>
 #include <vector>
