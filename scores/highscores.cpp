@@ -2,9 +2,8 @@
 
 #include <cstdio>
 #include <cstring>
-#include <initializer_list>
-#include <cstring>
 #include <fstream>
+#include <initializer_list>
 
 #include "gfx/text.h"
 
