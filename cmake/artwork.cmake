@@ -9,7 +9,11 @@ set(PAIRWICK_ART_DIR "" CACHE PATH
 
 set(ART_RESOURCE_FILES
   ${ART_RES_DIR}/castles.bmp ${ART_RES_DIR}/flowers.bmp ${ART_RES_DIR}/cars.bmp
-  ${ART_RES_DIR}/blazons.bmp ${ART_RES_DIR}/click.wav)
+  ${ART_RES_DIR}/blazons.bmp ${ART_RES_DIR}/click.wav ${ART_RES_DIR}/pairwick.ico)
+# The icon as PNGs for desktop launchers (installed under share/icons/hicolor).
+set(ART_ICON_FILES
+  ${ART_RES_DIR}/icons/pairwick-16.png ${ART_RES_DIR}/icons/pairwick-32.png
+  ${ART_RES_DIR}/icons/pairwick-48.png ${ART_RES_DIR}/icons/pairwick-256.png)
 set(ART_DIST_FILES
   backgrounds/intro.bmp backgrounds/menu.bmp backgrounds/field.bmp
   info_bar/background.bmp info_bar/boxs.bmp info_bar/boxs2.bmp info_bar/chain.bmp
@@ -19,7 +23,7 @@ set(ART_DIST_FILES
 list(TRANSFORM ART_DIST_FILES PREPEND ${DIST_DIR}/ OUTPUT_VARIABLE ART_DIST_PATHS)
 
 if(PAIRWICK_ART_DIR)
-  add_custom_command(OUTPUT ${ART_RESOURCE_FILES} ${ART_DIST_PATHS}
+  add_custom_command(OUTPUT ${ART_RESOURCE_FILES} ${ART_ICON_FILES} ${ART_DIST_PATHS}
     COMMAND ${CMAKE_COMMAND} -E copy_directory ${PAIRWICK_ART_DIR}/dist ${DIST_DIR}
     COMMAND ${CMAKE_COMMAND} -E copy_directory ${PAIRWICK_ART_DIR}/res ${ART_RES_DIR}
     COMMENT "Copying finished artwork from ${PAIRWICK_ART_DIR}")
@@ -34,9 +38,9 @@ else()
     BUILD_BYPRODUCTS ${ARTGEN}
     INSTALL_COMMAND ""
     BUILD_ALWAYS ON)
-  add_custom_command(OUTPUT ${ART_RESOURCE_FILES} ${ART_DIST_PATHS}
+  add_custom_command(OUTPUT ${ART_RESOURCE_FILES} ${ART_ICON_FILES} ${ART_DIST_PATHS}
     COMMAND ${ARTGEN} ${DIST_DIR} ${ART_RES_DIR}
     DEPENDS artgen_host ${ARTGEN}
     COMMENT "Drawing the artwork")
 endif()
-add_custom_target(artwork DEPENDS ${ART_RESOURCE_FILES} ${ART_DIST_PATHS})
+add_custom_target(artwork DEPENDS ${ART_RESOURCE_FILES} ${ART_ICON_FILES} ${ART_DIST_PATHS})

@@ -1,6 +1,7 @@
 #pragma once
 // Resource ids of Pairwick.exe. The card-set ids double as the options screen's
 // command ids of the same sets.
+#define res_icon 1
 #define res_castles 511
 #define res_flowers 512
 #define res_cars 513

@@ -26,7 +26,9 @@ DIST_FILES = {
     "other/help_title.bmp": (160, 40, WHITE, None, None),
 }
 RES_SHEETS = ["castles.bmp", "flowers.bmp", "cars.bmp", "blazons.bmp"]
-RES_FILES = RES_SHEETS + ["click.wav"]
+ICON_SIZES = [16, 32, 48, 256]
+ICON_PNGS = ["icons/pairwick-%d.png" % n for n in ICON_SIZES]
+RES_FILES = RES_SHEETS + ["click.wav", "pairwick.ico"] + ICON_PNGS
 KEYED = {name: spec for name, spec in DIST_FILES.items() if spec[2] is not None}
 
 

@@ -5,7 +5,9 @@ import subprocess
 
 import pytest
 
-from artlib import DIST_FILES, RES_FILES, RES_SHEETS, bmp_header
+from PIL import Image
+
+from artlib import DIST_FILES, ICON_SIZES, RES_FILES, RES_SHEETS, bmp_header
 from conftest import run_artgen
 
 
@@ -70,3 +72,34 @@ def test_missing_font_fails_cleanly(tmp_path):
     proc = subprocess.run([exe, str(tmp_path / "d"), str(tmp_path / "r"), "--font", str(tmp_path / "none.ttf")],
                           capture_output=True, text=True)
     assert proc.returncode != 0 and "font" in proc.stderr
+
+
+def test_icon(art):
+    """One .ico with the four sizes (256 as PNG, the rest as DIBs, as Windows reads
+    them), the same pictures as the PNGs beside it, transparent round the cards."""
+    res = art[1]
+    with open(os.path.join(res, "pairwick.ico"), "rb") as f:
+        data = f.read()
+    reserved, kind, count = struct.unpack_from("<HHH", data, 0)
+    assert (reserved, kind, count) == (0, 1, len(ICON_SIZES))
+    for i, n in enumerate(ICON_SIZES):
+        w, h, colours, _r, planes, bpp, size, offset = struct.unpack_from("<BBBBHHII", data, 6 + 16 * i)
+        assert (w or 256, h or 256, planes, bpp) == (n, n, 1, 32)
+        assert offset + size <= len(data)
+        entry = data[offset:offset + size]
+        if n == 256:
+            assert entry[:8] == b"\x89PNG\r\n\x1a\n"
+        else:
+            assert struct.unpack_from("<Iii", entry, 0) == (40, n, 2 * n)
+        png = Image.open(os.path.join(res, "icons/pairwick-%d.png" % n))
+        assert png.size == (n, n) and png.mode == "RGBA"
+        ico = Image.open(os.path.join(res, "pairwick.ico"))
+        ico.size = (n, n)
+        ico = ico.convert("RGBA")
+        worst = max(max(abs(a - b) for a, b in zip(p, q)) for p, q in zip(png.getdata(), ico.getdata())
+                    if p[3] or q[3])
+        assert worst <= 1, "%d px: .ico and PNG differ by %d" % (n, worst)
+        alpha = png.getchannel("A")
+        assert all(alpha.getpixel(c) == 0 for c in [(0, 0), (n - 1, 0)]), "top corners show through"
+        assert alpha.getpixel((n // 2, n * 5 // 8)) == 255, "the cards are opaque"
+        assert 0.35 <= sum(1 for a in alpha.getdata() if a) / (n * n) <= 0.9

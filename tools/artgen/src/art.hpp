@@ -95,6 +95,11 @@ Image bar_chain();
 Image help_title();
 std::vector<uint8_t> click_sound(int rate);
 
+// The program's icon at one size, and the .ico (16, 32, 48, 256) with a PNG per size
+// at <png_prefix><size>.png.
+void draw_icon(cairo_t* cr, int size);
+bool write_icons(const std::string& ico_path, const std::string& png_prefix, std::string& err);
+
 // Power-up pictures, shared by the strips and the decorative backgrounds.
 void draw_hammer_icon(cairo_t* cr, double cx, double cy, double angle, double scale);
 void draw_stopwatch_icon(cairo_t* cr, double cx, double cy, double hand, double scale);

@@ -62,8 +62,8 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "artgen: cannot create %s/%s\n", dist.c_str(), sub);
             return 1;
         }
-    if (!make_dirs(res)) {
-        std::fprintf(stderr, "artgen: cannot create %s\n", res.c_str());
+    if (!make_dirs(res + "/icons")) {
+        std::fprintf(stderr, "artgen: cannot create %s/icons\n", res.c_str());
         return 1;
     }
 
@@ -96,6 +96,10 @@ int main(int argc, char** argv) {
         }
     }
     if (!art::write_wav(res + "/click.wav", art::click_sound(22050), 22050, err)) {
+        std::fprintf(stderr, "artgen: %s\n", err.c_str());
+        return 1;
+    }
+    if (!art::write_icons(res + "/pairwick.ico", res + "/icons/pairwick-", err)) {
         std::fprintf(stderr, "artgen: %s\n", err.c_str());
         return 1;
     }
