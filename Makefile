@@ -2,17 +2,18 @@
 # test. Both install what a fresh Debian 12 machine lacks (as root) first.
 BUILD      := build
 DIST       := $(BUILD)/dist
-PREFIX     := $(abspath $(BUILD))/wineprefix
 JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
-WINE64     := /usr/lib/wine/wine64
-WINE_ENV   := WINEPREFIX=$(PREFIX) WINEDEBUG=-all \
-              WINEDLLOVERRIDES="mscoree,mshtml=;winealsa.drv,winepulse.drv=d"
+# Where make install puts the game; DESTDIR is put in front of it when set.
+PREFIX     ?= $(if $(filter 0,$(shell id -u)),/usr/local,$(HOME)/.local)
+BINDIR     ?= $(PREFIX)/bin
+DESTDIR    ?=
 
 PACKAGES := cmake make g++ pkg-config g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 \
             googletest libcairo2-dev libfreetype-dev fonts-dejavu-core wine wine64 xvfb \
-            xdotool imagemagick python3 python3-pytest python3-pil zip unzip
+            xdotool imagemagick python3 python3-pytest python3-pil zip unzip lintian
 
-.PHONY: all deps configure build play test test-quick bench screenshots dist clean
+.PHONY: all deps configure build play install uninstall deb test test-quick bench screenshots \
+        dist clean
 all: build
 
 deps:
@@ -36,15 +37,26 @@ configure: deps $(BUILD)/CMakeCache.txt
 build: configure
 	cmake --build $(BUILD) -j$(JOBS)
 
+# The installed launcher's way of playing, with this build's game folder: scores and
+# options go to the player's own folder, so they outlive make clean.
 play: build
 	@if [ -z "$$DISPLAY" ]; then \
 	  echo "There is no X display (DISPLAY is empty). Run 'make play' in a desktop session,"; \
 	  echo "or start a virtual one:  Xvfb :5 -screen 0 800x600x16 &  DISPLAY=:5 make play"; \
 	  exit 1; fi
-	@[ -f $(PREFIX)/system.reg ] || { echo "Creating the Wine prefix $(PREFIX) (once)"; \
-	  mkdir -p $(PREFIX); $(WINE_ENV) wineboot -i >/dev/null 2>&1; \
-	  $(WINE_ENV) wineserver -w; }
-	cd $(DIST) && $(WINE_ENV) $(WINE64) Pairwick.exe
+	PAIRWICK_GAME_DIR="$(abspath $(DIST))" tools/linux/pairwick
+
+# The launcher on the PATH, the game under share/pairwick, a menu entry and the icon.
+install: build
+	tools/linux/install.sh install "$(BUILD)" "$(PREFIX)" "$(BINDIR)" "$(DESTDIR)"
+
+# Removes what install wrote, from its list; never a player's folder.
+uninstall:
+	tools/linux/install.sh uninstall "$(PREFIX)" "$(DESTDIR)"
+
+# $(BUILD)/pairwick_<version>_amd64.deb, from the same tree as install.
+deb: build
+	tools/linux/make_deb.sh "$(BUILD)"
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure
