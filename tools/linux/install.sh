@@ -51,9 +51,12 @@ install)
     dist=$build/dist
     [ -f "$dist/Pairwick.exe" ] || die "$dist/Pairwick.exe is missing: run make build first"
     icons=$build/art-res/icons
-    found=
-    for n in 16 32 48 256; do [ -f "$icons/pairwick-$n.png" ] && found=1; done
-    [ -n "$found" ] || die "no program icon in $icons (the art generator draws pairwick-<size>.png there): run make build"
+    # The icon at every size the art generator drew, pairwick-<size>.png.
+    sizes=$(for f in "$icons"/pairwick-*.png; do
+        n=${f##*/pairwick-}; n=${n%.png}
+        [ -f "$f" ] && case $n in ''|*[!0-9]*) ;; *) echo "$n" ;; esac
+    done | sort -n)
+    [ -n "$sizes" ] || die "no program icon in $icons (the art generator draws pairwick-<size>.png there): run make build"
     # A new install replaces an older one whole, so no file of it is left over.
     uninstall "$top" quiet
     list=$(mktemp)
@@ -71,8 +74,7 @@ install)
     sed "s|@BINDIR@|$bindir|g" "$here/pairwick.desktop.in" >"$desktop"
     put 644 "$desktop" share/applications/pairwick.desktop
     rm -f "$desktop"
-    for n in 16 32 48 256; do
-        [ -f "$icons/pairwick-$n.png" ] || continue
+    for n in $sizes; do
         put 644 "$icons/pairwick-$n.png" "share/icons/hicolor/${n}x$n/apps/pairwick.png"
     done
     # gzip -n: no name or date inside, so two installs give the same bytes.
