@@ -3,7 +3,6 @@
 #include "app/frame_log.h"
 
 #include <cstdlib>
-#include <cstring>
 #include <ctime>
 
 #include "game/click_sound.h"
@@ -105,21 +104,12 @@ INT_PTR CALLBACK EnterYourName(HWND dialog, UINT message, WPARAM wparam, LPARAM)
         if (length <= 0) {
             MessageBoxA(dialog, "You didn't enter anything!", "Warning", MB_OK);
         } else {
-            char name[max_name_length + 1] = {};
+            score_entry result = game.ended_game;
             // Never more than the field holds, whatever the box was given.
-            GetDlgItemTextA(dialog, id_name_edit, name, sizeof name);
-            high_scores& scores = game.scores;
-            if (scores.check_level(game.level)) {
-                score_entry& last = scores.table[score_rows - 1];
-                std::memcpy(last.name, name, std::strlen(name) + 1);
-                scores.get_level(game.level);
-                scores.get_points(game.points);
-                scores.get_dynamites(game.dynamites_used);
-                scores.get_hammers(game.hammers_used);
-                scores.get_stopwatchs(game.stopwatches_used);
-                scores.get_hourglases(game.hourglasses_used);
-            }
-            scores.sort();
+            GetDlgItemTextA(dialog, id_name_edit, result.name, sizeof result.name);
+            game.scores.enter(result);
+            // On disk at once: a killed process or an ended session runs no destructors.
+            game.scores.save();
             ShowWindow(dialog, SW_HIDE);
             game.screen = screen_high_scores;
         }

@@ -150,6 +150,7 @@ void game::play_frame() {
         }
         if (is_game_over()) {
             playing = false;
+            if (!ended_game_taken) take_result();
             if (name_dialog && !IsWindowVisible(name_dialog)) ShowWindow(name_dialog, SW_SHOW);
         }
         if (frozen) {
@@ -172,6 +173,17 @@ void game::play_frame() {
     bar.dynamites = dynamites;
     bar.render(back_dc);
     repaint();
+}
+
+void game::take_result() {
+    std::memset(&ended_game, 0, sizeof ended_game);
+    ended_game.level = level;
+    ended_game.points = points;
+    ended_game.hammers_used = hammers_used;
+    ended_game.stopwatches_used = stopwatches_used;
+    ended_game.hourglasses_used = hourglasses_used;
+    ended_game.dynamites_used = dynamites_used;
+    ended_game_taken = true;
 }
 
 void game::set_time(int h, int m, int s) {
@@ -203,6 +215,7 @@ void game::newgame() {
     frozen = false;
     picks = 0;
     busy = false;
+    ended_game_taken = false;
     card_mode = opts.card_mode;
     res->assign_card_set(field.card, card_mode);
     sound = opts.sound;
@@ -220,6 +233,8 @@ void game::next_level() {
     frozen = false;
     picks = 0;
     busy = false;
+    // A clock that ran out on the frame that cleared the board ends this game again later.
+    ended_game_taken = false;
 }
 
 void game::command(std::uint32_t id) {

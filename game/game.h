@@ -71,6 +71,10 @@ public:
     HWND name_dialog;
     int card_mode;
     int sound;
+    // The result of the game that ended last, taken when its clock ran out, for the name
+    // dialog: a new game started while the dialog waits must not change what it enters.
+    score_entry ended_game;
+    bool ended_game_taken;
 
     void initialize();
     void main();
@@ -90,6 +94,7 @@ public:
 
 private:
     void play_frame();
+    void take_result();
     void pick_card(unsigned x, unsigned y);
     void use_power_ups(unsigned x, unsigned y);
     void shop_click(unsigned x, unsigned y);

@@ -1,15 +1,18 @@
 #include "scores/highscores.h"
 
-#include <cstdio>
+#include <algorithm>
 #include <cstring>
 #include <fstream>
 #include <initializer_list>
 
 #include "gfx/text.h"
+#include "scores/replace_file.h"
 
 namespace {
 const char* const file_name = "scores.dat";
-}
+
+bool exists(const char* path) { return GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES; }
+}  // namespace
 
 void default_table(score_entry (&table)[score_rows]) {
     std::memset(table, 0, sizeof table);
@@ -40,26 +43,7 @@ bool read_table_file(const char* path, score_entry (&table)[score_rows]) {
 }
 
 bool write_table_file(const char* path, const score_entry (&table)[score_rows]) {
-    // Write beside the table and rename over it, so a crash or a full disk mid-write
-    // never leaves a truncated table behind.
-    char temp[MAX_PATH];
-    std::snprintf(temp, sizeof temp, "%s.tmp", path);
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out) return false;
-        out.write(reinterpret_cast<const char*>(table), score_file_size);
-        out.flush();
-        if (!out) {
-            out.close();
-            DeleteFileA(temp);
-            return false;
-        }
-    }
-    if (!MoveFileExA(temp, path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        DeleteFileA(temp);
-        return false;
-    }
-    return true;
+    return replace_file(path, table, score_file_size);
 }
 
 high_scores::high_scores() { init(); }
@@ -68,13 +52,49 @@ high_scores::~high_scores() { save(); }
 
 void high_scores::init() {
     background.load("backgrounds/menu.bmp", 800, 600);
-    if (!read_table_file(file_name, table)) {
-        default_table(table);
-        save();
-    }
+    if (read_table_file(file_name, table)) return;
+    default_table(table);
+    // A file that is there but cannot be read now is still the player's table: only a
+    // missing one is replaced by the defaults.
+    file_unread = exists(file_name);
+    if (!file_unread) save();
 }
 
-void high_scores::save() { write_table_file(file_name, table); }
+void high_scores::save() {
+    if (file_unread) {
+        if (exists(file_name)) {
+            score_entry held[score_rows] = {};
+            if (!read_table_file(file_name, held)) return;
+            std::memcpy(table, held, sizeof table);
+            for (const score_entry& result : unsaved_results) enter_into_table(result);
+        }
+        file_unread = false;
+        unsaved_results.clear();
+    }
+    write_table_file(file_name, table);
+}
+
+void high_scores::enter(const score_entry& result) {
+    if (file_unread) unsaved_results.push_back(result);
+    enter_into_table(result);
+}
+
+void high_scores::enter_into_table(const score_entry& result) {
+    // check_level first: get_level overwrites the level it compares against.
+    if (check_level(result.level)) {
+        score_entry& last = table[score_rows - 1];
+        const std::size_t length = std::min(name_length(result), sizeof last.name - 1);
+        std::memcpy(last.name, result.name, length);
+        last.name[length] = '\0';
+        get_level(result.level);
+        get_points(result.points);
+        get_dynamites(result.dynamites_used);
+        get_hammers(result.hammers_used);
+        get_stopwatchs(result.stopwatches_used);
+        get_hourglases(result.hourglasses_used);
+    }
+    sort();
+}
 
 bool high_scores::check_level(int level) const { return table[score_rows - 1].level < level; }
 

@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <vector>
 
 #include "gfx/loadbmp.h"
 
@@ -21,11 +22,16 @@ static_assert(sizeof(score_entry) == 280, "scores.dat records are 280 bytes");
 constexpr int score_rows = 20;
 constexpr std::size_t score_file_size = score_rows * sizeof(score_entry);
 
-// The twenty best results by level, read at start and written at exit.
+// The twenty best results by level, read at start, written when a result is entered and
+// again at exit.
 class high_scores {
 public:
     load_bmp background;
     score_entry table[score_rows];
+    // The file exists but could not be read (held open by another program): the table shows
+    // the defaults, and this run's results wait here to join the file once it can be read.
+    bool file_unread;
+    std::vector<score_entry> unsaved_results;
 
     high_scores();
     ~high_scores();
@@ -42,7 +48,13 @@ public:
     void get_hourglases(int value);
     void get_dynamites(int value);
     void sort();
+    // A finished game's result under `name`: enters above the last place, then the table is
+    // sorted, whether or not it entered.
+    void enter(const score_entry& result);
     void update(HDC surface);
+
+private:
+    void enter_into_table(const score_entry& result);
 };
 
 // The rules behind the table, on plain records.
@@ -51,7 +63,7 @@ void default_table(score_entry (&table)[score_rows]);
 void sort_table(score_entry (&table)[score_rows]);
 // Length of a name field read from a file, which may lack its NUL.
 std::size_t name_length(const score_entry& entry);
-// Replaces path with the table atomically; false when nothing could be written.
+// Replaces path with the table as a whole; false when nothing could be written.
 bool write_table_file(const char* path, const score_entry (&table)[score_rows]);
 // Reads up to 5600 bytes from the front of the file; false when it cannot be opened.
 bool read_table_file(const char* path, score_entry (&table)[score_rows]);

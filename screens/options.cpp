@@ -1,5 +1,7 @@
 #include "screens/options.h"
 
+#include "scores/replace_file.h"
+
 namespace {
 const char* const file_name = "options.ini";
 
@@ -29,11 +31,11 @@ void read_options(std::FILE* file, int& card_mode, int& sound) {
     std::fscanf(file, "[SOUND]\n%i\n", &sound);
 }
 
-bool write_options(std::FILE* file, int card_mode, int sound) {
-    if (!file) return false;
-    const bool written = std::fprintf(file, "[CARDMODE]\n%i\n", card_mode) > 0 &&
-                         std::fprintf(file, "[SOUND]\n%i\n", sound) > 0;
-    return std::fclose(file) == 0 && written;
+std::string options_text(int card_mode, int sound) {
+    char text[64];
+    const int length =
+        std::snprintf(text, sizeof text, "[CARDMODE]\r\n%i\r\n[SOUND]\r\n%i\r\n", card_mode, sound);
+    return std::string(text, static_cast<std::size_t>(length));
 }
 
 void options::create_buttons(HWND parent) {
@@ -60,7 +62,10 @@ void options::load_options() {
     std::fclose(file);
 }
 
-bool options::save_options() { return write_options(std::fopen(file_name, "w"), card_mode, sound); }
+bool options::save_options() {
+    const std::string text = options_text(card_mode, sound);
+    return replace_file(file_name, text.data(), text.size());
+}
 
 void options::show_options() {
     for (button& b : buttons) b.show_button();

@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <string>
 
 #include "gfx/button.h"
 #include "gfx/loadbmp.h"
@@ -26,4 +27,5 @@ public:
 // The file's two formats, read the way fscanf reads them; values that do not match keep
 // what they held.
 void read_options(std::FILE* file, int& card_mode, int& sound);
-bool write_options(std::FILE* file, int card_mode, int sound);
+// The four lines as a text-mode stream on Windows writes them, each ending in CR LF.
+std::string options_text(int card_mode, int sound);

@@ -52,12 +52,12 @@ TEST_F(NameDialog, EmptyNameWarnsAndChangesNothing) {
 
 TEST_F(NameDialog, QualifyingResultEntersBelowItsEqualsAndShowsTheTable) {
     fill_table({9, 7, 4, 4, 4, 3, 2, 2, 1, 1, 1, 1, 0, 0, 0, 0, 0, 0, 0, 0});
-    game.level = 4;
-    game.points = 5000;  // more points than every level-4 row: level alone ranks
-    game.hammers_used = 1;
-    game.stopwatches_used = 2;
-    game.hourglasses_used = 3;
-    game.dynamites_used = 4;
+    game.ended_game.level = 4;
+    game.ended_game.points = 5000;  // more points than every level-4 row: level alone ranks
+    game.ended_game.hammers_used = 1;
+    game.ended_game.stopwatches_used = 2;
+    game.ended_game.hourglasses_used = 3;
+    game.ended_game.dynamites_used = 4;
     set_name("Ann");
     dialog_command(802);
     EXPECT_FALSE(visible(game.name_dialog));
@@ -78,7 +78,7 @@ TEST_F(NameDialog, QualifyingResultEntersBelowItsEqualsAndShowsTheTable) {
 TEST_F(NameDialog, ResultAtTheLastPlacesLevelDoesNotEnterButTheTableIsSorted) {
     // Unsorted, as a file may hold it; the last place is at level 3.
     fill_table({1, 5, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3});
-    game.level = 3;
+    game.ended_game.level = 3;
     set_name("Bob");
     dialog_command(802);
     EXPECT_EQ(game.screen, screen_high_scores);
@@ -92,7 +92,7 @@ TEST_F(NameDialog, CancelShowsTheTableUnchanged) {
     fill_table({9, 8, 7, 6, 5, 4, 3, 2, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
     score_entry before[20];
     std::memcpy(before, game.scores.table, sizeof before);
-    game.level = 50;
+    game.ended_game.level = 50;
     set_name("Cid");
     dialog_command(803);
     EXPECT_FALSE(visible(game.name_dialog));
@@ -123,7 +123,7 @@ TEST_F(NameDialog, TypedNameIsLimitedToTheField) {
     for (int i = 0; i < 300; ++i) SendMessageA(edit, WM_CHAR, 'a' + i % 26, 0);
     EXPECT_EQ(GetWindowTextLengthA(edit), 255);
     fill_table({0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
-    game.level = 2;
+    game.ended_game.level = 2;
     dialog_command(802);
     EXPECT_EQ(name_length(game.scores.table[0]), 255u);
     // Even text set past the limit is stored within the field.
@@ -132,17 +132,51 @@ TEST_F(NameDialog, TypedNameIsLimitedToTheField) {
     game.set_time(0, 0, 0);
     frame();
     set_name(long_name.c_str());
-    game.level = 3;
+    game.ended_game.level = 3;
     dialog_command(802);
     EXPECT_EQ(name_length(game.scores.table[0]), 255u);
 }
-
-using OptionsSave = InProc;
 
 std::string read_file(const char* path) {
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
+
+TEST_F(NameDialog, OkEntersTheGameThatEndedNotTheOneStartedSinceAndSavesAtOnce) {
+    fill_table({0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
+    new_ordered_game();
+    game.level = 7;
+    game.points = 1234;
+    game.hammers_used = 2;
+    game.stopwatches_used = 3;
+    game.hourglasses_used = 4;
+    game.dynamites_used = 5;
+    game.set_time(0, 0, 0);
+    frame();  // the clock ran out: the dialog waits
+    ASSERT_TRUE(visible(game.name_dialog));
+    press(VK_ESCAPE);
+    command(101);  // a new game while the dialog stays up, played a little
+    click(60, 460);  // an hourglass
+    game.points = 300;
+    game.next_level();
+    frame();
+    ASSERT_TRUE(visible(game.name_dialog));
+    set_name("Eve");
+    dialog_command(802);
+    const score_entry& e = game.scores.table[0];
+    EXPECT_STREQ(e.name, "Eve");
+    EXPECT_EQ(e.level, 7);
+    EXPECT_EQ(e.points, 1234);
+    EXPECT_EQ(e.hammers_used, 2);
+    EXPECT_EQ(e.stopwatches_used, 3);
+    EXPECT_EQ(e.hourglasses_used, 4);
+    EXPECT_EQ(e.dynamites_used, 5);
+    // On disk before the program ends.
+    EXPECT_EQ(read_file("scores.dat"),
+              std::string(reinterpret_cast<const char*>(game.scores.table), score_file_size));
+}
+
+using OptionsSave = InProc;
 
 TEST_F(OptionsSave, SaveWritesTheFileAndSaysSo) {
     game.opts.card_mode = 2;

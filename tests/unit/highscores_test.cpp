@@ -151,12 +151,61 @@ TEST(ScoresFile, FailedWriteKeepsTheOldFile) {
     EXPECT_FALSE(write_table_file("scores.dat", table));
     EXPECT_FALSE(exists("scores.dat.tmp"));
     EXPECT_TRUE(GetFileAttributesA("scores.dat") & FILE_ATTRIBUTE_DIRECTORY);
-    // The temporary cannot be made: the existing table stays as it was.
     clear_score_files();
-    write_bytes("scores.dat", "old table");
-    ASSERT_TRUE(CreateDirectoryA("scores.dat.tmp", nullptr));
-    EXPECT_FALSE(write_table_file("scores.dat", table));
-    EXPECT_EQ(read_bytes("scores.dat"), "old table");
+}
+
+TEST(ScoresFile, WhereNoTemporaryCanBeMadeTheFileIsWrittenInPlace) {
+    table_t table;
+    std::memcpy(table, pattern_bytes().data(), sizeof table);
+    for (const char* blocker : {"directory", "read-only leftover"}) {
+        SCOPED_TRACE(blocker);
+        clear_score_files();
+        write_bytes("scores.dat", std::string(9000, 'o'));
+        if (std::string(blocker) == "directory") {
+            ASSERT_TRUE(CreateDirectoryA("scores.dat.tmp", nullptr));
+        } else {
+            write_bytes("scores.dat.tmp", "left by a killed run");
+            ASSERT_TRUE(SetFileAttributesA("scores.dat.tmp", FILE_ATTRIBUTE_READONLY));
+        }
+        EXPECT_TRUE(write_table_file("scores.dat", table));
+        EXPECT_EQ(read_bytes("scores.dat"), bytes_of(table));
+    }
+    EXPECT_FALSE(exists("scores.dat.tmp") && !(GetFileAttributesA("scores.dat.tmp") &
+                                              FILE_ATTRIBUTE_DIRECTORY));
+    clear_score_files();
+}
+
+TEST(ScoresObject, FileHeldOpenAtStartKeepsItsRowsAndGainsTheRunsResults) {
+    clear_score_files();
+    table_t rows;
+    for (int i = 0; i < score_rows; ++i)
+        rows[i] = entry(("keeper " + std::to_string(i)).c_str(), 40 - 2 * i, i);
+    write_bytes("scores.dat", bytes_of(rows));
+    HANDLE lock = CreateFileA("scores.dat", GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(lock, INVALID_HANDLE_VALUE);
+    score_entry result = entry("newcomer", 21, 77);
+    {
+        zeroed_scores scores;
+        table_t defaults;
+        default_table(defaults);
+        EXPECT_EQ(bytes_of(scores->table), bytes_of(defaults));
+        scores->enter(result);
+        EXPECT_STREQ(scores->table[0].name, "newcomer");
+        // Still held: the write after a result leaves the file alone.
+        scores->save();
+        CloseHandle(lock);
+        EXPECT_EQ(read_bytes("scores.dat"), bytes_of(rows));
+    }
+    // At exit it could be read again: the result joins the player's own rows.
+    table_t expected;
+    std::memcpy(expected, rows, sizeof expected);
+    score_entry& last = expected[score_rows - 1];
+    std::strcpy(last.name, result.name);  // leftovers of the old name stay after the NUL
+    std::memcpy(&last.level, &result.level, sizeof result - sizeof result.name);
+    sort_table(expected);
+    EXPECT_EQ(read_bytes("scores.dat"), bytes_of(expected));
+    EXPECT_STREQ(expected[10].name, "newcomer");
     clear_score_files();
 }
 

@@ -85,10 +85,12 @@ TEST(OptionsWrite, WritesFourTextModeLines) {
     for (const write_case& c : cases) {
         SCOPED_TRACE(c.bytes);
         write_bytes("options.ini", "longer old content that must be truncated away\n");
-        EXPECT_TRUE(write_options(std::fopen("options.ini", "w"), c.card_mode, c.sound));
+        options opts{};
+        opts.card_mode = c.card_mode;
+        opts.sound = c.sound;
+        EXPECT_TRUE(opts.save_options());
         EXPECT_EQ(read_bytes("options.ini"), c.bytes);
     }
-    EXPECT_FALSE(write_options(nullptr, 2, 1));
 }
 
 TEST(OptionsWrite, OddValuesSurviveARoundTrip) {
