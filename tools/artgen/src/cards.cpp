@@ -371,29 +371,81 @@ void flower(cairo_t* cr, int i) {
     fill_pat(cr, rad(25, 22, 34, hex(0xfbf6e6), hex(0xd7e8c4)));
     RGB c = petal_colour(i * 5 + 2);
     if (i < 24) {
-        static const int shapes[6] = {0, 1, 2, 3, 4, 5};
         static const int counts[6][4] = {{4, 5, 6, 8}, {4, 5, 6, 8}, {4, 5, 6, 8}, {9, 12, 16, 24}, {5, 6, 7, 10}, {5, 6, 8, 12}};
-        int shape = shapes[i / 4], n = counts[i / 4][i % 4];
-        if (shape == 4) {  // double blossom: pointed outer ring, round inner ring offset
-            stem(cr, 25, 47, 25, 24, i % 2 == 0, i % 2 == 1);
-            for (int k = 0; k < n; ++k) {
-                cairo_save(cr); cairo_translate(cr, 25, 21); cairo_rotate(cr, 2 * M_PI * k / n);
-                petal_path(cr, 1, 16, 9);
-                fill_pat(cr, lin(0, 0, 0, -16, shade(c, 0.6), shade(c, 1.0)), true); outline(cr, 0.7);
-                cairo_restore(cr);
+        const int shape = i / 4, n = counts[shape][i % 4];
+        // Every flower stands in a pose of its own: where its heads are and how big, so
+        // no two share an outline however alike their petals; neighbours in the table
+        // differ in colour and lightness as well.
+        struct Head { double x, y, scale; };
+        struct Pose { Head h[2]; int grass; };  // grass: 1 blades, 2 bud, 3 broad leaves
+        static const Pose poses[24] = {
+            {{{25, 20, 1.0}, {0, 0, 0}}, 0},       {{{16, 16, .62}, {0, 0, 0}}, 0},
+            {{{34, 16, .62}, {0, 0, 0}}, 0},       {{{16, 30, .62}, {0, 0, 0}}, 3},
+            {{{34, 30, .62}, {0, 0, 0}}, 3},       {{{25, 13, .55}, {0, 0, 0}}, 2},
+            {{{25, 31, .7}, {0, 0, 0}}, 1},        {{{14, 14, .5}, {35, 29, .5}}, 0},
+            {{{35, 14, .5}, {14, 29, .5}}, 0},     {{{15, 17, .5}, {35, 17, .5}}, 0},
+            {{{25, 22, .72}, {0, 0, 0}}, 3},       {{{18, 22, .85}, {0, 0, 0}}, 0},
+            {{{32, 22, .85}, {0, 0, 0}}, 0},       {{{25, 27, .9}, {0, 0, 0}}, 0},
+            {{{13, 12, .45}, {0, 0, 0}}, 1},       {{{37, 12, .45}, {0, 0, 0}}, 1},
+            {{{25, 16, .75}, {0, 0, 0}}, 2},       {{{25, 11, .42}, {25, 29, .6}}, 0},
+            {{{19, 13, .55}, {0, 0, 0}}, 3},       {{{30, 29, .9}, {0, 0, 0}}, 0},
+            {{{20, 29, .9}, {0, 0, 0}}, 0},       {{{31, 13, .55}, {0, 0, 0}}, 3},
+            {{{19, 18, .5}, {31, 27, .5}}, 0},     {{{15, 35, .42}, {35, 35, .42}}, 0},
+        };
+        static const int by_lightness[8] = {6, 1, 4, 2, 5, 0, 3, 7};
+        c = petal_colour(by_lightness[(3 * i + i / 8) % 8]);
+        const Pose& pose = poses[i];
+        Head heads[2] = {pose.h[0], pose.h[1]};
+        const int nheads = pose.h[1].scale > 0 ? 2 : 1;
+        if (pose.grass == 1) {  // two tall blades of grass
+            for (int side = -1; side <= 1; side += 2) {
+                double bx = heads[0].x + side * 5;
+                cairo_new_path(cr);
+                cairo_move_to(cr, bx, 47);
+                cairo_curve_to(cr, bx + side * 4, 34, bx + side * 7, 22, bx + side * 9, 10);
+                cairo_curve_to(cr, bx + side * 4, 22, bx + side * 2, 34, bx + side * 3.5, 47);
+                cairo_close_path(cr);
+                fill_pat(cr, lin(0, 10, 0, 47, hex(0x8fd07a), hex(0x2f7a35)), true);
+                outline(cr, 0.7);
             }
-            radial_head(cr, 25, 21, 0, n, 9, 6.5, shade(c, 1.25), 2.8);
-            return;
         }
-        double len = 15, wid = shape == 3 ? 8 : 2 * M_PI * 8 / n * 1.3 + 4;
-        if (wid > 14) wid = 14;
-        stem(cr, 25, 47, 25, 24, i % 2 == 0, i % 2 == 1);
-        double centre = (shape == 3) ? 4.5 : (n >= 8 ? 4 : 3.4);
-        radial_head(cr, 25, 21, shape, n, len, wid, c, centre);
+        for (int h = 0; h < nheads; ++h) {
+            const Head& hd = heads[h];
+            double base = 25 + (hd.x - 25) * 0.35;
+            stem(cr, base, 47, hd.x, hd.y + 6 * hd.scale, pose.grass == 3 || (i + h) % 2 == 0,
+                 pose.grass == 3 || (i + h) % 2 == 1);
+        }
+        if (pose.grass == 2) {  // a bud on a side shoot
+            cairo_move_to(cr, 25, 36); cairo_curve_to(cr, 30, 32, 34, 30, 36, 26);
+            set(cr, hex(0x2f6b2f)); cairo_set_line_width(cr, 1.6); cairo_stroke(cr);
+            ellipse(cr, 36.5, 23.5, 2.6, 3.6);
+            fill_pat(cr, lin(0, 20, 0, 27, shade(c, 1.2), shade(c, 0.7)), true); outline(cr, 0.7);
+        }
+        for (int h = 0; h < nheads; ++h) {
+            cairo_save(cr);
+            cairo_translate(cr, heads[h].x, heads[h].y);
+            cairo_scale(cr, heads[h].scale, heads[h].scale);
+            if (shape == 4) {  // double blossom: pointed outer ring, round inner ring offset
+                for (int k = 0; k < n; ++k) {
+                    cairo_save(cr); cairo_rotate(cr, 2 * M_PI * k / n);
+                    petal_path(cr, 1, 16, 9);
+                    fill_pat(cr, lin(0, 0, 0, -16, shade(c, 0.6), shade(c, 1.0)), true); outline(cr, 0.7);
+                    cairo_restore(cr);
+                }
+                radial_head(cr, 0, 0, 0, n, 9, 6.5, shade(c, 1.25), 2.8);
+            } else {
+                double len = 15, wid = shape == 3 ? 8 : 2 * M_PI * 8 / n * 1.3 + 4;
+                if (wid > 14) wid = 14;
+                double centre = (shape == 3) ? 4.5 : (n >= 8 ? 4 : 3.4);
+                radial_head(cr, 0, 0, shape, n, len, wid, c, centre);
+            }
+            cairo_restore(cr);
+        }
         return;
     }
     switch (i) {
     case 24: {  // tulip
+        c = petal_colour(1);
         stem(cr, 25, 47, 25, 26, true, true);
         cairo_new_path(cr);
         cairo_move_to(cr, 15, 12); cairo_line_to(cr, 19, 17); cairo_line_to(cr, 25, 9);
@@ -430,7 +482,8 @@ void flower(cairo_t* cr, int i) {
         outline(cr, 0.7);
         break;
     }
-    case 26: {  // spike of small florets
+    case 26: {  // spike of small florets, lavender-dark so it never reads as the dandelion
+        c = petal_colour(3);
         stem(cr, 25, 47, 25, 12, true, false);
         for (int k = 0; k < 9; ++k) {
             double y = 8 + k * 3.2, dx = (k & 1) ? 2.6 : -2.6, s = 1.6 + k * 0.12;
@@ -441,8 +494,11 @@ void flower(cairo_t* cr, int i) {
         break;
     }
     case 27: {  // rose, a spiral of petals
-        stem(cr, 25, 47, 25, 32, true, true);
+        // A lower, smaller bloom than the sunflower's, so the two round heads part in outline.
+        stem(cr, 25, 47, 25, 34, true, true);
         c = hex(0xd0283c);
+        cairo_save(cr);
+        cairo_translate(cr, 25, 28); cairo_scale(cr, 0.72, 0.72); cairo_translate(cr, -25, -22);
         for (int k = 0; k < 5; ++k) {
             cairo_save(cr); cairo_translate(cr, 25, 22); cairo_rotate(cr, k * 2 * M_PI / 5 + 0.3);
             petal_path(cr, 0, 16, 14);
@@ -458,6 +514,7 @@ void flower(cairo_t* cr, int i) {
             cairo_line_to(cr, 25 + r * std::cos(a), 22 + r * std::sin(a));
         }
         set(cr, shade(c, 0.45)); cairo_set_line_width(cr, 1.1); cairo_stroke(cr);
+        cairo_restore(cr);
         break;
     }
     case 28: {  // sunflower
@@ -541,6 +598,11 @@ void lamp(cairo_t* cr, double x, double y) {
     set(cr, hex(0xffd54a)); cairo_fill_preserve(cr); outline(cr, 0.5);
 }
 
+// Per car: bit 0 faces it left, the rest picks its size.
+const int kCarPose[32] = {0, 1, 2, 3, 4, 5, 0, 1, 2, 3, 4, 5, 0, 1, 2, 3,
+                          4, 5, 0, 1, 2, 3, 4, 5, 0, 1, 2, 3, 4, 5, 0, 1};
+const double kCarSize[3] = {1.0, 0.8, 0.9};
+
 void car(cairo_t* cr, int i) {
     // Sky, a kerb and the road.
     cairo_rectangle(cr, 0, 0, 50, 50);
@@ -552,6 +614,14 @@ void car(cairo_t* cr, int i) {
     cairo_fill(cr);
     RGB c = tint(i * 3 + 2);
     const double G = 41;  // ground line
+    // Cars of much one body would share an outline side-on; facing either way and at
+    // three sizes, standing on the same road, no two of them do.
+    const bool facing_left = kCarPose[i] & 1;
+    const double size = kCarSize[kCarPose[i] >> 1];
+    cairo_save(cr);
+    cairo_translate(cr, 25, G);
+    cairo_scale(cr, facing_left ? -size : size, size);
+    cairo_translate(cr, -25, -G);
     switch (i) {
     case 0:  // saloon
         poly(cr, {{5, 37}, {5, 31}, {13, 29}, {18, 23}, {32, 23}, {37, 29}, {45, 31}, {45, 37}}); vgrad(cr, 23, 37, c);
@@ -798,6 +868,7 @@ void car(cairo_t* cr, int i) {
         wheel(cr, 12, G - 5, 5); wheel(cr, 38, G - 5, 5); break;
     }
     }
+    cairo_restore(cr);
 }
 
 // ---------------------------------------------------------------- blazons
