@@ -170,7 +170,7 @@ void castle(cairo_t* cr, int i) {
     // Each roof style comes with its own weather and masonry, so the four castles of
     // one plan still differ at a glance.
     static const uint32_t stones[4] = {0xaab0ba, 0xd6c49a, 0xe2dccf, 0xb9826a};
-    RGB stone = hex(stones[roof]);
+    RGB stone = hex(stones[(roof + layout) % 4]);
     RGB rc = tint(i * 3 + 1);
     cairo_rectangle(cr, 0, 0, 50, 50);
     if (roof == 2) fill_pat(cr, lin(0, 3, 0, 40, hex(0x3b3f7a), hex(0xf0a878)));
@@ -221,6 +221,13 @@ void castle(cairo_t* cr, int i) {
     cairo_curve_to(cr, 15, 38.5, 35, 38.5, 50, 41.5);
     cairo_line_to(cr, 50, 50); cairo_line_to(cr, 0, 50); cairo_close_path(cr);
     fill_pat(cr, lin(0, 38, 0, 48, hex(0x7cc36a), hex(0x3d7d35)));
+    // The four castles of one plan stand at different distances and places, so their
+    // outlines part as well as their roofs.
+    static const double place[4][2] = {{0, 1.0}, {-6, 0.86}, {6, 0.86}, {0, 1.16}};  // shift, size
+    cairo_save(cr);
+    cairo_translate(cr, 25 + place[roof][0], ground);
+    cairo_scale(cr, place[roof][1], place[roof][1]);
+    cairo_translate(cr, -25, -ground);
     switch (layout) {
     case 0:  // lone donjon
         castle_tower(cr, 25, ground, 15, 24, roof, stone, rc, true);
@@ -285,6 +292,7 @@ void castle(cairo_t* cr, int i) {
         break;
     }
     }
+    cairo_restore(cr);
 }
 
 // ---------------------------------------------------------------- flowers
