@@ -1,6 +1,6 @@
 #include "app/pairwick.h"
 
-#include "app/frame_log.h"
+#include "app/instruments.h"
 
 #include <cstdlib>
 #include <ctime>
@@ -14,20 +14,14 @@ const char* const class_name = "Pairwick";
 // The name field holds 255 characters and its NUL.
 constexpr int max_name_length = 255;
 
-// Screens whose frame draws nothing of its own.
-bool frame_left_blank(int screen) {
-    return screen != screen_intro && screen != screen_play && screen != screen_high_scores &&
-           screen != screen_options && screen != screen_help;
-}
-
 void create_children(HWND window) {
-    frame_log::mark("window");
+    instruments::mark("window");
     game.main_menu.create(window);
-    frame_log::mark("menu_buttons");
+    instruments::mark("menu_buttons");
     game.opts.create_buttons(window);
-    frame_log::mark("options_buttons");
+    instruments::mark("options_buttons");
     game.field.reset();
-    frame_log::mark("board_cards");
+    instruments::mark("board_cards");
     game.name_dialog = CreateDialogParamA(GetModuleHandleA(nullptr),
                                           MAKEINTRESOURCEA(res_name_dialog), window,
                                           EnterYourName, 0);
@@ -35,7 +29,7 @@ void create_children(HWND window) {
         SendDlgItemMessageA(game.name_dialog, id_name_edit, EM_LIMITTEXT, max_name_length, 0);
         ShowWindow(game.name_dialog, SW_HIDE);
     }
-    frame_log::mark("name_dialog");
+    instruments::mark("name_dialog");
 }
 }  // namespace
 
@@ -43,9 +37,6 @@ void paint_frame(HDC target) {
     HDC back = CreateCompatibleDC(target);
     HBITMAP buffer = CreateCompatibleBitmap(target, 800, 600);
     HGDIOBJ previous = SelectObject(back, buffer);
-    // Screens that draw nothing (menu, save, load) show the menu backdrop behind the
-    // buttons rather than whatever a fresh bitmap holds.
-    if (frame_left_blank(game.screen)) game.opts.background.draw(back, 0, 0);
     game.back_dc = back;
     game.main();
     BitBlt(target, 0, 0, 800, 600, back, 0, 0, SRCCOPY);
@@ -64,22 +55,12 @@ LRESULT CALLBACK WndProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam
     case WM_PAINT: {
         PAINTSTRUCT paint;
         HDC target = BeginPaint(window, &paint);
-        if (frame_log::active())
-            frame_log::timed_frame(window, target, paint_frame, game.screen, game.in_shop);
-        else
-            paint_frame(target);
+        instruments::paint(window, target, paint_frame);
         EndPaint(window, &paint);
         return 0;
     }
     case WM_KEYDOWN:
-        // Benchmark only: F9 clears the board, so the shop can be reached from outside.
-        if (wparam == VK_F9 && frame_log::active()) {
-            for (cards* c : game.field.card)
-                if (c) c->removed = true;
-            InvalidateRect(window, nullptr, FALSE);
-        } else {
-            game.keydown(wparam);
-        }
+        if (!instruments::key(window, wparam)) game.keydown(wparam);
         return 0;
     case WM_COMMAND:
         game.command(static_cast<std::uint32_t>(wparam));
@@ -140,22 +121,16 @@ HWND create_main_window(HINSTANCE instance) {
 }
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-    frame_log::open();
-    frame_log::mark("winmain");
-    picture_files::share();
+    instruments::start();
     std::srand(static_cast<unsigned>(std::time(nullptr)));
     res = new cards_res;
-    frame_log::mark("card_resources");
+    instruments::mark("card_resources");
     HWND window = create_main_window(instance);
-    if (!window) {
-        picture_files::stop_sharing();
-        return 0;
-    }
+    if (!window) return 0;
     game.window = window;
-    frame_log::mark("window_created");
+    instruments::mark("window_created");
     game.initialize();
-    picture_files::stop_sharing();
-    frame_log::mark("intro");
+    instruments::mark("intro");
     ShowWindow(window, SW_SHOW);
     UpdateWindow(window);
     click_sound::prepare();
@@ -164,7 +139,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }
-    frame_log::close();
+    instruments::stop();
     game.quit();
     delete res;
     res = nullptr;

@@ -55,24 +55,21 @@ int card_set_slot(int card_mode, int (*draw_random)()) {
 namespace {
 int standard_rand() { return std::rand(); }
 
-void setup_strip(animation& strip, const char* file, int width, int frames) {
-    strip.load(file, width, 50, frames);
-    strip.set_delay(100);
-    strip.set_repeat(0);
-    strip.set_bk_color(255, 255, 255);
+void setup_strips(masked_picture& picture, animation (&strips)[64], const char* file,
+                  int width, int frames) {
+    picture.load(file, width, 50);
+    picture.key(width, 50, 255, 255, 255);
+    for (animation& strip : strips) {
+        strip.share(picture, width, 50, frames);
+        strip.set_delay(100);
+        strip.set_repeat(0);
+    }
 }
 }  // namespace
 
 cards_res::cards_res() {
-    // Every picture has its own explosion and smash, with its own frame and clock, but
-    // all 64 of a kind show the same strip: it is read and keyed once and its pictures
-    // shared, which draws the same pixels as 64 copies at a fraction of the start-up.
-    setup_strip(dynamite[0], "cards/dynamite.bmp", 850, 17);
-    setup_strip(hammer[0], "cards/hammer.bmp", 350, 7);
-    for (int p = 1; p < 64; ++p) {
-        dynamite[p] = dynamite[0];
-        hammer[p] = hammer[0];
-    }
+    setup_strips(dynamite_picture, dynamite, "cards/dynamite.bmp", 850, 17);
+    setup_strips(hammer_picture, hammer, "cards/hammer.bmp", 350, 7);
     HINSTANCE module = GetModuleHandleA(nullptr);
     static const int sheet_ids[4] = {res_castles, res_blazons, res_cars, res_flowers};
     for (int s = 0; s < 4; ++s)
@@ -98,9 +95,8 @@ cards_res::~cards_res() {
         if (sheet[s]) DeleteObject(sheet[s]);
         DeleteObject(mask[s]);
     }
-    // The shared pictures are released once, through their first holder.
-    dynamite[0].remove();
-    hammer[0].remove();
+    dynamite_picture.release();
+    hammer_picture.release();
 }
 
 void cards_res::assign_card_set(cards* const (&board)[64], int card_mode) {

@@ -22,13 +22,16 @@ public:
 };
 
 // The card sheets and the per-picture explosion and smash strips, made once at start.
-// The strips of one kind share their graphics objects, owned by entry 0.
 class cards_res {
 public:
     HBITMAP sheet[4];
     HBITMAP mask[4];
     HDC sheet_dc[4];
     HDC mask_dc[4];
+    // The one explosion and the one smash, read and keyed once: every picture's strip
+    // shows them with its own frame and clock, the same pixels as 64 copies.
+    masked_picture dynamite_picture;
+    masked_picture hammer_picture;
     animation dynamite[64];
     animation hammer[64];
 

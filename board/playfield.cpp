@@ -64,27 +64,22 @@ bool shows_plain_back(const cards& c) {
 }  // namespace
 
 void play_field::render(HDC hdc) {
-    // Without a whole field picture there is nothing exact to cache.
-    if (!background.plain_copy) {
+    // Frame 0 of the smash strip is the back; all pictures share the strip.
+    const masked_picture* back = res->hammer[0].picture;
+    const auto field_with_backs = [&](HDC dc) {
+        BitBlt(dc, 0, 0, 600, 600, background.image_dc, 0, 0, SRCCOPY);
+        for (int i = 0; i < 64; ++i) {
+            BitBlt(dc, card_left(i) - 200, card_top(i), 50, 50, back->mask_dc, 0, 0, SRCAND);
+            BitBlt(dc, card_left(i) - 200, card_top(i), 50, 50, back->image_dc, 0, 0,
+                   SRCPAINT);
+        }
+    };
+    // Only a whole field picture makes a cache that does not depend on what lies below.
+    if (!background.plain_copy || !back || !backs.draw(hdc, 200, 0, 600, 600, field_with_backs)) {
         background.draw(hdc, 200, 0);
         for (cards* c : card) c->render(hdc);
         return;
     }
-    if (!backs_dc) {
-        backs_dc = CreateCompatibleDC(hdc);
-        backs = CreateCompatibleBitmap(hdc, 600, 600);
-        SelectObject(backs_dc, backs);
-        BitBlt(backs_dc, 0, 0, 600, 600, background.image_dc, 0, 0, SRCCOPY);
-        // Frame 0 of the smash strip is the back; all pictures share the strip.
-        const animation& back = res->hammer[0];
-        for (int i = 0; i < 64; ++i) {
-            BitBlt(backs_dc, card_left(i) - 200, card_top(i), back.frame_width, back.height,
-                   back.mask_dc, 0, 0, SRCAND);
-            BitBlt(backs_dc, card_left(i) - 200, card_top(i), back.frame_width, back.height,
-                   back.image_dc, 0, 0, SRCPAINT);
-        }
-    }
-    BitBlt(hdc, 200, 0, 600, 600, backs_dc, 0, 0, SRCCOPY);
     for (cards* c : card) {
         if (shows_plain_back(*c)) continue;
         // Back to the bare field under this card, then its own look.
@@ -101,10 +96,7 @@ bool play_field::is_level_finished() const {
 
 void play_field::remove() {
     background.delete_bitmap();
-    if (backs_dc) DeleteDC(backs_dc);
-    if (backs) DeleteObject(backs);
-    backs_dc = nullptr;
-    backs = nullptr;
+    backs.release();
     for (cards*& c : card) {
         delete c;
         c = nullptr;

@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include "board/cards.h"
+#include "gfx/draw_cache.h"
 #include "gfx/loadbmp.h"
 
 // The 8x8 board on its field picture: the deal, the card records and their drawing.
@@ -10,11 +11,9 @@ public:
     load_bmp background;
     cards* card[64];
     int pictures[64];
-    // The field with a card back on every place, made at the first render: a frame
-    // copies it once instead of drawing 64 backs, and redraws only the cards that show
-    // something else. Same pixels, a fraction of the blits.
-    HDC backs_dc;
-    HBITMAP backs;
+    // The field with a card back on every place: a frame copies it once instead of
+    // drawing 64 backs, and redraws only the cards that show something else.
+    draw_cache backs;
 
     void load();
     void place_random();

@@ -3,7 +3,6 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "app/frame_log.h"
 #include "game/click_sound.h"
 #include "gfx/ticks.h"
 #include "resources/resource_ids.h"
@@ -11,31 +10,31 @@
 class game game;
 
 bool level_start_time(int level, clock_time& time) {
-    if (level >= 2 && level <= 10) {
-        const int total = 720 - 30 * (level - 1);
-        time = {total / 60, total % 60};
-        return true;
-    }
-    // From level 11 the time drops every five levels; each fifth level keeps the clock.
+    // From level 11 the time drops every five levels, and each fifth level keeps the clock
+    // as the level before left it.
     struct band {
         int first;
         int last;
+        bool sets;
         clock_time time;
     };
-    static const band bands[] = {
-        {11, 14, {7, 0}}, {16, 19, {6, 30}}, {21, 24, {6, 0}}, {26, 29, {5, 0}},
-        {31, 34, {4, 0}}, {36, 39, {3, 0}},  {41, 44, {2, 0}}, {46, 49, {1, 0}},
-        {51, 54, {0, 30}}, {56, 56, {0, 10}},
+    static const band schedule[] = {
+        {1, 1, true, {12, 0}},   {2, 2, true, {11, 30}},  {3, 3, true, {11, 0}},
+        {4, 4, true, {10, 30}},  {5, 5, true, {10, 0}},   {6, 6, true, {9, 30}},
+        {7, 7, true, {9, 0}},    {8, 8, true, {8, 30}},   {9, 9, true, {8, 0}},
+        {10, 10, true, {7, 30}}, {11, 14, true, {7, 0}},  {15, 15, false, {}},
+        {16, 19, true, {6, 30}}, {20, 20, false, {}},     {21, 24, true, {6, 0}},
+        {25, 25, false, {}},     {26, 29, true, {5, 0}},  {30, 30, false, {}},
+        {31, 34, true, {4, 0}},  {35, 35, false, {}},     {36, 39, true, {3, 0}},
+        {40, 40, false, {}},     {41, 44, true, {2, 0}},  {45, 45, false, {}},
+        {46, 49, true, {1, 0}},  {50, 50, false, {}},     {51, 54, true, {0, 30}},
+        {55, 55, false, {}},     {56, 56, true, {0, 10}},
     };
-    for (const band& b : bands)
+    for (const band& b : schedule)
         if (level >= b.first && level <= b.last) {
-            time = b.time;
-            return true;
+            if (b.sets) time = b.time;
+            return b.sets;
         }
-    if (level == 1) {
-        time = {12, 0};
-        return true;
-    }
     return false;
 }
 
@@ -84,16 +83,11 @@ void game::initialize() {
     if (!EnumDisplaySettingsA(nullptr, ENUM_CURRENT_SETTINGS, &current) ||
         !display_already_in(display_mode, current))
         ChangeDisplaySettingsA(&display_mode, CDS_FULLSCREEN);
-    frame_log::mark("display_mode");
     screen = screen_intro;
     bar.load();
-    frame_log::mark("info_bar");
     field.load();
-    frame_log::mark("board_art");
     help_screen.load();
-    frame_log::mark("help");
     store.load();
-    frame_log::mark("shop");
     intro.load("backgrounds/intro.bmp", 800, 600);
 }
 
@@ -105,6 +99,9 @@ void game::main() {
         opts.hide_options();
         break;
     case screen_menu:
+        // The menu (and the screens below that draw nothing) show the backdrop behind
+        // the buttons rather than whatever a fresh bitmap holds.
+        opts.background.draw(back_dc, 0, 0);
         main_menu.show();
         opts.hide_options();
         playing = false;
@@ -124,6 +121,7 @@ void game::main() {
         repaint();
         break;
     default:
+        opts.background.draw(back_dc, 0, 0);
         break;
     }
 }
@@ -289,14 +287,8 @@ void game::command(std::uint32_t id) {
             MessageBoxA(nullptr, "The options could not be saved.", "Options",
                         MB_OK | MB_ICONWARNING);
         break;
-    case 511: opts.card_mode = 2; break;
-    case 512: opts.card_mode = 3; break;
-    case 513: opts.card_mode = 1; break;
-    case 514: opts.card_mode = 0; break;
-    case 515: opts.card_mode = 4; break;
-    case 600: opts.sound = 1; break;
-    case 601: opts.sound = 0; break;
     default:
+        opts.choose(static_cast<int>(id));
         break;
     }
 }
@@ -369,10 +361,7 @@ void game::collate() {
 }
 
 void game::use_power_ups(unsigned x, unsigned y) {
-    // With no whole pair left the dynamite would search for ever: the click is ignored
-    // and the dynamite kept.
-    if (dynamites > 0 && bar.dynamite.mouse_hit(x, y) && whole_pair_left(field)) {
-        use_dynamite();
+    if (dynamites > 0 && bar.dynamite.mouse_hit(x, y) && use_dynamite()) {
         --dynamites;
         ++dynamites_used;
     }
@@ -403,7 +392,10 @@ void game::use_power_ups(unsigned x, unsigned y) {
     }
 }
 
-void game::use_dynamite() {
+bool game::use_dynamite() {
+    // With no whole pair left the search below would never end: nothing is blown up and
+    // the dynamite is kept.
+    if (!whole_pair_left(field)) return false;
     for (;;) {
         const int r = std::rand() % 64;
         const int p = field.pictures[r];
@@ -419,7 +411,7 @@ void game::use_dynamite() {
                 field.card[r]->exploding = true;
             }
         }
-        if (!met_removed) return;
+        if (!met_removed) return true;
     }
 }
 

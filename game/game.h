@@ -87,7 +87,8 @@ public:
     void update_time();
     bool is_game_over() const;
     void collate();
-    void use_dynamite();
+    // False, with nothing blown up, when no whole pair is left.
+    bool use_dynamite();
     void use_hammer(int index);
     void use_hourglass();
     void quit();

@@ -1,10 +1,14 @@
 #include "gfx/animation.h"
 
-#include "gfx/loadbmp.h"
 #include "gfx/ticks.h"
 
 void animation::load(const char* name, int w, int h, int count) {
-    load_masked(name, w, h, image, mask, image_dc, mask_dc);
+    own.load(name, w, h);
+    share(own, w, h, count);
+}
+
+void animation::share(const masked_picture& shared, int w, int h, int count) {
+    picture = &shared;
     width = w;
     height = h;
     frame_width = w / count;
@@ -18,7 +22,7 @@ void animation::load(const char* name, int w, int h, int count) {
 }
 
 void animation::set_bk_color(int red, int green, int blue) {
-    apply_key(image_dc, mask_dc, width, height, red, green, blue);
+    own.key(width, height, red, green, blue);
 }
 
 void animation::set_delay(int milliseconds) { delay = milliseconds; }
@@ -51,9 +55,9 @@ void animation::draw(HDC hdc, int x, int y) {
     // Columns beyond the strip's right edge contribute nothing (a finished strip points
     // past its end); clipping here keeps that exact whatever the driver does outside.
     const int visible = left + frame_width > width ? width - left : frame_width;
-    if (visible <= 0) return;
-    BitBlt(hdc, x, y, visible, height, mask_dc, left, 0, SRCAND);
-    BitBlt(hdc, x, y, visible, height, image_dc, left, 0, SRCPAINT);
+    if (visible <= 0 || !picture) return;
+    BitBlt(hdc, x, y, visible, height, picture->mask_dc, left, 0, SRCAND);
+    BitBlt(hdc, x, y, visible, height, picture->image_dc, left, 0, SRCPAINT);
 }
 
 bool animation::done() const { return frame == frames; }
@@ -70,4 +74,7 @@ bool animation::mouse_hit(unsigned x, unsigned y) const {
            y <= last_y + static_cast<unsigned>(frame_height);
 }
 
-void animation::remove() { release_masked(image, mask, image_dc, mask_dc); }
+void animation::remove() {
+    if (picture == &own) picture = nullptr;
+    own.release();
+}

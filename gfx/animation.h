@@ -3,14 +3,16 @@
 
 #include <cstdint>
 
+#include "gfx/loadbmp.h"
+
 // A horizontal strip of equal frames, advanced by the tick count and hit-tested
 // against the place it was last drawn.
 class animation {
 public:
-    HBITMAP image;
-    HBITMAP mask;
-    HDC image_dc;
-    HDC mask_dc;
+    // The picture this strip loaded itself; empty for one that shows a shared picture.
+    masked_picture own;
+    // What it draws: `own`, or a picture another owns, which this strip cannot release.
+    const masked_picture* picture = nullptr;
     int width;
     int height;
     int frame_width;
@@ -24,7 +26,13 @@ public:
     bool paused;
     int frame;
 
+    animation() = default;
+    animation(const animation&) = delete;
+    animation& operator=(const animation&) = delete;
+
     void load(const char* name, int width, int height, int frames);
+    // Shows `shared`, already keyed, with a frame and a clock of its own.
+    void share(const masked_picture& shared, int width, int height, int frames);
     void set_bk_color(int red, int green, int blue);
     void set_delay(int milliseconds);
     void set_repeat(int count);

@@ -15,22 +15,16 @@ public:
     // which gives exactly the pixels of the two-pass draw at half the cost.
     bool plain_copy;
 
+    load_bmp() = default;
+    // One owner releases the handles.
+    load_bmp(const load_bmp&) = delete;
+    load_bmp& operator=(const load_bmp&) = delete;
+
     void load(const char* name, int width, int height);
     void set_bk_color(int red, int green, int blue);
     void draw(HDC hdc, int x, int y);
     void delete_bitmap();
 };
-
-// Start-up reads some files several times (the menu backdrop for three screens, the
-// power-up strips for three). Between share() and stop_sharing() each file that is not in
-// our own plain 24-bit layout is read once by LoadImageA, and every load gets its own copy
-// of that first reading: the same pixels for a copy's cost. Files are told apart by the
-// name they were asked for, so the window must stay short; stop_sharing() frees the
-// first readings.
-namespace picture_files {
-void share();
-void stop_sharing();
-}  // namespace picture_files
 
 // The steps shared with sprite strips: read the file, make an all-0 mask of the given
 // size, and put both into memory DCs.
@@ -39,3 +33,23 @@ void load_masked(const char* name, int width, int height, HBITMAP& image, HBITMA
 // Turns key-coloured pixels to mask 1 and image black.
 void apply_key(HDC image_dc, HDC mask_dc, int width, int height, int red, int green, int blue);
 void release_masked(HBITMAP& image, HBITMAP& mask, HDC& image_dc, HDC& mask_dc);
+
+// The handles of one masked picture, with one owner that releases them.
+struct masked_picture {
+    HBITMAP image = nullptr;
+    HBITMAP mask = nullptr;
+    HDC image_dc = nullptr;
+    HDC mask_dc = nullptr;
+
+    masked_picture() = default;
+    masked_picture(const masked_picture&) = delete;
+    masked_picture& operator=(const masked_picture&) = delete;
+
+    void load(const char* name, int width, int height) {
+        load_masked(name, width, height, image, mask, image_dc, mask_dc);
+    }
+    void key(int width, int height, int red, int green, int blue) {
+        apply_key(image_dc, mask_dc, width, height, red, green, blue);
+    }
+    void release() { release_masked(image, mask, image_dc, mask_dc); }
+};

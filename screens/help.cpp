@@ -1,7 +1,7 @@
 #include "screens/help.h"
 
 #include "gfx/text.h"
-#include "screens/infobar.h"
+#include "screens/power_ups.h"
 
 void help::load() {
     load_power_up_sprites(hammer_anim, stopwatch_anim, hourglass_anim, dynamite_anim, 550);

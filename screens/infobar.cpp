@@ -4,6 +4,7 @@
 #include <initializer_list>
 
 #include "gfx/text.h"
+#include "screens/power_ups.h"
 
 int format_time(char* out, std::size_t size, int hours, int minutes, int seconds) {
     const char* h = hours <= 9 ? "0%i" : "%i";
@@ -30,26 +31,6 @@ int level_text_x(int level, int previous) {
     return previous;
 }
 
-void load_power_up_sprites(animation& hammer, animation& stopwatch, animation& hourglass,
-                           animation& dynamite, int dynamite_width) {
-    hammer.load("animations/hammer.bmp", 594, 50, 11);
-    stopwatch.load("animations/stopwatch.bmp", 400, 50, 8);
-    hourglass.load("animations/hourglass.bmp", 750, 50, 15);
-    dynamite.load("animations/dynamite.bmp", dynamite_width, 50, 11);
-    hammer.set_bk_color(0, 255, 0);
-    stopwatch.set_bk_color(0, 255, 0);
-    hourglass.set_bk_color(0, 255, 0);
-    dynamite.set_bk_color(255, 255, 255);
-    hammer.set_delay(100);
-    stopwatch.set_delay(300);
-    hourglass.set_delay(200);
-    dynamite.set_delay(200);
-    hammer.set_repeat(-1);
-    stopwatch.set_repeat(-1);
-    hourglass.set_repeat(-1);
-    dynamite.set_repeat(-1);
-}
-
 void info_bar::load() {
     background.load("info_bar/background.bmp", 200, 600);
     text_box.load("info_bar/boxs.bmp", 180, 30);
@@ -71,17 +52,9 @@ void draw_column(info_bar& bar, HDC target) {
 
 void info_bar::render(HDC hdc) {
     // Only a wholly opaque column makes a cache that does not depend on what lies below.
-    if (!background.plain_copy) {
+    if (!background.plain_copy ||
+        !column.draw(hdc, 0, 0, 200, 600, [this](HDC dc) { draw_column(*this, dc); }))
         draw_column(*this, hdc);
-    } else {
-        if (!column_dc) {
-            column_dc = CreateCompatibleDC(hdc);
-            column = CreateCompatibleBitmap(hdc, 200, 600);
-            SelectObject(column_dc, column);
-            draw_column(*this, column_dc);
-        }
-        BitBlt(hdc, 0, 0, 200, 600, column_dc, 0, 0, SRCCOPY);
-    }
     // The chain reaches over the board's edge, so it is drawn on every frame; the boxes
     // do not touch it, so drawing it after them changes nothing.
     chain.draw(hdc, 193, 0);
@@ -113,10 +86,7 @@ void info_bar::render(HDC hdc) {
 }
 
 void info_bar::delete_bar() {
-    if (column_dc) DeleteDC(column_dc);
-    if (column) DeleteObject(column);
-    column_dc = nullptr;
-    column = nullptr;
+    column.release();
     background.delete_bitmap();
     text_box.delete_bitmap();
     item_box.delete_bitmap();

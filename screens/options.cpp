@@ -21,8 +21,13 @@ const option_button layout[9] = {
     {"Random", true, 10, 90, 515, 0},       {"Sound On", true, 10, 120, 600, WS_GROUP},
     {"Sound Off", true, 10, 140, 601, 0},
 };
-// Index into `buttons` of the radio button for each card mode 0..4.
-const int card_mode_button[5] = {5, 3, 2, 4, 6};
+// The radio button of each card mode 0..4 (Blazons, Cars, Castles, Flowers, Random) and
+// of each sound value 0..1, by command id.
+const int card_mode_ids[5] = {514, 513, 511, 512, 515};
+const int sound_ids[2] = {601, 600};
+
+// Setting a check mark sends no command, so the values read stay as they are.
+void check(HWND parent, int id) { SendDlgItemMessageA(parent, id, BM_SETCHECK, BST_CHECKED, 0); }
 }  // namespace
 
 void read_options(std::FILE* file, int& card_mode, int& sound) {
@@ -48,11 +53,22 @@ void options::create_buttons(HWND parent) {
     }
     background.load("backgrounds/menu.bmp", 800, 600);
     load_options();
-    // Setting a check mark sends no command, so the values read stay as they are.
-    if (card_mode >= 0 && card_mode <= 4)
-        SendMessageA(buttons[card_mode_button[card_mode]].hwnd, BM_SETCHECK, BST_CHECKED, 0);
-    if (sound == 1) SendMessageA(buttons[7].hwnd, BM_SETCHECK, BST_CHECKED, 0);
-    if (sound == 0) SendMessageA(buttons[8].hwnd, BM_SETCHECK, BST_CHECKED, 0);
+    if (card_mode >= 0 && card_mode <= 4) check(parent, card_mode_ids[card_mode]);
+    if (sound == 0 || sound == 1) check(parent, sound_ids[sound]);
+}
+
+bool options::choose(int id) {
+    for (int mode = 0; mode < 5; ++mode)
+        if (card_mode_ids[mode] == id) {
+            card_mode = mode;
+            return true;
+        }
+    for (int value = 0; value < 2; ++value)
+        if (sound_ids[value] == id) {
+            sound = value;
+            return true;
+        }
+    return false;
 }
 
 void options::load_options() {

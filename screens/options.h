@@ -19,6 +19,8 @@ public:
     void load_options();
     // False when the file could not be written.
     bool save_options();
+    // Takes the choice of a card-set or sound button's command; false for any other id.
+    bool choose(int id);
     void show_options();
     void hide_options();
     void render_options(HDC surface);

@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "gfx/text.h"
-#include "screens/infobar.h"
+#include "screens/power_ups.h"
 
 bool buy(int& points, int& count, int price) {
     if (points < price) return false;

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/frame_log.h"
+#include "tools/bench/gdi_count.h"
 #include "scores/highscores.h"
 
 // Colours whose channels survive the display's 5-bit quantisation unchanged, so pixel

@@ -307,7 +307,9 @@ def main():
     ap.add_argument("--starts", type=int, default=9, help="timed starts of each program")
     args = ap.parse_args()
     build = Path(args.build).resolve()
-    game_exe = build / "dist" / "Pairwick.exe"
+    # The game's own sources built with the frame log; the shipped exe carries none.
+    game_exe = build / "bench" / "Pairwick.exe"
+    dist = build / "dist"
     floor_exe = build / "bench" / "floor.exe"
     out_dir = build / "bench"
     for exe in (game_exe, floor_exe):
@@ -318,8 +320,8 @@ def main():
     logdir = out_dir / "logs"
     logdir.mkdir(parents=True, exist_ok=True)
     for d in ART_DIRS:
-        if (game_exe.parent / d).is_dir():
-            (work / d).symlink_to(game_exe.parent / d)
+        if (dist / d).is_dir():
+            (work / d).symlink_to(dist / d)
     load_before = os.getloadavg()
     started = datetime.datetime.now()
     try:

@@ -4,7 +4,7 @@
 // Escape closes it.
 #include <windows.h>
 
-#include "app/frame_log.h"
+#include "tools/bench/frame_log.h"
 
 namespace {
 void frame(HDC target) {

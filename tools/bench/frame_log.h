@@ -1,10 +1,6 @@
 #pragma once
 #include <windows.h>
 
-// Live GDI objects of this process. Wine answers 0 to GetGuiResources; there the live
-// entries of the process's GDI handle table give the count.
-int gdi_object_count();
-
 // Benchmark instrumentation, shared by the game and the benchmark's floor program.
 // Dormant unless PAIRWICK_FRAME_LOG names a file: then every frame's screen and
 // duration, the first frame's delay after process creation and periodic GDI and memory
