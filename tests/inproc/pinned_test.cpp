@@ -37,8 +37,9 @@ enum pending { one_pick, two_picks, freeze };
 TEST_F(Pinned, NewBoardsStartCleanWhateverWasPending) {
     for (bool via_shop : {false, true})
         for (pending p : {one_pick, two_picks, freeze}) {
+            const char* const names[] = {"one pick", "two picks", "freeze"};
             SCOPED_TRACE(testing::Message()
-                         << (via_shop ? "next level" : "new game") << ", pending " << p);
+                         << (via_shop ? "next level" : "new game") << " over " << names[p]);
             new_ordered_game();
             frame();
             if (p == freeze) click_stopwatch();
