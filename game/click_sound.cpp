@@ -9,6 +9,12 @@ namespace {
 using play_sound_fn = BOOL(WINAPI*)(LPCSTR, HMODULE, DWORD);
 play_sound_fn play_sound = nullptr;
 bool tried = false;
+
+void play_resource(int resource_id, unsigned flags) {
+    prepare();
+    if (play_sound) play_sound(MAKEINTRESOURCEA(resource_id), nullptr, flags);
+}
+player active_player = play_resource;
 }  // namespace
 
 void prepare() {
@@ -21,8 +27,7 @@ void prepare() {
         reinterpret_cast<void (*)()>(GetProcAddress(library, "PlaySoundA")));
 }
 
-void play(int resource_id) {
-    prepare();
-    if (play_sound) play_sound(MAKEINTRESOURCEA(resource_id), nullptr, SND_RESOURCE | SND_ASYNC);
-}
+void play(int resource_id) { active_player(resource_id, SND_RESOURCE | SND_ASYNC); }
+
+void set_player(player p) { active_player = p ? p : play_resource; }
 }  // namespace click_sound
