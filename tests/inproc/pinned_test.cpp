@@ -141,7 +141,7 @@ void expect_key(const animation& a, const char* file, COLORREF key) {
     load_bmp raw{};
     raw.load(file, a.width, a.height);
     const std::vector<COLORREF> picture = grab(raw.image_dc, 0, 0, a.width, a.height);
-    const std::vector<COLORREF> mask = grab(a.mask_dc, 0, 0, a.width, a.height);
+    const std::vector<COLORREF> mask = grab(a.picture->mask_dc, 0, 0, a.width, a.height);
     raw.delete_bitmap();
     int keyed = 0, wrong = 0;
     for (std::size_t i = 0; i < mask.size(); ++i) {
