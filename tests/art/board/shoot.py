@@ -1,0 +1,100 @@
+#!/usr/bin/python3
+"""Pictures of every card set on the real board, to be looked at (nothing is asserted).
+
+    /usr/bin/python3 tests/art/board/shoot.py --build build --out /tmp/boards
+
+- board-faces-<set>.png: all 64 cards face up, drawn by the game's own frame into a 16-bit
+  surface like its back buffer (board_faces.cpp, linked here against the build's in-process
+  test objects);
+- exe-<set>.png: Pairwick.exe itself under Wine, the set chosen in options.ini, a new game
+  and two cards turned with the mouse.
+Both run on a display and a Wine prefix of their own, the screenshot tool's session.
+"""
+import argparse
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+from pathlib import Path
+
+from PIL import Image
+
+HERE = Path(__file__).resolve().parent
+ROOT = HERE.parents[2]
+sys.path.insert(0, str(ROOT / "tests" / "blackbox"))
+sys.path.insert(0, str(ROOT / "tools" / "screenshots"))
+
+from conftest import ART_DIRS, WINE64, Game, cell_centre, cell_classifier  # noqa: E402
+from take import Session  # noqa: E402
+
+SETS = {"blazons": 0, "cars": 1, "castles": 2, "flowers": 3}  # card mode in options.ini
+
+
+def build_faces_program(build):
+    objs = build / "tests" / "inproc" / "CMakeFiles" / "inproc_tests.dir"
+    exe = build / "board_faces.exe"
+    subprocess.run(["x86_64-w64-mingw32-g++-posix", "-O2", "-DGTEST_HAS_PTHREAD=0", "-std=c++17",
+                    "-static", "-I" + str(ROOT / "tests"), "-I" + str(ROOT),
+                    "-isystem", "/usr/src/googletest/googletest/include",
+                    "-o", str(exe), str(HERE / "board_faces.cpp"), str(objs / "inproc.cpp.obj"),
+                    # The exe's own resources: the test programs' copy is not redone when
+                    # only the artwork changes.
+                    str(build / "CMakeFiles" / "Pairwick.dir" / "resources" / "pairwick.rc.res"),
+                    str(build / "tests" / "libtest_support.a"), str(build / "lib" / "libgtest.a"),
+                    "-lpsapi", "-lgdi32", "-luser32", "-lwinmm", "-lshell32", "-ladvapi32"],
+                   check=True)
+    return exe
+
+
+def art_folder(dist, where):
+    where.mkdir(parents=True)
+    for d in ART_DIRS:
+        os.symlink(dist / d, where / d)
+    return where
+
+
+def main():
+    ap = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    ap.add_argument("--build", default=str(ROOT / "build"))
+    ap.add_argument("--out", required=True)
+    args = ap.parse_args()
+    build, out = Path(args.build).resolve(), Path(args.out).resolve()
+    dist = build / "dist"
+    out.mkdir(parents=True, exist_ok=True)
+    faces = build_faces_program(build)
+    work = Path(tempfile.mkdtemp(prefix="pairwick-boards."))
+    try:
+        with Session(build):
+            here = art_folder(dist, work / "faces")
+            win = subprocess.run(["winepath", "-w", str(here)], capture_output=True, text=True,
+                                 check=True).stdout.strip()
+            subprocess.run([WINE64, str(faces)], cwd=here, check=True,
+                           env=dict(os.environ, PAIRWICK_SHOTS=win, PAIRWICK_TEST_DIR=str(here)))
+            for name in SETS:
+                Image.open(here / ("board-faces-%s.bmp" % name)).save(out / ("board-faces-%s.png" % name))
+            for name, mode in SETS.items():
+                run = art_folder(dist, work / name)
+                shutil.copyfile(dist / "Pairwick.exe", run / "Pairwick.exe")
+                (run / "options.ini").write_bytes(b"[CARDMODE]\r\n%d\r\n[SOUND]\r\n0\r\n" % mode)
+                game = Game(run, "boards")
+                try:
+                    game.start()
+                    game.to_menu()
+                    img = game.new_game()
+                    state = cell_classifier(img, run)
+                    a, b = (2, 3), (5, 4)
+                    game.xdotool("mousemove", *cell_centre(*a), "click", 1,
+                                 "mousemove", *cell_centre(*b), "click", 1)
+                    img = game.wait_until(lambda im: state(im, a) == state(im, b) == "other",
+                                          timeout=0.9, what="two cards face up")
+                    img.save(out / ("exe-%s.png" % name))
+                finally:
+                    game.stop()
+    finally:
+        shutil.rmtree(work, ignore_errors=True)
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
