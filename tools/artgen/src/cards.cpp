@@ -606,10 +606,18 @@ void lamp(cairo_t* cr, double x, double y) {
     set(cr, hex(0xffd54a)); cairo_fill_preserve(cr); outline(cr, 0.5);
 }
 
-// Per car: bit 0 faces it left, the rest picks its size.
-const int kCarPose[32] = {0, 1, 2, 3, 4, 5, 0, 1, 2, 3, 4, 5, 0, 1, 2, 3,
-                          4, 5, 0, 1, 2, 3, 4, 5, 0, 1, 2, 3, 4, 5, 0, 1};
-const double kCarSize[3] = {1.0, 0.8, 0.9};
+// Per car: facing left, size, and how far it is parked off the middle.
+struct CarPose { bool left; double size, shift; };
+const CarPose kCarPose[32] = {
+    {false, 1.0, 0},   {false, .76, -8},  {true, 1.0, 0},    {false, .76, 8},   // saloon .. coupe
+    {true, 1.0, 0},    {true, .86, 5},    {false, .86, -5},  {true, .86, 4},    // roadster .. coach
+    {false, 1.0, 0},   {true, 1.0, 0},    {false, .9, 0},    {true, .86, -5},   // double-decker .. tipper
+    {false, 1.0, 0},   {true, .8, -6},    {false, .76, 8},   {true, .9, -4},    // fire engine .. jeep
+    {true, 1.0, 0},    {false, .86, -5},  {false, 1.0, 0},   {true, 1.0, 0},    // limousine .. ambulance
+    {true, 1.0, 0},    {false, .8, 7},    {true, 1.0, 0},    {true, .9, 3},     // tractor .. camper
+    {true, .9, -3},    {false, 1.0, 0},   {true, .86, -4},   {false, .8, -6},   // mixer .. go-kart
+    {false, 1.0, 0},   {false, .9, -3},   {false, 1.0, 0},   {true, 1.0, 0},    // bulldozer .. scooter
+};
 
 void car(cairo_t* cr, int i) {
     // Sky, a kerb and the road.
@@ -624,11 +632,10 @@ void car(cairo_t* cr, int i) {
     const double G = 41;  // ground line
     // Cars of much one body would share an outline side-on; facing either way and at
     // three sizes, standing on the same road, no two of them do.
-    const bool facing_left = kCarPose[i] & 1;
-    const double size = kCarSize[kCarPose[i] >> 1];
+    const CarPose& pose = kCarPose[i];
     cairo_save(cr);
-    cairo_translate(cr, 25, G);
-    cairo_scale(cr, facing_left ? -size : size, size);
+    cairo_translate(cr, 25 + pose.shift, G);
+    cairo_scale(cr, pose.left ? -pose.size : pose.size, pose.size);
     cairo_translate(cr, -25, -G);
     switch (i) {
     case 0:  // saloon
@@ -652,7 +659,8 @@ void car(cairo_t* cr, int i) {
         poly(cr, {{4, 37}, {4, 31}, {14, 29}, {20, 25}, {29, 25}, {34, 30}, {46, 31}, {46, 37}}); vgrad(cr, 25, 37, c);
         poly(cr, {{17, 29.5}, {21, 26.5}, {28.5, 26.5}, {32, 29.5}}); glass(cr);
         wheel(cr, 12, G - 4, 4.5); wheel(cr, 38, G - 4, 4.5); lamp(cr, 45, 32.5); break;
-    case 4: {  // open roadster with a driver
+    case 4: {  // open roadster with a driver, in a light colour beside the dark coupe
+        c = hex(0xf2c230);
         poly(cr, {{4, 37}, {4, 31}, {44, 30}, {46, 33}, {46, 37}}); vgrad(cr, 30, 37, c);
         poly(cr, {{29, 30}, {31, 24}, {32, 24}, {31, 30}}); glass(cr);
         cairo_arc(cr, 23, 25, 3, 0, 2 * M_PI); set(cr, hex(0xe9b48a)); cairo_fill_preserve(cr); outline(cr, 0.7);
@@ -754,14 +762,19 @@ void car(cairo_t* cr, int i) {
         set(cr, kInk); cairo_fill(cr);
         wheel(cr, 13, G - 5, 5.2); wheel(cr, 37, G - 5, 5.2); break;
     }
-    case 18: {  // police car with light bar
-        poly(cr, {{5, 37}, {5, 31}, {13, 29}, {17, 24}, {33, 24}, {37, 29}, {45, 31}, {45, 37}}); vgrad(cr, 24, 37, hex(0xe8ecf2));
-        cairo_rectangle(cr, 5.5, 31.5, 39, 3.5); set(cr, hex(0x2f5fb5)); cairo_fill(cr);
-        poly(cr, {{15.5, 29}, {18.5, 25.5}, {24.5, 25.5}, {24.5, 29}}); glass(cr);
-        poly(cr, {{26, 25.5}, {32, 25.5}, {35, 29}, {26, 29}}); glass(cr);
-        cairo_rectangle(cr, 19, 20.5, 6, 3.5); set(cr, hex(0x2f6fe5)); cairo_fill_preserve(cr); outline(cr, 0.6);
-        cairo_rectangle(cr, 25, 20.5, 6, 3.5); set(cr, hex(0xe53935)); cairo_fill_preserve(cr); outline(cr, 0.6);
-        wheel(cr, 14, G - 4, 4.5); wheel(cr, 36, G - 4, 4.5); break;
+    case 18: {  // police car coming head-on, the only car seen from the front
+        cairo_rectangle(cr, 10, 34, 6, 6.5); cairo_rectangle(cr, 34, 34, 6, 6.5);
+        set(cr, hex(0x23232b)); cairo_fill(cr);
+        poly(cr, {{15, 25}, {18, 17}, {32, 17}, {35, 25}}); vgrad(cr, 17, 25, hex(0xe8ecf2));
+        poly(cr, {{17, 24}, {19.5, 18.5}, {30.5, 18.5}, {33, 24}}); glass(cr);
+        rrect(cr, 8, 24, 34, 12, 3); vgrad(cr, 24, 36, hex(0xe8ecf2));
+        cairo_rectangle(cr, 8.5, 29, 33, 3); set(cr, hex(0x2f5fb5)); cairo_fill(cr);
+        rrect(cr, 19, 30.5, 12, 4.5, 1); set(cr, hex(0x3a3a44)); cairo_fill_preserve(cr); outline(cr, 0.6);
+        cairo_arc(cr, 13, 27.5, 2, 0, 2 * M_PI); cairo_new_sub_path(cr); cairo_arc(cr, 37, 27.5, 2, 0, 2 * M_PI);
+        set(cr, hex(0xffe680)); cairo_fill_preserve(cr); outline(cr, 0.6);
+        cairo_rectangle(cr, 19, 13.5, 6, 3.5); set(cr, hex(0x2f6fe5)); cairo_fill_preserve(cr); outline(cr, 0.6);
+        cairo_rectangle(cr, 25, 13.5, 6, 3.5); set(cr, hex(0xe53935)); cairo_fill_preserve(cr); outline(cr, 0.6);
+        break;
     }
     case 19: {  // ambulance with a cross
         poly(cr, {{4, 37}, {4, 14}, {32, 14}, {32, 19}, {39, 19}, {46, 27}, {46, 37}}); vgrad(cr, 14, 37, hex(0xe9ecef));
