@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 
+#include <array>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
@@ -20,6 +21,14 @@ void fill_table(const int (&levels)[20]) {
         e.level = levels[i];
         e.points = 1000 - i;
     }
+}
+
+// Level, points and the hammers, stopwatches, hourglasses and dynamites used.
+void expect_entry(const score_entry& e, const char* name, const std::array<int, 6>& values) {
+    EXPECT_STREQ(e.name, name);
+    EXPECT_EQ((std::array<int, 6>{e.level, e.points, e.hammers_used, e.stopwatches_used,
+                                  e.hourglasses_used, e.dynamites_used}),
+              values);
 }
 
 class NameDialog : public InProc {
@@ -62,14 +71,7 @@ TEST_F(NameDialog, QualifyingResultEntersBelowItsEqualsAndShowsTheTable) {
     dialog_command(802);
     EXPECT_FALSE(visible(game.name_dialog));
     EXPECT_EQ(game.screen, screen_high_scores);
-    const score_entry& e = game.scores.table[5];
-    EXPECT_STREQ(e.name, "Ann");
-    EXPECT_EQ(e.level, 4);
-    EXPECT_EQ(e.points, 5000);
-    EXPECT_EQ(e.hammers_used, 1);
-    EXPECT_EQ(e.stopwatches_used, 2);
-    EXPECT_EQ(e.hourglasses_used, 3);
-    EXPECT_EQ(e.dynamites_used, 4);
+    expect_entry(game.scores.table[5], "Ann", {4, 5000, 1, 2, 3, 4});
     EXPECT_STREQ(game.scores.table[4].name, "row4");
     EXPECT_STREQ(game.scores.table[6].name, "row5");
     frame();  // the table screen draws
@@ -163,14 +165,7 @@ TEST_F(NameDialog, OkEntersTheGameThatEndedNotTheOneStartedSinceAndSavesAtOnce) 
     ASSERT_TRUE(visible(game.name_dialog));
     set_name("Eve");
     dialog_command(802);
-    const score_entry& e = game.scores.table[0];
-    EXPECT_STREQ(e.name, "Eve");
-    EXPECT_EQ(e.level, 7);
-    EXPECT_EQ(e.points, 1234);
-    EXPECT_EQ(e.hammers_used, 2);
-    EXPECT_EQ(e.stopwatches_used, 3);
-    EXPECT_EQ(e.hourglasses_used, 4);
-    EXPECT_EQ(e.dynamites_used, 5);
+    expect_entry(game.scores.table[0], "Eve", {7, 1234, 2, 3, 4, 5});
     // On disk before the program ends.
     EXPECT_EQ(read_file("scores.dat"),
               std::string(reinterpret_cast<const char*>(game.scores.table), score_file_size));
