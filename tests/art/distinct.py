@@ -163,7 +163,7 @@ def set_stage(figures):
     pictures are then compared inside it, a little in from its rim."""
     common = frozenset.intersection(*figures)
     if len(common) >= 0.5 * SIDE * SIDE:
-        return erode(common, 2)
+        return erode(common, 4)
     return WHOLE
 
 

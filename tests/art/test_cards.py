@@ -34,7 +34,6 @@ MIN_SILHOUETTE = 0.17   # 1 - intersection over union of the half-size silhouett
 NOT_YET = {
     "castles.bmp": "a few castles of neighbouring plans still share an outline or a grey",
     "cars.bmp": "a few side-on bodies still share an outline or a grey",
-    "blazons.bmp": "shields of one field colour still close in grey",
 }
 
 

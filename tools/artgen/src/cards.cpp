@@ -989,22 +989,22 @@ struct Arms { int division, field, other, charge_kind, charge_t; double cx, cy, 
 
 // Thirty-two distinct partitions and ordinaries; a charge where the field leaves room.
 const Arms kArms[32] = {
-    {0, AZURE, OR, 4, OR, 25, 24, 1.9},   {1, GULES, ARGENT, 0, 0, 0, 0, 0},
-    {2, OR, AZURE, 0, 0, 0, 0, 0},            {3, VERT, OR, 0, 0, 0, 0, 0},
+    {0, ARGENT, OR, 4, AZURE, 25, 24, 1.9},   {1, GULES, ARGENT, 0, 0, 0, 0, 0},
+    {2, ARGENT, SABLE, 0, 0, 0, 0, 0},            {3, VERT, OR, 0, 0, 0, 0, 0},
     {4, ARGENT, GULES, 0, 0, 0, 0, 0},        {5, SABLE, OR, 0, 0, 0, 0, 0},
     {6, AZURE, ARGENT, 1, GULES, 25, 16, 0.8},{7, ARGENT, AZURE, 6, GULES, 25, 30, 1.2},
-    {8, GULES, OR, 0, 0, 0, 0, 0},            {9, AZURE, OR, 0, 0, 0, 0, 0},
+    {8, AZURE, ARGENT, 0, 0, 0, 0, 0},            {9, ARGENT, GULES, 0, 0, 0, 0, 0},
     {10, VERT, ARGENT, 0, 0, 0, 0, 0},        {11, OR, GULES, 0, 0, 0, 0, 0},
     {12, AZURE, ARGENT, 0, 0, 0, 0, 0},       {13, GULES, OR, 3, AZURE, 25, 37, 0.8},
     {14, SABLE, OR, 7, OR, 25, 24, 1.0},      {15, ARGENT, AZURE, 0, 0, 0, 0, 0},
     {16, OR, GULES, 0, 0, 0, 0, 0},           {17, ARGENT, VERT, 0, 0, 0, 0, 0},
     {18, AZURE, OR, 0, 0, 0, 0, 0},           {19, GULES, ARGENT, 0, 0, 0, 0, 0},
-    {20, VERT, OR, 0, 0, 0, 0, 0},            {21, PURPURE, OR, 0, 0, 0, 0, 0},
+    {20, VERT, OR, 0, 0, 0, 0, 0},            {21, ARGENT, PURPURE, 0, 0, 0, 0, 0},
     {22, ARGENT, GULES, 5, SABLE, 28, 30, 1.0},{23, OR, SABLE, 0, 0, 0, 0, 0},
-    {24, GULES, ARGENT, 0, 0, 0, 0, 0},           {25, GULES, OR, 0, 0, 0, 0, 0},
+    {24, GULES, ARGENT, 0, 0, 0, 0, 0},           {25, ARGENT, AZURE, 0, 0, 0, 0, 0},
     {26, ARGENT, SABLE, 2, GULES, 25, 30, 1.2},{27, OR, AZURE, 0, 0, 0, 0, 0},
-    {28, VERT, ARGENT, 1, OR, 25, 16, 1.0},   {29, PURPURE, ARGENT, 0, 0, 0, 0, 0},
-    {30, SABLE, ARGENT, 0, 0, 0, 0, 0},       {31, AZURE, OR, 0, 0, 0, 0, 0},
+    {28, AZURE, ARGENT, 1, OR, 25, 16, 1.0},   {29, PURPURE, ARGENT, 0, 0, 0, 0, 0},
+    {30, SABLE, ARGENT, 0, 0, 0, 0, 0},       {31, SABLE, OR, 0, 0, 0, 0, 0},
 };
 
 void blazon(cairo_t* cr, int i) {
@@ -1110,11 +1110,17 @@ void blazon(cairo_t* cr, int i) {
     }
     }
     if (a.charge_kind) charge(cr, a.charge_kind, a.cx, a.cy, a.cs, a.charge_t);
-    // Gloss.
+    // Gloss, fading out rather than ending on an edge that would read as part of the arms.
     cairo_new_path(cr);
     cairo_move_to(cr, 9, 7); cairo_line_to(cr, 25, 7); cairo_curve_to(cr, 20, 16, 14, 24, 9, 30); cairo_close_path(cr);
-    set(cr, {1, 1, 1}, 0.16);
-    cairo_fill(cr);
+    {
+        cairo_pattern_t* g = cairo_pattern_create_radial(9, 7, 0, 9, 7, 20);
+        cairo_pattern_add_color_stop_rgba(g, 0, 1, 1, 1, 0.22);
+        cairo_pattern_add_color_stop_rgba(g, 1, 1, 1, 1, 0);
+        cairo_set_source(cr, g);
+        cairo_fill(cr);
+        cairo_pattern_destroy(g);
+    }
     cairo_restore(cr);
     shield_path(cr);
     set(cr, pal::gold_dark);
