@@ -170,7 +170,12 @@ void castle(cairo_t* cr, int i) {
     // Each roof style comes with its own weather and masonry, so the four castles of
     // one plan still differ at a glance.
     static const uint32_t stones[4] = {0xaab0ba, 0xd6c49a, 0xe2dccf, 0xb9826a};
-    RGB stone = hex(stones[(roof + layout) % 4]);
+    // Plans l and l + 4 look most alike; they never share a masonry.
+    int masonry = (roof + layout + layout / 4 * 2) % 4;
+    // Under the evening sky lightness is what is left to tell them by: spread it.
+    static const int evening[8] = {2, 3, 0, 3, 0, 2, 2, 0};
+    if (roof == 2) masonry = evening[layout];
+    RGB stone = hex(stones[masonry]);
     RGB rc = tint(i * 3 + 1);
     cairo_rectangle(cr, 0, 0, 50, 50);
     if (roof == 2) fill_pat(cr, lin(0, 3, 0, 40, hex(0x3b3f7a), hex(0xf0a878)));
@@ -223,9 +228,14 @@ void castle(cairo_t* cr, int i) {
     fill_pat(cr, lin(0, 38, 0, 48, hex(0x7cc36a), hex(0x3d7d35)));
     // The four castles of one plan stand at different distances and places, so their
     // outlines part as well as their roofs.
-    static const double place[4][2] = {{0, 1.0}, {-6, 0.86}, {6, 0.86}, {0, 1.16}};  // shift, size
+    static const double place[4][3] = {{0, 1.0, 0}, {-6, 0.86, 0}, {6, 0.86, 0}, {0, 0.92, -6}};  // shift, size, rise
+    if (place[roof][2] < 0) {  // raised on a grassy mound
+        ellipse(cr, 25, ground + 1, 21, 7.5);
+        fill_pat(cr, lin(0, ground - 7, 0, ground + 6, hex(0x8fcf78), hex(0x4d8d42)), true);
+        outline(cr, 0.8);
+    }
     cairo_save(cr);
-    cairo_translate(cr, 25 + place[roof][0], ground);
+    cairo_translate(cr, 25 + place[roof][0], ground + place[roof][2]);
     cairo_scale(cr, place[roof][1], place[roof][1]);
     cairo_translate(cr, -25, -ground);
     switch (layout) {
@@ -244,11 +254,9 @@ void castle(cairo_t* cr, int i) {
         castle_tower(cr, 41, ground, 8, 16, roof, stone, rc, false);
         castle_tower(cr, 25, ground, 11, 26, roof, stone, rc, true);
         break;
-    case 3:  // broad keep with slim corner turrets and a lantern on top
-        castle_wall(cr, 12, 38, ground, 19, stone, true);
-        castle_tower(cr, 25, ground - 19, 12, 7, roof, stone, rc, false);
-        castle_tower(cr, 10, ground, 6, 26, roof, stone, rc, false);
-        castle_tower(cr, 40, ground, 6, 26, roof, stone, rc, true);
+    case 3:  // a broad square keep, a lantern on top: a block, where others rise in towers
+        castle_wall(cr, 7, 43, ground, 20, stone, true);
+        castle_tower(cr, 25, ground - 20, 13, 7, roof, stone, rc, true);
         break;
     case 4: {  // tower on a crag
         cairo_new_path(cr);
@@ -269,10 +277,10 @@ void castle(cairo_t* cr, int i) {
         castle_tower(cr, 42, ground, 8, 18, roof, stone, rc, false);
         break;
     case 6: {  // long curtain wall above a moat
+        // The keep stands at one end, so this plan never mirrors the three-tower one.
         castle_wall(cr, 6, 44, 38, 9, stone, true);
         castle_tower(cr, 8, 38, 7, 14, roof, stone, rc, false);
-        castle_tower(cr, 25, 38, 8, 20, roof, stone, rc, true);
-        castle_tower(cr, 42, 38, 7, 14, roof, stone, rc, false);
+        castle_tower(cr, 37, 38, 11, 24, roof, stone, rc, true);
         cairo_rectangle(cr, 3, 38, 44, 9);
         fill_pat(cr, lin(0, 38, 0, 47, hex(0x4f8fc9), hex(0x1f4f86)));
         set(cr, hex(0xcfe6f7));
