@@ -170,12 +170,11 @@ void castle(cairo_t* cr, int i) {
     // Each roof style comes with its own weather and masonry, so the four castles of
     // one plan still differ at a glance.
     static const uint32_t stones[4] = {0xaab0ba, 0xd6c49a, 0xe2dccf, 0xb9826a};
-    // Plans l and l + 4 look most alike; they never share a masonry.
-    int masonry = (roof + layout + layout / 4 * 2) % 4;
-    // Under the evening sky lightness is what is left to tell them by: spread it.
-    static const int evening[8] = {2, 3, 0, 3, 0, 2, 2, 0};
-    if (roof == 2) masonry = evening[layout];
-    RGB stone = hex(stones[masonry]);
+    // Masonry by roof and plan: castles that look most alike never share one (under
+    // the evening sky lightness is what is left to tell them by).
+    static const int masonry[4][8] = {
+        {0, 1, 2, 3, 2, 3, 0, 1}, {1, 2, 3, 0, 3, 2, 1, 2}, {2, 1, 0, 3, 0, 2, 2, 0}, {3, 0, 1, 2, 1, 2, 3, 0}};
+    RGB stone = hex(stones[masonry[roof][layout]]);
     RGB rc = tint(i * 3 + 1);
     cairo_rectangle(cr, 0, 0, 50, 50);
     if (roof == 2) fill_pat(cr, lin(0, 3, 0, 40, hex(0x3b3f7a), hex(0xf0a878)));
@@ -235,7 +234,8 @@ void castle(cairo_t* cr, int i) {
         outline(cr, 0.8);
     }
     cairo_save(cr);
-    cairo_translate(cr, 25 + place[roof][0], ground + place[roof][2]);
+    const double shift = ((layout + layout / 4) & 1) ? -place[roof][0] : place[roof][0];  // neighbours on other sides
+    cairo_translate(cr, 25 + shift, ground + place[roof][2]);
     cairo_scale(cr, place[roof][1], place[roof][1]);
     cairo_translate(cr, -25, -ground);
     switch (layout) {
