@@ -617,14 +617,14 @@ void lamp(cairo_t* cr, double x, double y) {
 // Per car: facing left, size, and how far it is parked off the middle.
 struct CarPose { bool left; double size, shift; };
 const CarPose kCarPose[32] = {
-    {false, 1.0, 0},   {false, .76, -8},  {true, 1.0, 0},    {false, .76, 8},   // saloon .. coupe
-    {true, 1.0, 0},    {true, .86, 5},    {false, .86, -5},  {true, .86, 4},    // roadster .. coach
-    {false, 1.0, 0},   {true, 1.0, 0},    {false, .9, 0},    {true, .86, -5},   // double-decker .. tipper
-    {false, 1.0, 0},   {true, .8, -6},    {false, .76, 8},   {true, .9, -4},    // fire engine .. jeep
-    {true, 1.0, 0},    {false, .86, -5},  {false, 1.0, 0},   {true, 1.0, 0},    // limousine .. ambulance
-    {true, 1.0, 0},    {false, .8, 7},    {true, 1.0, 0},    {true, .9, 3},     // tractor .. camper
-    {true, .9, -3},    {false, 1.0, 0},   {true, .86, -4},   {false, .8, -6},   // mixer .. go-kart
-    {false, 1.0, 0},   {false, .9, -3},   {false, 1.0, 0},   {true, 1.0, 0},    // bulldozer .. scooter
+    {false, .9, 4},    {false, .76, -8},  {true, .9, -3},    {false, .76, 8},   // saloon .. coupe
+    {true, 1.0, 0},    {true, .86, -5},   {false, .92, -3},  {true, .86, 4},    // roadster .. coach
+    {false, 1.0, 0},   {true, 1.0, 0},    {true, .84, -4},   {false, .86, 5},   // double-decker .. tipper
+    {false, 1.0, 0},   {true, .8, -6},    {true, 1.0, 0},    {false, 1.0, 0},   // fire engine .. jeep
+    {true, 1.0, 0},    {true, .86, 5},    {false, 1.0, 0},   {true, 1.0, 0},    // limousine .. ambulance
+    {true, 1.0, 0},    {true, .84, -6},   {true, .86, 5},    {true, .8, 0},     // tractor .. camper
+    {true, .84, 5},    {false, 1.0, 0},   {true, .8, -7},    {true, .9, 2},     // mixer .. go-kart
+    {false, 1.0, 0},   {false, .9, -3},   {true, .9, 3},     {true, 1.0, 0},    // bulldozer .. scooter
 };
 
 void car(cairo_t* cr, int i) {
@@ -677,11 +677,13 @@ void car(cairo_t* cr, int i) {
         wheel(cr, 12, G - 4, 4.5); wheel(cr, 38, G - 4, 4.5); lamp(cr, 45, 33); break;
     }
     case 5:  // pickup
+        c = hex(0xc0392b);
         poly(cr, {{4, 37}, {4, 29}, {22, 29}, {22, 21}, {31, 21}, {36, 28}, {46, 29}, {46, 37}}); vgrad(cr, 21, 37, c);
         poly(cr, {{24, 23}, {30, 23}, {34, 28}, {24, 28}}); glass(cr);
         cairo_rectangle(cr, 6, 27, 14, 2.2); set(cr, shade(c, 0.6)); cairo_fill(cr);
         wheel(cr, 12, G - 4.5, 5); wheel(cr, 37, G - 4.5, 5); lamp(cr, 45, 31); break;
     case 6:  // delivery van
+        c = hex(0x2f4f9a);
         poly(cr, {{5, 37}, {5, 16}, {33, 16}, {40, 26}, {45, 28}, {45, 37}}); vgrad(cr, 16, 37, c);
         poly(cr, {{33, 18}, {38.5, 26}, {33, 26}}); glass(cr);
         cairo_move_to(cr, 31, 17); cairo_line_to(cr, 31, 36); outline(cr, 0.7);
@@ -740,6 +742,7 @@ void car(cairo_t* cr, int i) {
         wheel(cr, 11, G - 5.5, 5.5); wheel(cr, 39, G - 5.5, 5.5); break;
     }
     case 14: {  // round beetle
+        c = hex(0x8a5a32);
         cairo_new_path(cr);
         cairo_move_to(cr, 5, 37); cairo_curve_to(cr, 4, 25, 12, 17, 24, 17);
         cairo_curve_to(cr, 36, 17, 44, 26, 45, 37); cairo_close_path(cr); vgrad(cr, 17, 37, c);
@@ -853,6 +856,7 @@ void car(cairo_t* cr, int i) {
         wheel(cr, 12, G - 4, 4.5); wheel(cr, 38, G - 4, 4.5); break;
     }
     case 27: {  // go-kart with a helmeted driver
+        c = hex(0xf08a2c);
         poly(cr, {{5, 35}, {8, 31}, {40, 31}, {45, 34}, {45, 36}, {5, 36}}); vgrad(cr, 31, 36, c);
         cairo_arc(cr, 24, 21, 4.2, 0, 2 * M_PI); set(cr, hex(0xf0d040)); cairo_fill_preserve(cr); outline(cr, 0.8);
         cairo_rectangle(cr, 24, 19.5, 4.2, 2.5); glass(cr);
