@@ -3,7 +3,7 @@
 
     /usr/bin/python3 tests/art/board/shoot.py --build build --out /tmp/boards
 
-- board-faces-<set>.png: all 64 cards face up, drawn by the game's own frame into a 16-bit
+- board-<set>.png: all 64 cards face up, drawn by the game's own frame into a 16-bit
   surface like its back buffer (board_faces.cpp, linked here against the build's in-process
   test objects);
 - exe-<set>.png: Pairwick.exe itself under Wine, the set chosen in options.ini, a new game
@@ -72,7 +72,7 @@ def main():
             subprocess.run([WINE64, str(faces)], cwd=here, check=True,
                            env=dict(os.environ, PAIRWICK_SHOTS=win, PAIRWICK_TEST_DIR=str(here)))
             for name in SETS:
-                Image.open(here / ("board-faces-%s.bmp" % name)).save(out / ("board-faces-%s.png" % name))
+                Image.open(here / ("board-faces-%s.bmp" % name)).save(out / ("board-%s.png" % name))
             for name, mode in SETS.items():
                 run = art_folder(dist, work / name)
                 shutil.copyfile(dist / "Pairwick.exe", run / "Pairwick.exe")
