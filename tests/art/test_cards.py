@@ -5,7 +5,7 @@ import itertools
 import os
 
 import pytest
-from PIL import Image, ImageStat
+from PIL import Image, ImageDraw, ImageStat
 
 from artlib import RES_SHEETS, load
 from distinct import cards_of, figure, halve, measures, quantised_cell, silhouette_distance
@@ -29,6 +29,7 @@ from distinct import cards_of, figure, halve, measures, quantised_cell, silhouet
 MIN_GREY = 6.0          # mean |delta L*| at half size
 MIN_COLOUR_BLIND = 8.0  # mean delta E at half size, deuteranopia and protanopia each
 MIN_SILHOUETTE = 0.17   # 1 - intersection over union of the half-size silhouettes
+
 
 def sheet_cells(img):
     return [img.crop(((p % 10) * 50, (p // 10) * 50, (p % 10) * 50 + 50, (p // 10) * 50 + 50))
@@ -88,7 +89,6 @@ def test_silhouette_follows_the_outline():
     area they do not share, and a disc in another colour keeps the disc's silhouette."""
     def card(shape, colour):
         img = Image.new("RGB", (50, 50), (200, 220, 240))
-        from PIL import ImageDraw
         d = ImageDraw.Draw(img)
         if shape == "disc":
             d.ellipse((13, 13, 37, 37), fill=colour, outline=(20, 20, 30))
