@@ -165,6 +165,211 @@ void castle_wall(cairo_t* cr, double x0, double x1, double base, double h, RGB s
     }
 }
 
+// Plan 4 is one landmark per roof style rather than one plan under four roofs: a lone
+// tower on a rock under four skies was remembered as one picture, so each of these has
+// an outline of its own. Each keeps its row's sky, and all but the banded lighthouse
+// its roof colour.
+void grass(cairo_t* cr) {
+    cairo_new_path(cr);
+    cairo_move_to(cr, 0, 41);
+    cairo_curve_to(cr, 15, 38.5, 35, 38.5, 50, 41.5);
+    cairo_line_to(cr, 50, 50); cairo_line_to(cr, 0, 50); cairo_close_path(cr);
+    fill_pat(cr, lin(0, 38, 0, 48, hex(0x7cc36a), hex(0x3d7d35)));
+}
+
+// The outline of a round tower narrowing upwards (lighthouse, mill).
+void tapered(cairo_t* cr, double cx, double base, double top, double wb, double wt) {
+    poly(cr, {{cx - wb / 2, base}, {cx - wt / 2, top}, {cx + wt / 2, top}, {cx + wb / 2, base}});
+}
+
+void lighthouse(cairo_t* cr, RGB rc) {
+    // Sea from the horizon down, so the tower stands in water, not on grass.
+    cairo_rectangle(cr, 0, 34, 50, 16);
+    fill_pat(cr, lin(0, 34, 0, 48, hex(0x5a9fd6), hex(0x1f4f86)));
+    set(cr, hex(0xcfe6f7));
+    cairo_set_line_width(cr, 0.8);
+    for (int k = 0; k < 4; ++k) {
+        double y = 37 + k * 3, off = (k & 1) * 3.5;
+        for (double x = 3 + off; x < 47; x += 7) { cairo_move_to(cr, x, y); cairo_curve_to(cr, x + 1, y - 1, x + 2, y - 1, x + 3, y); }
+    }
+    cairo_stroke(cr);
+    const double cx = 30;
+    // Beams from the lantern, pale so they light the sky rather than hide it.
+    poly(cr, {{cx, 12}, {47, 6}, {47, 17}});
+    set(cr, hex(0xfff3a0), 0.55); cairo_fill(cr);
+    poly(cr, {{cx, 12}, {14, 8}, {14, 15}});
+    set(cr, hex(0xfff3a0), 0.45); cairo_fill(cr);
+    // Rocks at its foot.
+    poly(cr, {{17, 44}, {19, 39.5}, {23, 38}, {27, 36.5}, {34, 37}, {38, 39}, {41, 44}});
+    fill_pat(cr, lin(0, 36, 0, 44, hex(0x9c8f7a), hex(0x5a5046)), true);
+    outline(cr, 0.8);
+    // Banded tower: red and white rings, the sea-mark everyone knows.
+    tapered(cr, cx, 39, 17, 12, 7.5);
+    cairo_save(cr);
+    cairo_clip_preserve(cr);
+    fill_pat(cr, lin(cx - 6, 0, cx + 6, 0, hex(0xfbf8f0), hex(0xa8a49a)));
+    for (int k = 0; k < 3; ++k) {
+        cairo_rectangle(cr, cx - 7, 20 + k * 7, 14, 3.6);
+    }
+    fill_pat(cr, lin(cx - 6, 0, cx + 6, 0, shade(rc, 1.3), shade(rc, 0.6)));
+    cairo_restore(cr);
+    tapered(cr, cx, 39, 17, 12, 7.5);
+    outline(cr, 0.9);
+    cairo_rectangle(cr, cx - 1, 34, 2, 4);  // door
+    set(cr, hex(0x2a2030)); cairo_fill(cr);
+    // Gallery, lantern and cap.
+    cairo_rectangle(cr, cx - 5.5, 15.5, 11, 2);
+    set(cr, hex(0x3a3a48)); cairo_fill_preserve(cr); outline(cr, 0.7);
+    cairo_rectangle(cr, cx - 3, 9.5, 6, 6);
+    fill_pat(cr, rad(cx, 12.5, 4, hex(0xfff6b0), hex(0xf5a623)), true);
+    outline(cr, 0.8);
+    cairo_move_to(cr, cx, 9.5); cairo_line_to(cr, cx, 15.5);
+    outline(cr, 0.6);
+    cairo_new_path(cr);
+    cairo_move_to(cr, cx - 4, 9.7);
+    cairo_curve_to(cr, cx - 3.5, 6.5, cx + 3.5, 6.5, cx + 4, 9.7);
+    cairo_close_path(cr);
+    fill_pat(cr, lin(cx - 4, 0, cx + 4, 0, shade(rc, 1.2), shade(rc, 0.6)), true);
+    outline(cr, 0.8);
+    cairo_arc(cr, cx, 6.2, 1.0, 0, 2 * M_PI);
+    set(cr, pal::gold); cairo_fill_preserve(cr); outline(cr, 0.5);
+}
+
+void ruin(cairo_t* cr, RGB stone) {
+    grass(cr);
+    // The keep's top is broken off in steps, its wall to the right a stump with an empty
+    // window: the one castle whose outline is jagged.
+    poly(cr, {{12, 44}, {12, 13}, {15, 12}, {16.5, 15}, {19, 15.5}, {20, 20}, {23, 21}, {24, 26},
+              {27, 27}, {27, 44}});
+    fill_pat(cr, lin(12, 0, 27, 0, shade(stone, 1.25), shade(stone, 0.7)), true);
+    outline(cr, 0.9);
+    poly(cr, {{27, 44}, {27, 29}, {31, 28.5}, {33, 31}, {36, 30}, {38, 34}, {41, 35}, {42, 44}});
+    fill_pat(cr, lin(0, 28, 0, 44, shade(stone, 1.1), shade(stone, 0.75)), true);
+    outline(cr, 0.9);
+    // Courses, then the openings: sky shows through the wall's window.
+    cairo_save(cr);
+    poly(cr, {{12, 44}, {12, 13}, {15, 12}, {16.5, 15}, {19, 15.5}, {20, 20}, {23, 21}, {24, 26},
+              {27, 27}, {27, 29}, {31, 28.5}, {33, 31}, {36, 30}, {38, 34}, {41, 35}, {42, 44}});
+    cairo_clip(cr);
+    set(cr, shade(stone, 0.6), 0.6);
+    cairo_set_line_width(cr, 0.5);
+    for (double y = 16; y < 43; y += 3) { cairo_move_to(cr, 12, y); cairo_line_to(cr, 42, y); }
+    cairo_stroke(cr);
+    cairo_restore(cr);
+    auto arch = [&](double x, double y, double w, double h) {
+        cairo_new_path(cr);
+        cairo_move_to(cr, x - w / 2, y + h);
+        cairo_line_to(cr, x - w / 2, y + w / 2);
+        cairo_arc(cr, x, y + w / 2, w / 2, M_PI, 0);
+        cairo_line_to(cr, x + w / 2, y + h);
+        cairo_close_path(cr);
+    };
+    arch(16, 20, 3.4, 5);
+    set(cr, hex(0x2a2030)); cairo_fill(cr);
+    arch(19.5, 36, 4.5, 8);
+    set(cr, hex(0x2a2030)); cairo_fill(cr);
+    arch(34, 33, 4.4, 6);
+    fill_pat(cr, lin(0, 3, 0, 40, hex(0x8cc4ea), hex(0xe4f2fa)), true);
+    outline(cr, 0.7);
+    // Ivy over the broken stones, and fallen blocks on the grass.
+    static const double ivy[][3] = {{13.5, 17, 2.2}, {14.5, 21, 2.5}, {13.2, 26, 2}, {25.5, 29, 2.2},
+                                    {28.5, 31, 2}, {26, 33.5, 1.8}, {40.5, 38, 2}};
+    cairo_new_path(cr);
+    for (auto& v : ivy) { cairo_new_sub_path(cr); cairo_arc(cr, v[0], v[1], v[2], 0, 2 * M_PI); }
+    fill_pat(cr, lin(0, 14, 0, 40, hex(0x5aa04a), hex(0x2e6b2e)), true);
+    outline(cr, 0.5, hex(0x1f4a22));
+    static const double blocks[][4] = {{30, 41.5, 4, 2.8}, {35, 42, 3, 2.3}, {43, 41.5, 3.5, 2.6}, {6, 42, 3.4, 2.4}};
+    for (auto& b : blocks) {
+        cairo_rectangle(cr, b[0], b[1], b[2], b[3]);
+        fill_pat(cr, lin(0, b[1], 0, b[1] + b[3], shade(stone, 1.15), shade(stone, 0.75)), true);
+        outline(cr, 0.6);
+    }
+}
+
+void windmill(cairo_t* cr, RGB stone, RGB rc) {
+    grass(cr);
+    const double cx = 25, hub = 19;
+    tapered(cr, cx, 44, 21, 15, 9);
+    fill_pat(cr, lin(cx - 7.5, 0, cx + 7.5, 0, shade(stone, 1.25), shade(stone, 0.65)), true);
+    outline(cr, 0.9);
+    cairo_new_path(cr);
+    cairo_move_to(cr, cx - 2, 44); cairo_line_to(cr, cx - 2, 39.5);
+    cairo_arc(cr, cx, 39.5, 2, M_PI, 0); cairo_line_to(cr, cx + 2, 44); cairo_close_path(cr);
+    set(cr, hex(0x2a2030)); cairo_fill(cr);
+    cairo_rectangle(cr, cx + 1, 28, 2, 2.6);
+    set(cr, hex(0xf5c860)); cairo_fill(cr);  // a lit window: evening at the mill
+    // The cap in the row's dome style.
+    cairo_new_path(cr);
+    cairo_move_to(cr, cx - 5.5, 21.5);
+    cairo_curve_to(cr, cx - 5.5, 15, cx + 5.5, 15, cx + 5.5, 21.5);
+    cairo_close_path(cr);
+    fill_pat(cr, rad(cx - 1.5, 17.5, 6, shade(rc, 1.4), shade(rc, 0.6)), true);
+    outline(cr, 0.9);
+    // Four lattice sails across the sky: the cross no other castle has.
+    for (int k = 0; k < 4; ++k) {
+        double a = (20 + 90 * k) * M_PI / 180, dx = std::sin(a), dy = -std::cos(a);
+        double nx = -dy, ny = dx;  // the sail's cloth lies on one side of its spar
+        double r0 = 3.5, r1 = 17.5, sw = 4.2;
+        poly(cr, {{cx + dx * r0, hub + dy * r0}, {cx + dx * r1, hub + dy * r1},
+                  {cx + dx * r1 + nx * sw, hub + dy * r1 + ny * sw}, {cx + dx * r0 + nx * sw, hub + dy * r0 + ny * sw}});
+        set(cr, hex(0xe8dcc0)); cairo_fill_preserve(cr); outline(cr, 0.7, hex(0x4a3424));
+        cairo_new_path(cr);
+        for (double r = r0 + 3.5; r < r1; r += 3.5) {
+            cairo_move_to(cr, cx + dx * r, hub + dy * r);
+            cairo_line_to(cr, cx + dx * r + nx * sw, hub + dy * r + ny * sw);
+        }
+        cairo_move_to(cr, cx + dx * r0 + nx * sw / 2, hub + dy * r0 + ny * sw / 2);
+        cairo_line_to(cr, cx + dx * r1 + nx * sw / 2, hub + dy * r1 + ny * sw / 2);
+        set(cr, hex(0x8a6a4a)); cairo_set_line_width(cr, 0.5); cairo_stroke(cr);
+        cairo_move_to(cr, cx, hub); cairo_line_to(cr, cx + dx * r1, hub + dy * r1);
+        set(cr, hex(0x4a3424)); cairo_set_line_width(cr, 1.2); cairo_stroke(cr);
+    }
+    cairo_arc(cr, cx, hub, 1.6, 0, 2 * M_PI);
+    set(cr, pal::gold); cairo_fill_preserve(cr); outline(cr, 0.6);
+}
+
+void spire(cairo_t* cr, RGB stone, RGB rc) {
+    grass(cr);
+    // A sheer cliff on the right, the needle at its edge: tall, thin and flying the
+    // row's longest banner back over the valley.
+    poly(cr, {{26, 50}, {27, 43}, {29.5, 39}, {29, 34}, {31.5, 30.5}, {38, 29.5}, {44, 30}, {50, 31}, {50, 50}});
+    fill_pat(cr, lin(26, 0, 50, 0, hex(0x8a8070), hex(0x4e463e)), true);
+    outline(cr, 0.9);
+    cairo_move_to(cr, 32, 33); cairo_line_to(cr, 34, 39); cairo_move_to(cr, 31, 42); cairo_line_to(cr, 35, 47);
+    set(cr, hex(0x3a342e)); cairo_set_line_width(cr, 0.7); cairo_stroke(cr);
+    const double cx = 37;
+    cairo_rectangle(cr, cx - 3, 15, 6, 16);
+    fill_pat(cr, lin(cx - 3, 0, cx + 3, 0, shade(stone, 1.25), shade(stone, 0.7)), true);
+    outline(cr, 0.9);
+    cairo_rectangle(cr, cx - 0.8, 18, 1.6, 3.2);
+    cairo_rectangle(cr, cx - 0.8, 24.5, 1.6, 3.2);
+    set(cr, hex(0x2a2030)); cairo_fill(cr);
+    poly(cr, {{cx - 4.2, 15.2}, {cx, 6.4}, {cx + 4.2, 15.2}});
+    fill_pat(cr, lin(cx - 4.2, 0, cx + 4.2, 0, shade(rc, 1.3), shade(rc, 0.6)), true);
+    outline(cr, 0.9);
+    cairo_move_to(cr, cx, 6.4); cairo_line_to(cr, cx, 4.4);
+    outline(cr, 0.8);
+    // The banner streams left, swallow-tailed.
+    cairo_new_path(cr);
+    cairo_move_to(cr, cx, 5);
+    cairo_curve_to(cr, cx - 5, 4, cx - 9, 7.6, cx - 15, 6.2);
+    cairo_line_to(cr, cx - 11.5, 8.6);
+    cairo_line_to(cr, cx - 15.5, 11);
+    cairo_curve_to(cr, cx - 9, 11.9, cx - 5, 9, cx, 9.8);
+    cairo_close_path(cr);
+    fill_pat(cr, lin(0, 4.5, 0, 11.5, hex(0xe0503c), hex(0x9a2418)), true);
+    outline(cr, 0.7);
+}
+
+void landmark(cairo_t* cr, int roof, RGB stone, RGB rc) {
+    switch (roof) {
+    case 0: lighthouse(cr, tint(0)); break;
+    case 1: ruin(cr, stone); break;
+    case 2: windmill(cr, stone, rc); break;
+    default: spire(cr, stone, rc); break;
+    }
+}
+
 void castle(cairo_t* cr, int i) {
     int layout = i % 8, roof = (i / 8) % 4;
     // Each roof style comes with its own weather and masonry, so the four castles of
@@ -219,6 +424,7 @@ void castle(cairo_t* cr, int i) {
         fill_pat(cr, lin(0, 28, 0, 42, hex(0x9cc8a0), hex(0x6a9a70)));
         break;
     }
+    if (layout == 4) { landmark(cr, roof, stone, rc); return; }  // draws its own ground
     double ground = 44;
     cairo_new_path(cr);
     cairo_move_to(cr, 0, 41);
@@ -258,17 +464,6 @@ void castle(cairo_t* cr, int i) {
         castle_wall(cr, 7, 43, ground, 20, stone, true);
         castle_tower(cr, 25, ground - 20, 13, 7, roof, stone, rc, true);
         break;
-    case 4: {  // tower on a crag
-        cairo_new_path(cr);
-        cairo_move_to(cr, 4, 47); cairo_line_to(cr, 18, 33); cairo_line_to(cr, 24, 29);
-        cairo_line_to(cr, 41, 28); cairo_line_to(cr, 46, 38); cairo_line_to(cr, 47, 47); cairo_close_path(cr);
-        fill_pat(cr, lin(0, 28, 0, 47, hex(0x9c8f7a), hex(0x5a5046)), true);
-        outline(cr, 0.9);
-        cairo_move_to(cr, 8, 46); cairo_curve_to(cr, 20, 42, 14, 37, 26, 31);
-        set(cr, hex(0xe8d9b0)); cairo_set_line_width(cr, 1.3); cairo_stroke(cr);
-        castle_tower(cr, 33, 30, 11, 17, roof, stone, rc, true);
-        break;
-    }
     case 5:  // four towers in depth
         castle_tower(cr, 17, 38, 7, 19, roof, shade(stone, 0.85), rc, true);
         castle_tower(cr, 33, 38, 7, 19, roof, shade(stone, 0.85), rc, false);
