@@ -370,6 +370,203 @@ void landmark(cairo_t* cr, int roof, RGB stone, RGB rc) {
     }
 }
 
+// Plan 0 was a lone donjon under four skies, remembered as one picture; like plan 4 it
+// is now one motif per row, each with an outline no other castle has.
+void arch_path(cairo_t* cr, double x, double y, double w, double h) {
+    // A round-headed opening w wide whose crown is at y and foot at y + h.
+    cairo_move_to(cr, x - w / 2, y + h);
+    cairo_line_to(cr, x - w / 2, y + w / 2);
+    cairo_arc(cr, x, y + w / 2, w / 2, M_PI, 0);
+    cairo_line_to(cr, x + w / 2, y + h);
+    cairo_close_path(cr);
+}
+
+void waves(cairo_t* cr, double y0, int rows, double gap) {
+    set(cr, hex(0xcfe6f7));
+    cairo_set_line_width(cr, 0.8);
+    for (int k = 0; k < rows; ++k) {
+        double y = y0 + k * gap, off = (k & 1) * 3.5;
+        for (double x = 3 + off; x < 47; x += 7) { cairo_move_to(cr, x, y); cairo_curve_to(cr, x + 1, y - 1, x + 2, y - 1, x + 3, y); }
+    }
+    cairo_stroke(cr);
+}
+
+void bridge_gate(cairo_t* cr, RGB stone, RGB rc) {
+    // Banks, and the river between them, seen through the bridge's two arches.
+    grass(cr);
+    cairo_rectangle(cr, 0, 36, 50, 14);
+    fill_pat(cr, lin(0, 36, 0, 48, hex(0x5a9fd6), hex(0x1f4f86)));
+    waves(cr, 45, 2, 2.5);
+    // The bridge: a low humped span whose two wide arches let the river through.
+    cairo_new_path(cr);
+    cairo_move_to(cr, 1, 44); cairo_line_to(cr, 1, 34);
+    cairo_curve_to(cr, 12, 30, 18, 28, 25, 28);
+    cairo_curve_to(cr, 32, 28, 38, 30, 49, 34);
+    cairo_line_to(cr, 49, 44); cairo_close_path(cr);
+    cairo_new_sub_path(cr); arch_path(cr, 11.5, 35, 16, 9);
+    cairo_new_sub_path(cr); arch_path(cr, 38.5, 35, 16, 9);
+    cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
+    fill_pat(cr, lin(0, 28, 0, 44, shade(stone, 1.2), shade(stone, 0.7)), true);
+    cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING);
+    outline(cr, 0.9);
+    // Voussoirs round each arch.
+    cairo_new_path(cr);
+    cairo_arc(cr, 11.5, 43, 9.6, M_PI, 2 * M_PI); cairo_new_sub_path(cr);
+    cairo_arc(cr, 38.5, 43, 9.6, M_PI, 2 * M_PI);
+    set(cr, shade(stone, 0.6)); cairo_set_line_width(cr, 0.6); cairo_stroke(cr);
+    // The gate on the middle pier: a small tower the road passes under.
+    const double cx = 25;
+    cairo_rectangle(cr, cx - 4.5, 18, 9, 11);
+    fill_pat(cr, lin(cx - 4.5, 0, cx + 4.5, 0, shade(stone, 1.25), shade(stone, 0.7)), true);
+    outline(cr, 0.9);
+    cairo_new_path(cr); arch_path(cr, cx, 22, 4.6, 7);
+    set(cr, hex(0x2a2030)); cairo_fill_preserve(cr); outline(cr, 0.6);
+    poly(cr, {{cx - 6, 18}, {cx, 11}, {cx + 6, 18}});
+    fill_pat(cr, lin(cx - 6, 0, cx + 6, 0, shade(rc, 1.3), shade(rc, 0.65)), true);
+    outline(cr, 0.9);
+}
+
+void motte_and_bailey(cairo_t* cr, RGB rc) {
+    grass(cr);
+    const RGB wood = hex(0xa0703e);
+    // Stakes with sharpened tops: the one castle of timber.
+    auto palisade = [&](double x0, double x1, double base, double h) {
+        cairo_new_path(cr);
+        for (double x = x0; x + 2 <= x1 + 0.01; x += 2.2) {
+            cairo_move_to(cr, x, base); cairo_line_to(cr, x, base - h + 1.4);
+            cairo_line_to(cr, x + 1, base - h); cairo_line_to(cr, x + 2, base - h + 1.4);
+            cairo_line_to(cr, x + 2, base); cairo_close_path(cr);
+        }
+        fill_pat(cr, lin(0, base - h, 0, base, shade(wood, 1.3), shade(wood, 0.7)), true);
+        outline(cr, 0.5, hex(0x3a2414));
+    };
+    // The motte: a steep earth mound on the right, the bailey's fence low on the left.
+    cairo_new_path(cr);
+    cairo_move_to(cr, 14, 45);
+    cairo_curve_to(cr, 20, 42, 22, 27, 30, 26.5);
+    cairo_line_to(cr, 38, 26.5);
+    cairo_curve_to(cr, 45, 27, 47, 40, 50, 43);
+    cairo_line_to(cr, 50, 47); cairo_line_to(cr, 14, 47); cairo_close_path(cr);
+    fill_pat(cr, lin(0, 26, 0, 46, hex(0x8fcf78), hex(0x4d8d42)), true);
+    outline(cr, 0.8);
+    // The climbing bridge from the bailey up the mound.
+    cairo_move_to(cr, 12, 38); cairo_line_to(cr, 28, 27.5);
+    set(cr, hex(0x5a3a20)); cairo_set_line_width(cr, 1.4); cairo_stroke(cr);
+    palisade(25, 43, 28, 6);
+    // The timber keep on top, planked, with a low hipped roof.
+    const double cx = 34;
+    cairo_rectangle(cr, cx - 4.5, 13, 9, 12);
+    fill_pat(cr, lin(cx - 4.5, 0, cx + 4.5, 0, shade(wood, 1.25), shade(wood, 0.65)), true);
+    outline(cr, 0.9);
+    cairo_new_path(cr);
+    for (double x = cx - 1.5; x < cx + 4.5; x += 3) { cairo_move_to(cr, x, 13.5); cairo_line_to(cr, x, 24.5); }
+    set(cr, hex(0x5a3a20)); cairo_set_line_width(cr, 0.5); cairo_stroke(cr);
+    cairo_rectangle(cr, cx - 1, 16, 2, 2.6);
+    set(cr, hex(0x2a2030)); cairo_fill(cr);
+    poly(cr, {{cx - 6.5, 13.5}, {cx - 3, 8}, {cx + 3, 8}, {cx + 6.5, 13.5}});
+    fill_pat(cr, lin(cx - 6, 0, cx + 6, 0, shade(rc, 1.3), shade(rc, 0.65)), true);
+    outline(cr, 0.9);
+    palisade(3, 19, 44, 8);
+    cairo_rectangle(cr, 8.5, 38.5, 4, 5.5);  // the bailey's gate
+    set(cr, hex(0x2a2030)); cairo_fill(cr);
+}
+
+void beacon(cairo_t* cr) {
+    grass(cr);
+    const RGB wood = hex(0x8a5a30);
+    const double cx = 25, deck = 20;
+    // The fire lights the evening sky around it.
+    cairo_arc(cr, cx, deck - 8, 10, 0, 2 * M_PI);
+    cairo_pattern_t* glow = cairo_pattern_create_radial(cx, deck - 8, 0, cx, deck - 8, 10);
+    cairo_pattern_add_color_stop_rgba(glow, 0, 1, 0.82, 0.44, 0.9);
+    cairo_pattern_add_color_stop_rgba(glow, 1, 1, 0.82, 0.44, 0);
+    fill_pat(cr, glow);
+    // Splayed legs with cross-braces: an open trestle, the one see-through castle.
+    cairo_new_path(cr);
+    cairo_move_to(cr, cx - 11, 45); cairo_line_to(cr, cx - 5, deck);
+    cairo_move_to(cr, cx + 11, 45); cairo_line_to(cr, cx + 5, deck);
+    cairo_move_to(cr, cx - 1.5, 45); cairo_line_to(cr, cx - 1.5, deck);
+    cairo_move_to(cr, cx + 1.5, 45); cairo_line_to(cr, cx + 1.5, deck);
+    set(cr, kInk); cairo_set_line_width(cr, 2.6); cairo_stroke_preserve(cr);
+    set(cr, wood); cairo_set_line_width(cr, 1.4); cairo_stroke(cr);
+    cairo_new_path(cr);
+    for (int k = 0; k < 3; ++k) {
+        double y0 = deck + 1 + k * 8, y1 = y0 + 8;
+        double l0 = cx - 5 - (y0 - deck) * 6 / 25, l1 = cx - 5 - (y1 - deck) * 6 / 25;
+        cairo_move_to(cr, l0, y0); cairo_line_to(cr, 2 * cx - l1, y1);
+        cairo_move_to(cr, 2 * cx - l0, y0); cairo_line_to(cr, l1, y1);
+    }
+    set(cr, hex(0x4a2e18)); cairo_set_line_width(cr, 0.9); cairo_stroke(cr);
+    // Deck, then the iron basket and its flames.
+    cairo_rectangle(cr, cx - 8, deck - 1.5, 16, 2.5);
+    set(cr, wood); cairo_fill_preserve(cr); outline(cr, 0.8);
+    poly(cr, {{cx - 5, deck - 6}, {cx + 5, deck - 6}, {cx + 3, deck - 1.5}, {cx - 3, deck - 1.5}});
+    set(cr, hex(0x3a3a48)); cairo_fill_preserve(cr); outline(cr, 0.7);
+    cairo_new_path(cr);
+    cairo_move_to(cr, cx - 5, deck - 6);
+    cairo_curve_to(cr, cx - 6, deck - 10, cx - 3, deck - 11, cx - 2.5, deck - 15);
+    cairo_curve_to(cr, cx - 1, deck - 12, cx, deck - 14, cx + 0.5, deck - 19);
+    cairo_curve_to(cr, cx + 2, deck - 14, cx + 4, deck - 13, cx + 3.5, deck - 16);
+    cairo_curve_to(cr, cx + 6.5, deck - 12, cx + 6, deck - 9, cx + 5, deck - 6);
+    cairo_close_path(cr);
+    fill_pat(cr, lin(0, deck - 19, 0, deck - 6, hex(0xffe070), hex(0xe0461e)), true);
+    outline(cr, 0.7, hex(0x7a2410));
+    cairo_new_path(cr);
+    cairo_move_to(cr, cx - 2.5, deck - 6);
+    cairo_curve_to(cr, cx - 2.5, deck - 9, cx, deck - 9, cx + 0.5, deck - 12);
+    cairo_curve_to(cr, cx + 1.5, deck - 9, cx + 3, deck - 8, cx + 2.5, deck - 6);
+    cairo_close_path(cr);
+    set(cr, hex(0xfff6c0)); cairo_fill(cr);
+}
+
+void chapel(cairo_t* cr, RGB stone, RGB rc) {
+    grass(cr);
+    // A gabled front with a rose window beside an open belfry: the only roof ridge and
+    // the only bell in the set.
+    poly(cr, {{6, 44}, {6, 28}, {17, 16}, {28, 28}, {28, 44}});
+    fill_pat(cr, lin(6, 0, 28, 0, shade(stone, 1.25), shade(stone, 0.7)), true);
+    outline(cr, 0.9);
+    cairo_new_path(cr);
+    cairo_move_to(cr, 4, 29.5); cairo_line_to(cr, 17, 15); cairo_line_to(cr, 30, 29.5);
+    set(cr, kInk); cairo_set_line_width(cr, 3.2); cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND); cairo_stroke_preserve(cr);
+    set(cr, rc); cairo_set_line_width(cr, 1.8); cairo_stroke(cr);
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_BUTT);
+    cairo_arc(cr, 17, 27, 3, 0, 2 * M_PI);
+    fill_pat(cr, rad(17, 27, 3, hex(0xf5e08a), hex(0x4a6ab0)), true);
+    outline(cr, 0.7);
+    cairo_new_path(cr);
+    cairo_move_to(cr, 14, 27); cairo_line_to(cr, 20, 27); cairo_move_to(cr, 17, 24); cairo_line_to(cr, 17, 30);
+    outline(cr, 0.5);
+    cairo_new_path(cr); arch_path(cr, 17, 35, 5, 9);
+    set(cr, hex(0x2a2030)); cairo_fill(cr);
+    const double bx = 37;
+    cairo_rectangle(cr, bx - 5, 14, 10, 30);
+    fill_pat(cr, lin(bx - 5, 0, bx + 5, 0, shade(stone, 1.2), shade(stone, 0.65)), true);
+    outline(cr, 0.9);
+    cairo_new_path(cr); arch_path(cr, bx, 16, 6, 8);
+    set(cr, hex(0x2a2030)); cairo_fill(cr);
+    cairo_new_path(cr);
+    cairo_move_to(cr, bx - 2.2, 22.5);
+    cairo_curve_to(cr, bx - 2.2, 17.5, bx + 2.2, 17.5, bx + 2.2, 22.5);
+    cairo_close_path(cr);
+    set(cr, pal::gold); cairo_fill_preserve(cr); outline(cr, 0.5);
+    poly(cr, {{bx - 6, 14.2}, {bx, 8}, {bx + 6, 14.2}});
+    fill_pat(cr, lin(bx - 6, 0, bx + 6, 0, shade(rc, 1.3), shade(rc, 0.6)), true);
+    outline(cr, 0.9);
+    cairo_new_path(cr);
+    cairo_move_to(cr, bx, 8); cairo_line_to(cr, bx, 3.8); cairo_move_to(cr, bx - 1.8, 5.4); cairo_line_to(cr, bx + 1.8, 5.4);
+    outline(cr, 0.9);
+}
+
+void lone_plan(cairo_t* cr, int roof, RGB stone, RGB rc) {
+    switch (roof) {
+    case 0: bridge_gate(cr, stone, rc); break;
+    case 1: motte_and_bailey(cr, rc); break;
+    case 2: beacon(cr); break;
+    default: chapel(cr, stone, rc); break;
+    }
+}
+
 void castle(cairo_t* cr, int i) {
     int layout = i % 8, roof = (i / 8) % 4;
     // Each roof style comes with its own weather and masonry, so the four castles of
@@ -425,6 +622,7 @@ void castle(cairo_t* cr, int i) {
         break;
     }
     if (layout == 4) { landmark(cr, roof, stone, rc); return; }  // draws its own ground
+    if (layout == 0) { lone_plan(cr, roof, stone, rc); return; }
     double ground = 44;
     cairo_new_path(cr);
     cairo_move_to(cr, 0, 41);
@@ -445,10 +643,6 @@ void castle(cairo_t* cr, int i) {
     cairo_scale(cr, place[roof][1], place[roof][1]);
     cairo_translate(cr, -25, -ground);
     switch (layout) {
-    case 0:  // lone donjon
-        castle_tower(cr, 25, ground, 15, 24, roof, stone, rc, true);
-        castle_wall(cr, 20, 30, ground, 8, stone, true);
-        break;
     case 1:  // gatehouse between two towers
         castle_wall(cr, 12, 38, ground, 13, stone, true);
         castle_tower(cr, 11, ground, 9, 21, roof, stone, rc, true);
