@@ -567,6 +567,139 @@ void lone_plan(cairo_t* cr, int roof, RGB stone, RGB rc) {
     }
 }
 
+// Plan 6 was a curtain wall above a moat under four skies: "the one with water" had four
+// candidates. Like plans 0 and 4 it is now one motif per row.
+void pavilions(cairo_t* cr, RGB rc) {
+    grass(cr);
+    // Striped round tents of a tournament: a bell outline with a scalloped valance.
+    auto tent = [&](double cx, double base, double w, double h, RGB c) {
+        double top = base - h, eave = top + h * 0.45;
+        cairo_new_path(cr);
+        cairo_move_to(cr, cx - w * 0.42, base); cairo_line_to(cr, cx - w * 0.42, eave);
+        cairo_line_to(cr, cx + w * 0.42, eave); cairo_line_to(cr, cx + w * 0.42, base); cairo_close_path(cr);
+        cairo_save(cr);
+        cairo_clip_preserve(cr);
+        set(cr, hex(0xfbf8f0)); cairo_fill(cr);
+        for (double x = cx - w * 0.42; x < cx + w * 0.42; x += w * 0.21) cairo_rectangle(cr, x, eave, w * 0.105, h);
+        fill_pat(cr, lin(cx - w / 2, 0, cx + w / 2, 0, shade(c, 1.3), shade(c, 0.65)));
+        cairo_restore(cr);
+        cairo_move_to(cr, cx - w * 0.42, base); cairo_line_to(cr, cx - w * 0.42, eave);
+        cairo_line_to(cr, cx + w * 0.42, eave); cairo_line_to(cr, cx + w * 0.42, base); cairo_close_path(cr);
+        outline(cr, 0.8);
+        poly(cr, {{cx, base - h * 0.55}, {cx + w * 0.12, base}, {cx - w * 0.12, base}});  // open flap
+        set(cr, hex(0x2a2030)); cairo_fill(cr);
+        cairo_new_path(cr);
+        cairo_move_to(cr, cx - w / 2, eave + 1);
+        cairo_curve_to(cr, cx - w * 0.3, top + h * 0.2, cx - w * 0.1, top, cx, top);
+        cairo_curve_to(cr, cx + w * 0.1, top, cx + w * 0.3, top + h * 0.2, cx + w / 2, eave + 1);
+        const int n = 4;  // the valance hangs in scallops, right to left
+        for (int k = n; k > 0; --k) cairo_arc(cr, cx - w / 2 + w * (k - 0.5) / n, eave + 1, w / n / 2, 0, M_PI);
+        cairo_close_path(cr);
+        fill_pat(cr, lin(cx - w / 2, 0, cx + w / 2, 0, shade(c, 1.35), shade(c, 0.6)), true);
+        outline(cr, 0.8);
+        cairo_move_to(cr, cx, top); cairo_line_to(cr, cx, top - 5);
+        outline(cr, 0.8);
+        poly(cr, {{cx, top - 5}, {cx + 5, top - 3.8}, {cx, top - 2.6}});
+        set(cr, pal::gold); cairo_fill(cr);
+    };
+    tent(13, 42, 14, 17, tint(5));
+    tent(31, 44, 22, 27, rc);
+}
+
+void trebuchet(cairo_t* cr) {
+    grass(cr);
+    const RGB wood = hex(0x9a6a3a), dark = hex(0x4a2e18);
+    auto beam = [&](double x0, double y0, double x1, double y1, double w) {
+        cairo_new_path(cr);
+        cairo_move_to(cr, x0, y0); cairo_line_to(cr, x1, y1);
+        set(cr, kInk); cairo_set_line_width(cr, w + 1.2); cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND); cairo_stroke_preserve(cr);
+        set(cr, wood); cairo_set_line_width(cr, w); cairo_stroke(cr);
+        cairo_set_line_cap(cr, CAIRO_LINE_CAP_BUTT);
+    };
+    // A siege engine: base sled, A-frame, and a long throwing arm cocked up to the left,
+    // the one diagonal outline in the set.
+    const double px = 27, py = 24;
+    beam(9, 42, 43, 42, 2.4);
+    beam(17, 42, px, py, 2);
+    beam(37, 42, px, py, 2);
+    beam(21, 35, 33, 35, 1.4);
+    beam(px + 9, py + 6, px - 16, py - 15, 2);  // arm: short end right with the weight
+    cairo_rectangle(cr, px + 6, py + 6, 7, 6);
+    fill_pat(cr, lin(0, py + 6, 0, py + 12, hex(0x8a8070), hex(0x4e463e)), true);
+    outline(cr, 0.8);
+    cairo_new_path(cr);
+    cairo_move_to(cr, px - 16, py - 15); cairo_curve_to(cr, px - 20, py - 10, px - 19, py - 6, px - 17, py - 3);
+    set(cr, dark); cairo_set_line_width(cr, 0.8); cairo_stroke(cr);
+    cairo_arc(cr, px - 17, py - 2, 2, 0, 2 * M_PI);  // the stone in its sling
+    fill_pat(cr, rad(px - 17.5, py - 2.5, 2, hex(0xd0c8b8), hex(0x6a6258)), true);
+    outline(cr, 0.6);
+    cairo_arc(cr, px, py, 1.3, 0, 2 * M_PI);
+    set(cr, pal::gold); cairo_fill_preserve(cr); outline(cr, 0.5);
+    for (double x : {13.0, 39.0}) {
+        cairo_arc(cr, x, 43.5, 2.6, 0, 2 * M_PI);
+        set(cr, dark); cairo_fill_preserve(cr); outline(cr, 0.6);
+    }
+}
+
+void island_castle(cairo_t* cr, RGB stone, RGB rc) {
+    // A small castle on a rock in a still lake, its lit windows doubled in the water.
+    cairo_rectangle(cr, 0, 33, 50, 17);
+    fill_pat(cr, lin(0, 33, 0, 48, hex(0x4a5a9a), hex(0x1f2f5a)));
+    cairo_new_path(cr);
+    for (int k = 0; k < 3; ++k) { cairo_move_to(cr, 6 + k * 3, 40 + k * 3); cairo_line_to(cr, 44 - k * 3, 40 + k * 3); }
+    set(cr, hex(0xf0a878), 0.5); cairo_set_line_width(cr, 0.8); cairo_stroke(cr);
+    ellipse(cr, 25, 36, 16, 4.5);
+    fill_pat(cr, lin(0, 31, 0, 40, hex(0x9c8f7a), hex(0x5a5046)), true);
+    outline(cr, 0.8);
+    castle_wall(cr, 14, 36, 35, 7, stone, true);
+    castle_tower(cr, 15, 35, 6, 15, 2, stone, rc, false);
+    castle_tower(cr, 31, 35, 8, 20, 2, stone, rc, true);
+    // Reflection: the same masses, squashed and broken by ripples.
+    cairo_rectangle(cr, 12, 40, 26, 3);
+    cairo_rectangle(cr, 28, 43, 6, 4);
+    set(cr, shade(stone, 0.45), 0.55); cairo_fill(cr);
+    cairo_rectangle(cr, 30.5, 44, 1.2, 1.2);
+    set(cr, hex(0xf5c860)); cairo_fill(cr);
+}
+
+void drawbridge(cairo_t* cr, RGB stone, RGB rc) {
+    grass(cr);
+    // A gate tower on the far side of a ditch, its bridge let down on two chains.
+    cairo_rectangle(cr, 17, 41, 12, 9);
+    fill_pat(cr, lin(0, 41, 0, 48, hex(0x3a5a40), hex(0x1e3424)), true);
+    outline(cr, 0.8);
+    const double x0 = 29, x1 = 43, top = 12;
+    cairo_rectangle(cr, x0, top, x1 - x0, 30);
+    fill_pat(cr, lin(x0, 0, x1, 0, shade(stone, 1.25), shade(stone, 0.7)), true);
+    outline(cr, 0.9);
+    set(cr, shade(stone, 0.6), 0.6);
+    cairo_set_line_width(cr, 0.5);
+    for (double y = top + 3; y < 41; y += 3) { cairo_move_to(cr, x0 + 0.5, y); cairo_line_to(cr, x1 - 0.5, y); }
+    cairo_stroke(cr);
+    cairo_new_path(cr); arch_path(cr, 36, 28, 8, 14);
+    set(cr, hex(0x2a2030)); cairo_fill_preserve(cr); outline(cr, 0.7);
+    poly(cr, {{x0 - 2.2, top}, {x0 - 1.2, top - 4}, {x1 + 1.2, top - 4}, {x1 + 2.2, top}});
+    fill_pat(cr, lin(0, top - 4, 0, top, shade(rc, 1.2), shade(rc, 0.7)), true);
+    outline(cr, 0.8);
+    // The lowered bridge reaches out across the ditch to the near bank.
+    cairo_rectangle(cr, 10, 40, 20, 2.4);
+    fill_pat(cr, lin(0, 40, 0, 42.4, hex(0xb88450), hex(0x6a4424)), true);
+    outline(cr, 0.7);
+    cairo_new_path(cr);
+    cairo_move_to(cr, x0, top + 4); cairo_line_to(cr, 11, 40);
+    cairo_move_to(cr, x0, top + 8); cairo_line_to(cr, 13, 40);
+    set(cr, hex(0x3a3a48)); cairo_set_line_width(cr, 0.9); cairo_stroke(cr);
+}
+
+void moat_plan(cairo_t* cr, int roof, RGB stone, RGB rc) {
+    switch (roof) {
+    case 0: pavilions(cr, rc); break;
+    case 1: trebuchet(cr); break;
+    case 2: island_castle(cr, stone, rc); break;
+    default: drawbridge(cr, stone, rc); break;
+    }
+}
+
 void castle(cairo_t* cr, int i) {
     int layout = i % 8, roof = (i / 8) % 4;
     // Each roof style comes with its own weather and masonry, so the four castles of
@@ -623,6 +756,7 @@ void castle(cairo_t* cr, int i) {
     }
     if (layout == 4) { landmark(cr, roof, stone, rc); return; }  // draws its own ground
     if (layout == 0) { lone_plan(cr, roof, stone, rc); return; }
+    if (layout == 6) { moat_plan(cr, roof, stone, rc); return; }
     double ground = 44;
     cairo_new_path(cr);
     cairo_move_to(cr, 0, 41);
@@ -665,22 +799,6 @@ void castle(cairo_t* cr, int i) {
         castle_tower(cr, 8, ground, 8, 18, roof, stone, rc, false);
         castle_tower(cr, 42, ground, 8, 18, roof, stone, rc, false);
         break;
-    case 6: {  // long curtain wall above a moat
-        // The keep stands at one end, so this plan never mirrors the three-tower one.
-        castle_wall(cr, 6, 44, 38, 9, stone, true);
-        castle_tower(cr, 8, 38, 7, 14, roof, stone, rc, false);
-        castle_tower(cr, 37, 38, 11, 24, roof, stone, rc, true);
-        cairo_rectangle(cr, 3, 38, 44, 9);
-        fill_pat(cr, lin(0, 38, 0, 47, hex(0x4f8fc9), hex(0x1f4f86)));
-        set(cr, hex(0xcfe6f7));
-        cairo_set_line_width(cr, 0.8);
-        for (int k = 0; k < 3; ++k) {
-            double y = 41 + k * 2.3, off = (k & 1) * 3;
-            for (double x = 5 + off; x < 45; x += 7) { cairo_move_to(cr, x, y); cairo_curve_to(cr, x + 1, y - 1, x + 2, y - 1, x + 3, y); }
-        }
-        cairo_stroke(cr);
-        break;
-    }
     default: {  // palace: a great hall crowned in the set's roof style, with minarets
         castle_wall(cr, 12, 38, ground, 12, stone, true);
         castle_tower(cr, 25, ground - 12, 18, 5, roof, stone, rc, true);
