@@ -700,6 +700,135 @@ void moat_plan(cairo_t* cr, int roof, RGB stone, RGB rc) {
     }
 }
 
+// Plan 5 was four towers in depth under four skies, a crowd of towers like plans 1 and 2;
+// it too is now one motif per row.
+void tiered_keep(cairo_t* cr, RGB rc) {
+    grass(cr);
+    // Storeys stacked narrower upwards, each under its own flared roof: a stepped,
+    // saw-edged outline where other castles are straight.
+    poly(cr, {{9, 44}, {12, 36}, {38, 36}, {41, 44}});
+    fill_pat(cr, lin(0, 36, 0, 44, hex(0x9c8f7a), hex(0x5a5046)), true);
+    outline(cr, 0.9);
+    const double cx = 25;
+    const double storey[3][3] = {{20, 36, 7}, {14, 27, 6}, {9, 19.5, 5}};  // width, base, height
+    for (auto& s : storey) {
+        double w = s[0], b = s[1], h = s[2];
+        cairo_rectangle(cr, cx - w / 2, b - h, w, h);
+        fill_pat(cr, lin(cx - w / 2, 0, cx + w / 2, 0, hex(0xfbf8f0), hex(0xb8b4aa)), true);
+        outline(cr, 0.8);
+        for (double x = cx - w / 2 + 2.5; x < cx + w / 2 - 1; x += 3.5) cairo_rectangle(cr, x, b - h + 2, 1.4, 2.2);
+        set(cr, hex(0x2a2030)); cairo_fill(cr);
+        double t = b - h, ew = w / 2 + 4.5;
+        cairo_new_path(cr);
+        cairo_move_to(cr, cx - ew, t - 0.5);
+        cairo_curve_to(cr, cx - ew + 3, t + 0.5, cx - w / 2 + 1, t - 2, cx - w / 2 + 2, t - 4.5);
+        cairo_line_to(cr, cx + w / 2 - 2, t - 4.5);
+        cairo_curve_to(cr, cx + w / 2 - 1, t - 2, cx + ew - 3, t + 0.5, cx + ew, t - 0.5);
+        cairo_close_path(cr);
+        fill_pat(cr, lin(cx - ew, 0, cx + ew, 0, shade(rc, 1.3), shade(rc, 0.6)), true);
+        outline(cr, 0.8);
+    }
+    cairo_move_to(cr, cx, 10); cairo_line_to(cr, cx, 6.5);
+    outline(cr, 1.0);
+    cairo_arc(cr, cx, 6.2, 1.2, 0, 2 * M_PI);
+    set(cr, pal::gold); cairo_fill_preserve(cr); outline(cr, 0.5);
+}
+
+void walled_town(cairo_t* cr, RGB stone, RGB rc) {
+    grass(cr);
+    // Gabled roofs and a church spire crowd above a low town wall: a row of peaks.
+    // The town stands clear of the card's sides, so its outline is a figure, not ground.
+    const double houses[][3] = {{10, 30, 6}, {16, 27, 7}, {30, 28, 7}, {36.5, 31, 6}, {41.5, 29, 5}};  // cx, eaves, width
+    for (auto& h : houses) {
+        double x = h[0], e = h[1], w = h[2];
+        cairo_rectangle(cr, x - w / 2, e, w, 36 - e);
+        fill_pat(cr, lin(0, e, 0, 36, hex(0xf2e6c8), hex(0xc8b48a)), true);
+        outline(cr, 0.7);
+        cairo_rectangle(cr, x - 0.8, e + 1.5, 1.6, 2);
+        set(cr, hex(0x2a2030)); cairo_fill(cr);
+        poly(cr, {{x - w / 2 - 0.8, e}, {x, e - w * 0.7}, {x + w / 2 + 0.8, e}});
+        fill_pat(cr, lin(x - w / 2, 0, x + w / 2, 0, shade(rc, 1.3), shade(rc, 0.6)), true);
+        outline(cr, 0.7);
+    }
+    cairo_rectangle(cr, 20, 20, 5, 16);
+    fill_pat(cr, lin(20, 0, 25, 0, shade(stone, 1.25), shade(stone, 0.7)), true);
+    outline(cr, 0.8);
+    poly(cr, {{19.3, 20}, {22.5, 8}, {25.7, 20}});
+    fill_pat(cr, lin(19, 0, 26, 0, hex(0x7a8a9a), hex(0x3a4656)), true);
+    outline(cr, 0.8);
+    castle_wall(cr, 6, 44, 44, 9, stone, true);
+}
+
+void torch_gate(cairo_t* cr, RGB stone) {
+    grass(cr);
+    // A town gate head-on, wall from edge to edge, the sky seen through its great arch
+    // under a half-raised portcullis, torches burning either side.
+    const double top = 20, base = 44, cx = 25;
+    cairo_new_path(cr);
+    cairo_rectangle(cr, 1, top, 48, base - top);
+    cairo_new_sub_path(cr); arch_path(cr, cx, 25, 16, base - 25);
+    cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
+    fill_pat(cr, lin(0, top, 0, base, shade(stone, 1.15), shade(stone, 0.7)), true);
+    cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING);
+    outline(cr, 0.9);
+    for (double x = 2; x + 2.6 <= 48.5; x += 5.2) {
+        cairo_rectangle(cr, x, top - 3, 2.6, 3);
+        set(cr, shade(stone, 1.05)); cairo_fill_preserve(cr); outline(cr, 0.6);
+    }
+    // The portcullis: an iron grid hanging in the arch's upper half.
+    cairo_save(cr);
+    cairo_new_path(cr); arch_path(cr, cx, 25, 16, 11);
+    cairo_clip(cr);
+    cairo_new_path(cr);
+    for (double x = cx - 7; x <= cx + 7.01; x += 2.8) { cairo_move_to(cr, x, 24); cairo_line_to(cr, x, 36); }
+    for (double y = 28; y < 36; y += 3) { cairo_move_to(cr, cx - 8, y); cairo_line_to(cr, cx + 8, y); }
+    set(cr, hex(0x2a2030)); cairo_set_line_width(cr, 1.1); cairo_stroke(cr);
+    cairo_restore(cr);
+    cairo_new_path(cr);
+    for (double x = cx - 7; x <= cx + 7.01; x += 2.8) { cairo_move_to(cr, x, 36); cairo_line_to(cr, x, 37.6); }
+    set(cr, hex(0x2a2030)); cairo_set_line_width(cr, 1.1); cairo_stroke(cr);
+    for (double x : {9.0, 41.0}) {
+        cairo_rectangle(cr, x - 0.8, 27, 1.6, 5);
+        set(cr, hex(0x4a2e18)); cairo_fill(cr);
+        cairo_new_path(cr);
+        cairo_move_to(cr, x - 2, 27);
+        cairo_curve_to(cr, x - 2.5, 24, x - 0.5, 23.5, x, 21);
+        cairo_curve_to(cr, x + 0.8, 23.5, x + 2.5, 24, x + 2, 27);
+        cairo_close_path(cr);
+        fill_pat(cr, lin(0, 21, 0, 27, hex(0xffe070), hex(0xe0461e)), true);
+        outline(cr, 0.5, hex(0x7a2410));
+    }
+}
+
+void hill_fort(cairo_t* cr, RGB stone, RGB rc) {
+    // A steep hill rising out of the row's hills, a road winding up to a small walled
+    // castle on the summit: the one castle seen from afar.
+    cairo_new_path(cr);
+    cairo_move_to(cr, 0, 46);
+    cairo_curve_to(cr, 10, 42, 16, 24, 22, 22);
+    cairo_line_to(cr, 32, 22);
+    cairo_curve_to(cr, 38, 24, 42, 40, 50, 44);
+    cairo_line_to(cr, 50, 50); cairo_line_to(cr, 0, 50); cairo_close_path(cr);
+    fill_pat(cr, lin(0, 22, 0, 48, hex(0x8fcf78), hex(0x3d7d35)), true);
+    outline(cr, 0.9);
+    cairo_new_path(cr);
+    cairo_move_to(cr, 8, 48); cairo_curve_to(cr, 30, 44, 36, 40, 20, 36);
+    cairo_curve_to(cr, 12, 34, 26, 29, 27, 23);
+    set(cr, hex(0xe8d9b0)); cairo_set_line_width(cr, 1.3); cairo_stroke(cr);
+    castle_wall(cr, 19, 35, 23, 5, stone, false);
+    castle_tower(cr, 20, 23, 5, 10, 3, stone, rc, false);
+    castle_tower(cr, 31, 23, 6, 13, 3, stone, rc, true);
+}
+
+void depth_plan(cairo_t* cr, int roof, RGB stone, RGB rc) {
+    switch (roof) {
+    case 0: tiered_keep(cr, rc); break;
+    case 1: walled_town(cr, stone, rc); break;
+    case 2: torch_gate(cr, stone); break;
+    default: hill_fort(cr, stone, rc); break;
+    }
+}
+
 void castle(cairo_t* cr, int i) {
     int layout = i % 8, roof = (i / 8) % 4;
     // Each roof style comes with its own weather and masonry, so the four castles of
@@ -757,6 +886,7 @@ void castle(cairo_t* cr, int i) {
     if (layout == 4) { landmark(cr, roof, stone, rc); return; }  // draws its own ground
     if (layout == 0) { lone_plan(cr, roof, stone, rc); return; }
     if (layout == 6) { moat_plan(cr, roof, stone, rc); return; }
+    if (layout == 5) { depth_plan(cr, roof, stone, rc); return; }
     double ground = 44;
     cairo_new_path(cr);
     cairo_move_to(cr, 0, 41);
@@ -791,13 +921,6 @@ void castle(cairo_t* cr, int i) {
     case 3:  // a broad square keep, a lantern on top: a block, where others rise in towers
         castle_wall(cr, 7, 43, ground, 20, stone, true);
         castle_tower(cr, 25, ground - 20, 13, 7, roof, stone, rc, true);
-        break;
-    case 5:  // four towers in depth
-        castle_tower(cr, 17, 38, 7, 19, roof, shade(stone, 0.85), rc, true);
-        castle_tower(cr, 33, 38, 7, 19, roof, shade(stone, 0.85), rc, false);
-        castle_wall(cr, 9, 41, ground, 11, stone, true);
-        castle_tower(cr, 8, ground, 8, 18, roof, stone, rc, false);
-        castle_tower(cr, 42, ground, 8, 18, roof, stone, rc, false);
         break;
     default: {  // palace: a great hall crowned in the set's roof style, with minarets
         castle_wall(cr, 12, 38, ground, 12, stone, true);
