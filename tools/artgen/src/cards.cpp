@@ -370,6 +370,465 @@ void landmark(cairo_t* cr, int roof, RGB stone, RGB rc) {
     }
 }
 
+// Plan 0 was a lone donjon under four skies, remembered as one picture; like plan 4 it
+// is now one motif per row, each with an outline no other castle has.
+void arch_path(cairo_t* cr, double x, double y, double w, double h) {
+    // A round-headed opening w wide whose crown is at y and foot at y + h.
+    cairo_move_to(cr, x - w / 2, y + h);
+    cairo_line_to(cr, x - w / 2, y + w / 2);
+    cairo_arc(cr, x, y + w / 2, w / 2, M_PI, 0);
+    cairo_line_to(cr, x + w / 2, y + h);
+    cairo_close_path(cr);
+}
+
+void waves(cairo_t* cr, double y0, int rows, double gap) {
+    set(cr, hex(0xcfe6f7));
+    cairo_set_line_width(cr, 0.8);
+    for (int k = 0; k < rows; ++k) {
+        double y = y0 + k * gap, off = (k & 1) * 3.5;
+        for (double x = 3 + off; x < 47; x += 7) { cairo_move_to(cr, x, y); cairo_curve_to(cr, x + 1, y - 1, x + 2, y - 1, x + 3, y); }
+    }
+    cairo_stroke(cr);
+}
+
+void bridge_gate(cairo_t* cr, RGB stone, RGB rc) {
+    // Banks, and the river between them, seen through the bridge's two arches.
+    grass(cr);
+    cairo_rectangle(cr, 0, 36, 50, 14);
+    fill_pat(cr, lin(0, 36, 0, 48, hex(0x5a9fd6), hex(0x1f4f86)));
+    waves(cr, 45, 2, 2.5);
+    // The bridge: a low humped span whose two wide arches let the river through.
+    cairo_new_path(cr);
+    cairo_move_to(cr, 1, 44); cairo_line_to(cr, 1, 34);
+    cairo_curve_to(cr, 12, 30, 18, 28, 25, 28);
+    cairo_curve_to(cr, 32, 28, 38, 30, 49, 34);
+    cairo_line_to(cr, 49, 44); cairo_close_path(cr);
+    cairo_new_sub_path(cr); arch_path(cr, 11.5, 35, 16, 9);
+    cairo_new_sub_path(cr); arch_path(cr, 38.5, 35, 16, 9);
+    cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
+    fill_pat(cr, lin(0, 28, 0, 44, shade(stone, 1.2), shade(stone, 0.7)), true);
+    cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING);
+    outline(cr, 0.9);
+    // Voussoirs round each arch.
+    cairo_new_path(cr);
+    cairo_arc(cr, 11.5, 43, 9.6, M_PI, 2 * M_PI); cairo_new_sub_path(cr);
+    cairo_arc(cr, 38.5, 43, 9.6, M_PI, 2 * M_PI);
+    set(cr, shade(stone, 0.6)); cairo_set_line_width(cr, 0.6); cairo_stroke(cr);
+    // The gate on the middle pier: a small tower the road passes under.
+    const double cx = 25;
+    cairo_rectangle(cr, cx - 4.5, 18, 9, 11);
+    fill_pat(cr, lin(cx - 4.5, 0, cx + 4.5, 0, shade(stone, 1.25), shade(stone, 0.7)), true);
+    outline(cr, 0.9);
+    cairo_new_path(cr); arch_path(cr, cx, 22, 4.6, 7);
+    set(cr, hex(0x2a2030)); cairo_fill_preserve(cr); outline(cr, 0.6);
+    poly(cr, {{cx - 6, 18}, {cx, 11}, {cx + 6, 18}});
+    fill_pat(cr, lin(cx - 6, 0, cx + 6, 0, shade(rc, 1.3), shade(rc, 0.65)), true);
+    outline(cr, 0.9);
+}
+
+void motte_and_bailey(cairo_t* cr, RGB rc) {
+    grass(cr);
+    const RGB wood = hex(0xa0703e);
+    // Stakes with sharpened tops: the one castle of timber.
+    auto palisade = [&](double x0, double x1, double base, double h) {
+        cairo_new_path(cr);
+        for (double x = x0; x + 2 <= x1 + 0.01; x += 2.2) {
+            cairo_move_to(cr, x, base); cairo_line_to(cr, x, base - h + 1.4);
+            cairo_line_to(cr, x + 1, base - h); cairo_line_to(cr, x + 2, base - h + 1.4);
+            cairo_line_to(cr, x + 2, base); cairo_close_path(cr);
+        }
+        fill_pat(cr, lin(0, base - h, 0, base, shade(wood, 1.3), shade(wood, 0.7)), true);
+        outline(cr, 0.5, hex(0x3a2414));
+    };
+    // The motte: a steep earth mound on the right, the bailey's fence low on the left.
+    cairo_new_path(cr);
+    cairo_move_to(cr, 14, 45);
+    cairo_curve_to(cr, 20, 42, 22, 27, 30, 26.5);
+    cairo_line_to(cr, 38, 26.5);
+    cairo_curve_to(cr, 45, 27, 47, 40, 50, 43);
+    cairo_line_to(cr, 50, 47); cairo_line_to(cr, 14, 47); cairo_close_path(cr);
+    fill_pat(cr, lin(0, 26, 0, 46, hex(0x8fcf78), hex(0x4d8d42)), true);
+    outline(cr, 0.8);
+    // The climbing bridge from the bailey up the mound.
+    cairo_move_to(cr, 12, 38); cairo_line_to(cr, 28, 27.5);
+    set(cr, hex(0x5a3a20)); cairo_set_line_width(cr, 1.4); cairo_stroke(cr);
+    palisade(25, 43, 28, 6);
+    // The timber keep on top, planked, with a low hipped roof.
+    const double cx = 34;
+    cairo_rectangle(cr, cx - 4.5, 13, 9, 12);
+    fill_pat(cr, lin(cx - 4.5, 0, cx + 4.5, 0, shade(wood, 1.25), shade(wood, 0.65)), true);
+    outline(cr, 0.9);
+    cairo_new_path(cr);
+    for (double x = cx - 1.5; x < cx + 4.5; x += 3) { cairo_move_to(cr, x, 13.5); cairo_line_to(cr, x, 24.5); }
+    set(cr, hex(0x5a3a20)); cairo_set_line_width(cr, 0.5); cairo_stroke(cr);
+    cairo_rectangle(cr, cx - 1, 16, 2, 2.6);
+    set(cr, hex(0x2a2030)); cairo_fill(cr);
+    poly(cr, {{cx - 6.5, 13.5}, {cx - 3, 8}, {cx + 3, 8}, {cx + 6.5, 13.5}});
+    fill_pat(cr, lin(cx - 6, 0, cx + 6, 0, shade(rc, 1.3), shade(rc, 0.65)), true);
+    outline(cr, 0.9);
+    palisade(3, 19, 44, 8);
+    cairo_rectangle(cr, 8.5, 38.5, 4, 5.5);  // the bailey's gate
+    set(cr, hex(0x2a2030)); cairo_fill(cr);
+}
+
+void beacon(cairo_t* cr) {
+    grass(cr);
+    const RGB wood = hex(0x8a5a30);
+    const double cx = 25, deck = 20;
+    // The fire lights the evening sky around it.
+    cairo_arc(cr, cx, deck - 8, 10, 0, 2 * M_PI);
+    cairo_pattern_t* glow = cairo_pattern_create_radial(cx, deck - 8, 0, cx, deck - 8, 10);
+    cairo_pattern_add_color_stop_rgba(glow, 0, 1, 0.82, 0.44, 0.9);
+    cairo_pattern_add_color_stop_rgba(glow, 1, 1, 0.82, 0.44, 0);
+    fill_pat(cr, glow);
+    // Splayed legs with cross-braces: an open trestle, the one see-through castle.
+    cairo_new_path(cr);
+    cairo_move_to(cr, cx - 11, 45); cairo_line_to(cr, cx - 5, deck);
+    cairo_move_to(cr, cx + 11, 45); cairo_line_to(cr, cx + 5, deck);
+    cairo_move_to(cr, cx - 1.5, 45); cairo_line_to(cr, cx - 1.5, deck);
+    cairo_move_to(cr, cx + 1.5, 45); cairo_line_to(cr, cx + 1.5, deck);
+    set(cr, kInk); cairo_set_line_width(cr, 2.6); cairo_stroke_preserve(cr);
+    set(cr, wood); cairo_set_line_width(cr, 1.4); cairo_stroke(cr);
+    cairo_new_path(cr);
+    for (int k = 0; k < 3; ++k) {
+        double y0 = deck + 1 + k * 8, y1 = y0 + 8;
+        double l0 = cx - 5 - (y0 - deck) * 6 / 25, l1 = cx - 5 - (y1 - deck) * 6 / 25;
+        cairo_move_to(cr, l0, y0); cairo_line_to(cr, 2 * cx - l1, y1);
+        cairo_move_to(cr, 2 * cx - l0, y0); cairo_line_to(cr, l1, y1);
+    }
+    set(cr, hex(0x4a2e18)); cairo_set_line_width(cr, 0.9); cairo_stroke(cr);
+    // Deck, then the iron basket and its flames.
+    cairo_rectangle(cr, cx - 8, deck - 1.5, 16, 2.5);
+    set(cr, wood); cairo_fill_preserve(cr); outline(cr, 0.8);
+    poly(cr, {{cx - 5, deck - 6}, {cx + 5, deck - 6}, {cx + 3, deck - 1.5}, {cx - 3, deck - 1.5}});
+    set(cr, hex(0x3a3a48)); cairo_fill_preserve(cr); outline(cr, 0.7);
+    cairo_new_path(cr);
+    cairo_move_to(cr, cx - 5, deck - 6);
+    cairo_curve_to(cr, cx - 6, deck - 10, cx - 3, deck - 11, cx - 2.5, deck - 15);
+    cairo_curve_to(cr, cx - 1, deck - 12, cx, deck - 14, cx + 0.5, deck - 19);
+    cairo_curve_to(cr, cx + 2, deck - 14, cx + 4, deck - 13, cx + 3.5, deck - 16);
+    cairo_curve_to(cr, cx + 6.5, deck - 12, cx + 6, deck - 9, cx + 5, deck - 6);
+    cairo_close_path(cr);
+    fill_pat(cr, lin(0, deck - 19, 0, deck - 6, hex(0xffe070), hex(0xe0461e)), true);
+    outline(cr, 0.7, hex(0x7a2410));
+    cairo_new_path(cr);
+    cairo_move_to(cr, cx - 2.5, deck - 6);
+    cairo_curve_to(cr, cx - 2.5, deck - 9, cx, deck - 9, cx + 0.5, deck - 12);
+    cairo_curve_to(cr, cx + 1.5, deck - 9, cx + 3, deck - 8, cx + 2.5, deck - 6);
+    cairo_close_path(cr);
+    set(cr, hex(0xfff6c0)); cairo_fill(cr);
+}
+
+void chapel(cairo_t* cr, RGB stone, RGB rc) {
+    grass(cr);
+    // A gabled front with a rose window beside an open belfry: the only roof ridge and
+    // the only bell in the set.
+    poly(cr, {{6, 44}, {6, 28}, {17, 16}, {28, 28}, {28, 44}});
+    fill_pat(cr, lin(6, 0, 28, 0, shade(stone, 1.25), shade(stone, 0.7)), true);
+    outline(cr, 0.9);
+    cairo_new_path(cr);
+    cairo_move_to(cr, 4, 29.5); cairo_line_to(cr, 17, 15); cairo_line_to(cr, 30, 29.5);
+    set(cr, kInk); cairo_set_line_width(cr, 3.2); cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND); cairo_stroke_preserve(cr);
+    set(cr, rc); cairo_set_line_width(cr, 1.8); cairo_stroke(cr);
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_BUTT);
+    cairo_arc(cr, 17, 27, 3, 0, 2 * M_PI);
+    fill_pat(cr, rad(17, 27, 3, hex(0xf5e08a), hex(0x4a6ab0)), true);
+    outline(cr, 0.7);
+    cairo_new_path(cr);
+    cairo_move_to(cr, 14, 27); cairo_line_to(cr, 20, 27); cairo_move_to(cr, 17, 24); cairo_line_to(cr, 17, 30);
+    outline(cr, 0.5);
+    cairo_new_path(cr); arch_path(cr, 17, 35, 5, 9);
+    set(cr, hex(0x2a2030)); cairo_fill(cr);
+    const double bx = 37;
+    cairo_rectangle(cr, bx - 5, 14, 10, 30);
+    fill_pat(cr, lin(bx - 5, 0, bx + 5, 0, shade(stone, 1.2), shade(stone, 0.65)), true);
+    outline(cr, 0.9);
+    cairo_new_path(cr); arch_path(cr, bx, 16, 6, 8);
+    set(cr, hex(0x2a2030)); cairo_fill(cr);
+    cairo_new_path(cr);
+    cairo_move_to(cr, bx - 2.2, 22.5);
+    cairo_curve_to(cr, bx - 2.2, 17.5, bx + 2.2, 17.5, bx + 2.2, 22.5);
+    cairo_close_path(cr);
+    set(cr, pal::gold); cairo_fill_preserve(cr); outline(cr, 0.5);
+    poly(cr, {{bx - 6, 14.2}, {bx, 8}, {bx + 6, 14.2}});
+    fill_pat(cr, lin(bx - 6, 0, bx + 6, 0, shade(rc, 1.3), shade(rc, 0.6)), true);
+    outline(cr, 0.9);
+    cairo_new_path(cr);
+    cairo_move_to(cr, bx, 8); cairo_line_to(cr, bx, 3.8); cairo_move_to(cr, bx - 1.8, 5.4); cairo_line_to(cr, bx + 1.8, 5.4);
+    outline(cr, 0.9);
+}
+
+void lone_plan(cairo_t* cr, int roof, RGB stone, RGB rc) {
+    switch (roof) {
+    case 0: bridge_gate(cr, stone, rc); break;
+    case 1: motte_and_bailey(cr, rc); break;
+    case 2: beacon(cr); break;
+    default: chapel(cr, stone, rc); break;
+    }
+}
+
+// Plan 6 was a curtain wall above a moat under four skies: "the one with water" had four
+// candidates. Like plans 0 and 4 it is now one motif per row.
+void pavilions(cairo_t* cr, RGB rc) {
+    grass(cr);
+    // Striped round tents of a tournament: a bell outline with a scalloped valance.
+    auto tent = [&](double cx, double base, double w, double h, RGB c) {
+        double top = base - h, eave = top + h * 0.45;
+        cairo_new_path(cr);
+        cairo_move_to(cr, cx - w * 0.42, base); cairo_line_to(cr, cx - w * 0.42, eave);
+        cairo_line_to(cr, cx + w * 0.42, eave); cairo_line_to(cr, cx + w * 0.42, base); cairo_close_path(cr);
+        cairo_save(cr);
+        cairo_clip_preserve(cr);
+        set(cr, hex(0xfbf8f0)); cairo_fill(cr);
+        for (double x = cx - w * 0.42; x < cx + w * 0.42; x += w * 0.21) cairo_rectangle(cr, x, eave, w * 0.105, h);
+        fill_pat(cr, lin(cx - w / 2, 0, cx + w / 2, 0, shade(c, 1.3), shade(c, 0.65)));
+        cairo_restore(cr);
+        cairo_move_to(cr, cx - w * 0.42, base); cairo_line_to(cr, cx - w * 0.42, eave);
+        cairo_line_to(cr, cx + w * 0.42, eave); cairo_line_to(cr, cx + w * 0.42, base); cairo_close_path(cr);
+        outline(cr, 0.8);
+        poly(cr, {{cx, base - h * 0.55}, {cx + w * 0.12, base}, {cx - w * 0.12, base}});  // open flap
+        set(cr, hex(0x2a2030)); cairo_fill(cr);
+        cairo_new_path(cr);
+        cairo_move_to(cr, cx - w / 2, eave + 1);
+        cairo_curve_to(cr, cx - w * 0.3, top + h * 0.2, cx - w * 0.1, top, cx, top);
+        cairo_curve_to(cr, cx + w * 0.1, top, cx + w * 0.3, top + h * 0.2, cx + w / 2, eave + 1);
+        const int n = 4;  // the valance hangs in scallops, right to left
+        for (int k = n; k > 0; --k) cairo_arc(cr, cx - w / 2 + w * (k - 0.5) / n, eave + 1, w / n / 2, 0, M_PI);
+        cairo_close_path(cr);
+        fill_pat(cr, lin(cx - w / 2, 0, cx + w / 2, 0, shade(c, 1.35), shade(c, 0.6)), true);
+        outline(cr, 0.8);
+        cairo_move_to(cr, cx, top); cairo_line_to(cr, cx, top - 5);
+        outline(cr, 0.8);
+        poly(cr, {{cx, top - 5}, {cx + 5, top - 3.8}, {cx, top - 2.6}});
+        set(cr, pal::gold); cairo_fill(cr);
+    };
+    tent(13, 42, 14, 17, tint(5));
+    tent(31, 44, 22, 27, rc);
+}
+
+void trebuchet(cairo_t* cr) {
+    grass(cr);
+    const RGB wood = hex(0x9a6a3a), dark = hex(0x4a2e18);
+    auto beam = [&](double x0, double y0, double x1, double y1, double w) {
+        cairo_new_path(cr);
+        cairo_move_to(cr, x0, y0); cairo_line_to(cr, x1, y1);
+        set(cr, kInk); cairo_set_line_width(cr, w + 1.2); cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND); cairo_stroke_preserve(cr);
+        set(cr, wood); cairo_set_line_width(cr, w); cairo_stroke(cr);
+        cairo_set_line_cap(cr, CAIRO_LINE_CAP_BUTT);
+    };
+    // A siege engine: base sled, A-frame, and a long throwing arm cocked up to the left,
+    // the one diagonal outline in the set.
+    const double px = 27, py = 24;
+    beam(9, 42, 43, 42, 2.4);
+    beam(17, 42, px, py, 2);
+    beam(37, 42, px, py, 2);
+    beam(21, 35, 33, 35, 1.4);
+    beam(px + 9, py + 6, px - 16, py - 15, 2);  // arm: short end right with the weight
+    cairo_rectangle(cr, px + 6, py + 6, 7, 6);
+    fill_pat(cr, lin(0, py + 6, 0, py + 12, hex(0x8a8070), hex(0x4e463e)), true);
+    outline(cr, 0.8);
+    cairo_new_path(cr);
+    cairo_move_to(cr, px - 16, py - 15); cairo_curve_to(cr, px - 20, py - 10, px - 19, py - 6, px - 17, py - 3);
+    set(cr, dark); cairo_set_line_width(cr, 0.8); cairo_stroke(cr);
+    cairo_arc(cr, px - 17, py - 2, 2, 0, 2 * M_PI);  // the stone in its sling
+    fill_pat(cr, rad(px - 17.5, py - 2.5, 2, hex(0xd0c8b8), hex(0x6a6258)), true);
+    outline(cr, 0.6);
+    cairo_arc(cr, px, py, 1.3, 0, 2 * M_PI);
+    set(cr, pal::gold); cairo_fill_preserve(cr); outline(cr, 0.5);
+    for (double x : {13.0, 39.0}) {
+        cairo_arc(cr, x, 43.5, 2.6, 0, 2 * M_PI);
+        set(cr, dark); cairo_fill_preserve(cr); outline(cr, 0.6);
+    }
+}
+
+void island_castle(cairo_t* cr, RGB stone, RGB rc) {
+    // A small castle on a rock in a still lake, its lit windows doubled in the water.
+    cairo_rectangle(cr, 0, 33, 50, 17);
+    fill_pat(cr, lin(0, 33, 0, 48, hex(0x4a5a9a), hex(0x1f2f5a)));
+    cairo_new_path(cr);
+    for (int k = 0; k < 3; ++k) { cairo_move_to(cr, 6 + k * 3, 40 + k * 3); cairo_line_to(cr, 44 - k * 3, 40 + k * 3); }
+    set(cr, hex(0xf0a878), 0.5); cairo_set_line_width(cr, 0.8); cairo_stroke(cr);
+    ellipse(cr, 25, 36, 16, 4.5);
+    fill_pat(cr, lin(0, 31, 0, 40, hex(0x9c8f7a), hex(0x5a5046)), true);
+    outline(cr, 0.8);
+    castle_wall(cr, 14, 36, 35, 7, stone, true);
+    castle_tower(cr, 15, 35, 6, 15, 2, stone, rc, false);
+    castle_tower(cr, 31, 35, 8, 20, 2, stone, rc, true);
+    // Reflection: the same masses, squashed and broken by ripples.
+    cairo_rectangle(cr, 12, 40, 26, 3);
+    cairo_rectangle(cr, 28, 43, 6, 4);
+    set(cr, shade(stone, 0.45), 0.55); cairo_fill(cr);
+    cairo_rectangle(cr, 30.5, 44, 1.2, 1.2);
+    set(cr, hex(0xf5c860)); cairo_fill(cr);
+}
+
+void drawbridge(cairo_t* cr, RGB stone, RGB rc) {
+    grass(cr);
+    // A gate tower on the far side of a ditch, its bridge let down on two chains.
+    cairo_rectangle(cr, 17, 41, 12, 9);
+    fill_pat(cr, lin(0, 41, 0, 48, hex(0x3a5a40), hex(0x1e3424)), true);
+    outline(cr, 0.8);
+    const double x0 = 29, x1 = 43, top = 12;
+    cairo_rectangle(cr, x0, top, x1 - x0, 30);
+    fill_pat(cr, lin(x0, 0, x1, 0, shade(stone, 1.25), shade(stone, 0.7)), true);
+    outline(cr, 0.9);
+    set(cr, shade(stone, 0.6), 0.6);
+    cairo_set_line_width(cr, 0.5);
+    for (double y = top + 3; y < 41; y += 3) { cairo_move_to(cr, x0 + 0.5, y); cairo_line_to(cr, x1 - 0.5, y); }
+    cairo_stroke(cr);
+    cairo_new_path(cr); arch_path(cr, 36, 28, 8, 14);
+    set(cr, hex(0x2a2030)); cairo_fill_preserve(cr); outline(cr, 0.7);
+    poly(cr, {{x0 - 2.2, top}, {x0 - 1.2, top - 4}, {x1 + 1.2, top - 4}, {x1 + 2.2, top}});
+    fill_pat(cr, lin(0, top - 4, 0, top, shade(rc, 1.2), shade(rc, 0.7)), true);
+    outline(cr, 0.8);
+    // The lowered bridge reaches out across the ditch to the near bank.
+    cairo_rectangle(cr, 10, 40, 20, 2.4);
+    fill_pat(cr, lin(0, 40, 0, 42.4, hex(0xb88450), hex(0x6a4424)), true);
+    outline(cr, 0.7);
+    cairo_new_path(cr);
+    cairo_move_to(cr, x0, top + 4); cairo_line_to(cr, 11, 40);
+    cairo_move_to(cr, x0, top + 8); cairo_line_to(cr, 13, 40);
+    set(cr, hex(0x3a3a48)); cairo_set_line_width(cr, 0.9); cairo_stroke(cr);
+}
+
+void moat_plan(cairo_t* cr, int roof, RGB stone, RGB rc) {
+    switch (roof) {
+    case 0: pavilions(cr, rc); break;
+    case 1: trebuchet(cr); break;
+    case 2: island_castle(cr, stone, rc); break;
+    default: drawbridge(cr, stone, rc); break;
+    }
+}
+
+// Plan 5 was four towers in depth under four skies, a crowd of towers like plans 1 and 2;
+// it too is now one motif per row.
+void tiered_keep(cairo_t* cr, RGB rc) {
+    grass(cr);
+    // Storeys stacked narrower upwards, each under its own flared roof: a stepped,
+    // saw-edged outline where other castles are straight.
+    poly(cr, {{9, 44}, {12, 36}, {38, 36}, {41, 44}});
+    fill_pat(cr, lin(0, 36, 0, 44, hex(0x9c8f7a), hex(0x5a5046)), true);
+    outline(cr, 0.9);
+    const double cx = 25;
+    const double storey[3][3] = {{20, 36, 7}, {14, 27, 6}, {9, 19.5, 5}};  // width, base, height
+    for (auto& s : storey) {
+        double w = s[0], b = s[1], h = s[2];
+        cairo_rectangle(cr, cx - w / 2, b - h, w, h);
+        fill_pat(cr, lin(cx - w / 2, 0, cx + w / 2, 0, hex(0xfbf8f0), hex(0xb8b4aa)), true);
+        outline(cr, 0.8);
+        for (double x = cx - w / 2 + 2.5; x < cx + w / 2 - 1; x += 3.5) cairo_rectangle(cr, x, b - h + 2, 1.4, 2.2);
+        set(cr, hex(0x2a2030)); cairo_fill(cr);
+        double t = b - h, ew = w / 2 + 4.5;
+        cairo_new_path(cr);
+        cairo_move_to(cr, cx - ew, t - 0.5);
+        cairo_curve_to(cr, cx - ew + 3, t + 0.5, cx - w / 2 + 1, t - 2, cx - w / 2 + 2, t - 4.5);
+        cairo_line_to(cr, cx + w / 2 - 2, t - 4.5);
+        cairo_curve_to(cr, cx + w / 2 - 1, t - 2, cx + ew - 3, t + 0.5, cx + ew, t - 0.5);
+        cairo_close_path(cr);
+        fill_pat(cr, lin(cx - ew, 0, cx + ew, 0, shade(rc, 1.3), shade(rc, 0.6)), true);
+        outline(cr, 0.8);
+    }
+    cairo_move_to(cr, cx, 10); cairo_line_to(cr, cx, 6.5);
+    outline(cr, 1.0);
+    cairo_arc(cr, cx, 6.2, 1.2, 0, 2 * M_PI);
+    set(cr, pal::gold); cairo_fill_preserve(cr); outline(cr, 0.5);
+}
+
+void walled_town(cairo_t* cr, RGB stone, RGB rc) {
+    grass(cr);
+    // Gabled roofs and a church spire crowd above a low town wall: a row of peaks.
+    // The town stands clear of the card's sides, so its outline is a figure, not ground.
+    const double houses[][3] = {{10, 30, 6}, {16, 27, 7}, {30, 28, 7}, {36.5, 31, 6}, {41.5, 29, 5}};  // cx, eaves, width
+    for (auto& h : houses) {
+        double x = h[0], e = h[1], w = h[2];
+        cairo_rectangle(cr, x - w / 2, e, w, 36 - e);
+        fill_pat(cr, lin(0, e, 0, 36, hex(0xf2e6c8), hex(0xc8b48a)), true);
+        outline(cr, 0.7);
+        cairo_rectangle(cr, x - 0.8, e + 1.5, 1.6, 2);
+        set(cr, hex(0x2a2030)); cairo_fill(cr);
+        poly(cr, {{x - w / 2 - 0.8, e}, {x, e - w * 0.7}, {x + w / 2 + 0.8, e}});
+        fill_pat(cr, lin(x - w / 2, 0, x + w / 2, 0, shade(rc, 1.3), shade(rc, 0.6)), true);
+        outline(cr, 0.7);
+    }
+    cairo_rectangle(cr, 20, 20, 5, 16);
+    fill_pat(cr, lin(20, 0, 25, 0, shade(stone, 1.25), shade(stone, 0.7)), true);
+    outline(cr, 0.8);
+    poly(cr, {{19.3, 20}, {22.5, 8}, {25.7, 20}});
+    fill_pat(cr, lin(19, 0, 26, 0, hex(0x7a8a9a), hex(0x3a4656)), true);
+    outline(cr, 0.8);
+    castle_wall(cr, 6, 44, 44, 9, stone, true);
+}
+
+void torch_gate(cairo_t* cr, RGB stone) {
+    grass(cr);
+    // A town gate head-on, wall from edge to edge, the sky seen through its great arch
+    // under a half-raised portcullis, torches burning either side.
+    const double top = 20, base = 44, cx = 25;
+    cairo_new_path(cr);
+    cairo_rectangle(cr, 1, top, 48, base - top);
+    cairo_new_sub_path(cr); arch_path(cr, cx, 25, 16, base - 25);
+    cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
+    fill_pat(cr, lin(0, top, 0, base, shade(stone, 1.15), shade(stone, 0.7)), true);
+    cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING);
+    outline(cr, 0.9);
+    for (double x = 2; x + 2.6 <= 48.5; x += 5.2) {
+        cairo_rectangle(cr, x, top - 3, 2.6, 3);
+        set(cr, shade(stone, 1.05)); cairo_fill_preserve(cr); outline(cr, 0.6);
+    }
+    // The portcullis: an iron grid hanging in the arch's upper half.
+    cairo_save(cr);
+    cairo_new_path(cr); arch_path(cr, cx, 25, 16, 11);
+    cairo_clip(cr);
+    cairo_new_path(cr);
+    for (double x = cx - 7; x <= cx + 7.01; x += 2.8) { cairo_move_to(cr, x, 24); cairo_line_to(cr, x, 36); }
+    for (double y = 28; y < 36; y += 3) { cairo_move_to(cr, cx - 8, y); cairo_line_to(cr, cx + 8, y); }
+    set(cr, hex(0x2a2030)); cairo_set_line_width(cr, 1.1); cairo_stroke(cr);
+    cairo_restore(cr);
+    cairo_new_path(cr);
+    for (double x = cx - 7; x <= cx + 7.01; x += 2.8) { cairo_move_to(cr, x, 36); cairo_line_to(cr, x, 37.6); }
+    set(cr, hex(0x2a2030)); cairo_set_line_width(cr, 1.1); cairo_stroke(cr);
+    for (double x : {9.0, 41.0}) {
+        cairo_rectangle(cr, x - 0.8, 27, 1.6, 5);
+        set(cr, hex(0x4a2e18)); cairo_fill(cr);
+        cairo_new_path(cr);
+        cairo_move_to(cr, x - 2, 27);
+        cairo_curve_to(cr, x - 2.5, 24, x - 0.5, 23.5, x, 21);
+        cairo_curve_to(cr, x + 0.8, 23.5, x + 2.5, 24, x + 2, 27);
+        cairo_close_path(cr);
+        fill_pat(cr, lin(0, 21, 0, 27, hex(0xffe070), hex(0xe0461e)), true);
+        outline(cr, 0.5, hex(0x7a2410));
+    }
+}
+
+void hill_fort(cairo_t* cr, RGB stone, RGB rc) {
+    // A steep hill rising out of the row's hills, a road winding up to a small walled
+    // castle on the summit: the one castle seen from afar.
+    cairo_new_path(cr);
+    cairo_move_to(cr, 0, 46);
+    cairo_curve_to(cr, 10, 42, 16, 24, 22, 22);
+    cairo_line_to(cr, 32, 22);
+    cairo_curve_to(cr, 38, 24, 42, 40, 50, 44);
+    cairo_line_to(cr, 50, 50); cairo_line_to(cr, 0, 50); cairo_close_path(cr);
+    fill_pat(cr, lin(0, 22, 0, 48, hex(0x8fcf78), hex(0x3d7d35)), true);
+    outline(cr, 0.9);
+    cairo_new_path(cr);
+    cairo_move_to(cr, 8, 48); cairo_curve_to(cr, 30, 44, 36, 40, 20, 36);
+    cairo_curve_to(cr, 12, 34, 26, 29, 27, 23);
+    set(cr, hex(0xe8d9b0)); cairo_set_line_width(cr, 1.3); cairo_stroke(cr);
+    castle_wall(cr, 19, 35, 23, 5, stone, false);
+    castle_tower(cr, 20, 23, 5, 10, 3, stone, rc, false);
+    castle_tower(cr, 31, 23, 6, 13, 3, stone, rc, true);
+}
+
+void depth_plan(cairo_t* cr, int roof, RGB stone, RGB rc) {
+    switch (roof) {
+    case 0: tiered_keep(cr, rc); break;
+    case 1: walled_town(cr, stone, rc); break;
+    case 2: torch_gate(cr, stone); break;
+    default: hill_fort(cr, stone, rc); break;
+    }
+}
+
 void castle(cairo_t* cr, int i) {
     int layout = i % 8, roof = (i / 8) % 4;
     // Each roof style comes with its own weather and masonry, so the four castles of
@@ -425,6 +884,9 @@ void castle(cairo_t* cr, int i) {
         break;
     }
     if (layout == 4) { landmark(cr, roof, stone, rc); return; }  // draws its own ground
+    if (layout == 0) { lone_plan(cr, roof, stone, rc); return; }
+    if (layout == 6) { moat_plan(cr, roof, stone, rc); return; }
+    if (layout == 5) { depth_plan(cr, roof, stone, rc); return; }
     double ground = 44;
     cairo_new_path(cr);
     cairo_move_to(cr, 0, 41);
@@ -445,10 +907,6 @@ void castle(cairo_t* cr, int i) {
     cairo_scale(cr, place[roof][1], place[roof][1]);
     cairo_translate(cr, -25, -ground);
     switch (layout) {
-    case 0:  // lone donjon
-        castle_tower(cr, 25, ground, 15, 24, roof, stone, rc, true);
-        castle_wall(cr, 20, 30, ground, 8, stone, true);
-        break;
     case 1:  // gatehouse between two towers
         castle_wall(cr, 12, 38, ground, 13, stone, true);
         castle_tower(cr, 11, ground, 9, 21, roof, stone, rc, true);
@@ -464,29 +922,6 @@ void castle(cairo_t* cr, int i) {
         castle_wall(cr, 7, 43, ground, 20, stone, true);
         castle_tower(cr, 25, ground - 20, 13, 7, roof, stone, rc, true);
         break;
-    case 5:  // four towers in depth
-        castle_tower(cr, 17, 38, 7, 19, roof, shade(stone, 0.85), rc, true);
-        castle_tower(cr, 33, 38, 7, 19, roof, shade(stone, 0.85), rc, false);
-        castle_wall(cr, 9, 41, ground, 11, stone, true);
-        castle_tower(cr, 8, ground, 8, 18, roof, stone, rc, false);
-        castle_tower(cr, 42, ground, 8, 18, roof, stone, rc, false);
-        break;
-    case 6: {  // long curtain wall above a moat
-        // The keep stands at one end, so this plan never mirrors the three-tower one.
-        castle_wall(cr, 6, 44, 38, 9, stone, true);
-        castle_tower(cr, 8, 38, 7, 14, roof, stone, rc, false);
-        castle_tower(cr, 37, 38, 11, 24, roof, stone, rc, true);
-        cairo_rectangle(cr, 3, 38, 44, 9);
-        fill_pat(cr, lin(0, 38, 0, 47, hex(0x4f8fc9), hex(0x1f4f86)));
-        set(cr, hex(0xcfe6f7));
-        cairo_set_line_width(cr, 0.8);
-        for (int k = 0; k < 3; ++k) {
-            double y = 41 + k * 2.3, off = (k & 1) * 3;
-            for (double x = 5 + off; x < 45; x += 7) { cairo_move_to(cr, x, y); cairo_curve_to(cr, x + 1, y - 1, x + 2, y - 1, x + 3, y); }
-        }
-        cairo_stroke(cr);
-        break;
-    }
     default: {  // palace: a great hall crowned in the set's roof style, with minarets
         castle_wall(cr, 12, 38, ground, 12, stone, true);
         castle_tower(cr, 25, ground - 12, 18, 5, roof, stone, rc, true);
