@@ -1020,6 +1020,165 @@ void gate_plan(cairo_t* cr, int roof, RGB stone, RGB rc) {
     }
 }
 
+// Plan 2 was three towers with a tall middle under four skies, a wall with towers like
+// the square keep and the palace; it too is now one motif per row.
+void great_banner(cairo_t* cr, RGB stone, RGB rc) {
+    grass(cr);
+    // A low gate tower whose tall mast flies a huge swallow-tailed banner across the
+    // sky, clear of the sun: the only castle whose outline is mostly cloth.
+    castle_wall(cr, 5, 45, 44, 8, stone, false);
+    const double tx = 23;
+    cairo_rectangle(cr, tx - 6, 24, 12, 20);
+    fill_pat(cr, lin(tx - 6, 0, tx + 6, 0, shade(stone, 1.25), shade(stone, 0.7)), true);
+    outline(cr, 0.9);
+    for (double x = tx - 5.5; x + 2 <= tx + 6; x += 3.8) {
+        cairo_rectangle(cr, x, 21.6, 2, 2.4);
+        set(cr, shade(stone, 1.05)); cairo_fill_preserve(cr); outline(cr, 0.5);
+    }
+    cairo_new_path(cr); arch_path(cr, tx, 34, 5, 10);
+    set(cr, hex(0x2a2030)); cairo_fill_preserve(cr); outline(cr, 0.7);
+    cairo_new_path(cr); cairo_move_to(cr, tx, 22); cairo_line_to(cr, tx, 4.5);
+    set(cr, kInk); cairo_set_line_width(cr, 1.6); cairo_stroke(cr);
+    cairo_arc(cr, tx, 4.5, 1.2, 0, 2 * M_PI);
+    set(cr, pal::gold); cairo_fill_preserve(cr); outline(cr, 0.5);
+    cairo_new_path(cr);
+    cairo_move_to(cr, tx + 0.5, 6);
+    cairo_curve_to(cr, tx + 7, 3, tx + 13, 9, 47, 6);
+    cairo_line_to(cr, 41, 13); cairo_line_to(cr, 47, 20);
+    cairo_curve_to(cr, tx + 13, 23, tx + 7, 17, tx + 0.5, 20);
+    cairo_close_path(cr);
+    fill_pat(cr, lin(tx, 0, 47, 0, shade(rc, 1.3), shade(rc, 0.7)), true);
+    outline(cr, 0.8);
+    cairo_new_path(cr);  // a gold cross on the banner, the one emblem in the set
+    cairo_move_to(cr, tx + 8, 9.5); cairo_line_to(cr, tx + 8, 16.5);
+    cairo_move_to(cr, tx + 4.5, 13); cairo_line_to(cr, tx + 11.5, 13);
+    set(cr, pal::gold); cairo_set_line_width(cr, 1.6); cairo_stroke(cr);
+}
+
+void pine(cairo_t* cr, double x, double base, double h) {
+    cairo_rectangle(cr, x - 0.8, base - 2, 1.6, 2);
+    set(cr, hex(0x5a3a20)); cairo_fill(cr);
+    for (int k = 0; k < 3; ++k) {
+        double y1 = base - 2 - k * h / 4, w = h / 3.2 - k * 1.2;
+        poly(cr, {{x - w, y1}, {x, y1 - h / 2.2}, {x + w, y1}});
+        fill_pat(cr, lin(x - w, 0, x + w, 0, hex(0x3c8a50), hex(0x1c4a2c)), true);
+        outline(cr, 0.6);
+        poly(cr, {{x - w * 0.45, y1 - h / 4.4}, {x, y1 - h / 2.2}, {x + w * 0.45, y1 - h / 4.4}});
+        set(cr, hex(0xf4f8fc)); cairo_fill(cr);  // snow on each tier
+    }
+}
+
+void snow_castle(cairo_t* cr, RGB stone, RGB rc) {
+    // Winter: a white field with drifts, a round tower and its hall under snow, and dark
+    // pines either side. The only castle standing in snow and among trees.
+    cairo_new_path(cr);
+    cairo_move_to(cr, 0, 39); cairo_curve_to(cr, 15, 36, 35, 37, 50, 39.5);
+    cairo_line_to(cr, 50, 50); cairo_line_to(cr, 0, 50); cairo_close_path(cr);
+    fill_pat(cr, lin(0, 36, 0, 48, hex(0xfbfdff), hex(0xb8c8dc)));
+    const double cx = 25;
+    cairo_rectangle(cr, cx - 5, 17, 10, 24);
+    fill_pat(cr, lin(cx - 5, 0, cx + 5, 0, shade(stone, 1.2), shade(stone, 0.6)), true);
+    outline(cr, 0.9);
+    poly(cr, {{cx - 6.5, 17.5}, {cx, 7}, {cx + 6.5, 17.5}});
+    fill_pat(cr, lin(cx - 6, 0, cx + 6, 0, shade(rc, 1.3), shade(rc, 0.6)), true);
+    outline(cr, 0.9);
+    poly(cr, {{cx - 3.2, 12.2}, {cx, 7}, {cx + 3.2, 12.2}, {cx + 1, 11}, {cx - 1, 12.5}});
+    set(cr, hex(0xf4f8fc)); cairo_fill(cr);  // snow caps the cone
+    cairo_rectangle(cr, cx - 1.2, 22, 2.4, 3.5);
+    set(cr, hex(0x2a2030)); cairo_fill(cr);
+    cairo_new_path(cr); arch_path(cr, cx, 34, 4.4, 7);
+    set(cr, hex(0x2a2030)); cairo_fill(cr);
+    // Drifts banked against the foot of the tower.
+    cairo_new_path(cr);
+    cairo_move_to(cr, cx - 10, 42); cairo_curve_to(cr, cx - 7, 37, cx - 4, 38, cx - 2.2, 41);
+    cairo_move_to(cr, cx + 2.2, 41); cairo_curve_to(cr, cx + 4, 37.5, cx + 8, 37, cx + 11, 42);
+    cairo_close_path(cr);
+    set(cr, hex(0xf4f8fc)); cairo_fill_preserve(cr); outline(cr, 0.5, hex(0x8aa0b8));
+    pine(cr, 10, 44, 20);
+    pine(cr, 40, 44, 16);
+}
+
+void shell_keep(cairo_t* cr, RGB stone, RGB rc) {
+    grass(cr);
+    // A ring wall crowning a round mound, seen a little from above so its far rim and
+    // the hall roofs inside show: the only castle that is a round drum.
+    cairo_new_path(cr);
+    cairo_move_to(cr, 3, 44); cairo_curve_to(cr, 10, 40, 12, 31, 25, 31);
+    cairo_curve_to(cr, 38, 31, 40, 40, 47, 44); cairo_close_path(cr);
+    fill_pat(cr, lin(0, 30, 0, 44, hex(0x8fcf78), hex(0x4d8d42)), true);
+    outline(cr, 0.8);
+    const double cx = 25, rx = 13, top = 19, bot = 33;
+    ellipse(cr, cx, top, rx, 3.5);  // the far rim, and the yard inside it
+    set(cr, shade(stone, 0.55)); cairo_fill(cr);
+    poly(cr, {{cx - 7, top + 1}, {cx - 3, top - 5}, {cx + 1, top + 1}});
+    fill_pat(cr, lin(cx - 7, 0, cx + 1, 0, shade(rc, 1.3), shade(rc, 0.65)), true);
+    outline(cr, 0.7);
+    cairo_new_path(cr);
+    cairo_move_to(cr, cx - rx, top);
+    cairo_curve_to(cr, cx - rx, top + 4.7, cx + rx, top + 4.7, cx + rx, top);
+    cairo_line_to(cr, cx + rx, bot);
+    cairo_curve_to(cr, cx + rx, bot + 4.7, cx - rx, bot + 4.7, cx - rx, bot);
+    cairo_close_path(cr);
+    fill_pat(cr, lin(cx - rx, 0, cx + rx, 0, shade(stone, 1.3), shade(stone, 0.55)), true);
+    outline(cr, 0.9);
+    for (int k = 0; k < 7; ++k) {  // merlons following the near rim
+        double t = -0.9 + k * 0.3, x = cx + rx * std::sin(t), y = top + 3.5 * std::cos(t);
+        cairo_rectangle(cr, x - 1.1, y - 2.4, 2.2, 2.4);
+        set(cr, shade(stone, 1.1)); cairo_fill_preserve(cr); outline(cr, 0.5);
+    }
+    for (double wx : {cx - 7.0, cx + 7.0}) {
+        cairo_new_path(cr); arch_path(cr, wx, top + 7, 2, 3.4);
+        set(cr, hex(0xffd870)); cairo_fill(cr);
+    }
+    cairo_new_path(cr); arch_path(cr, cx, bot - 5, 5, 9);
+    set(cr, hex(0x2a2030)); cairo_fill_preserve(cr); outline(cr, 0.7);
+    cairo_new_path(cr); cairo_move_to(cr, cx, bot + 4); cairo_curve_to(cr, cx - 1, 39, cx + 3, 41, cx + 1, 45);
+    set(cr, hex(0xc8b48a)); cairo_set_line_width(cr, 1.6); cairo_stroke(cr);
+}
+
+void aqueduct(cairo_t* cr, RGB stone, RGB rc) {
+    grass(cr);
+    // Two tiers of arches striding across the valley to a tall gate tower where the water
+    // enters the town: the only castle that is mostly openings.
+    const double x0 = 13, x1 = 47, top = 24, base = 44, mid = 34;
+    cairo_new_path(cr);
+    cairo_rectangle(cr, x0, top, x1 - x0, base - top);
+    for (int k = 0; k < 3; ++k) {
+        cairo_new_sub_path(cr); arch_path(cr, x0 + 5.7 + k * 11.3, mid + 1.5, 7.5, base - mid - 1.5);
+    }
+    for (int k = 0; k < 6; ++k) { cairo_new_sub_path(cr); arch_path(cr, x0 + 2.8 + k * 5.65, top + 2.5, 3.4, 6); }
+    cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
+    fill_pat(cr, lin(0, top, 0, base, shade(stone, 1.25), shade(stone, 0.7)), true);
+    cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING);
+    outline(cr, 0.8);
+    cairo_new_path(cr); cairo_move_to(cr, x0, mid); cairo_line_to(cr, x1, mid);  // the course between tiers
+    set(cr, shade(stone, 0.55)); cairo_set_line_width(cr, 0.8); cairo_stroke(cr);
+    cairo_rectangle(cr, x0, top - 2, x1 - x0, 2);  // the water channel on top
+    set(cr, hex(0x4a8fd0)); cairo_fill_preserve(cr); outline(cr, 0.6);
+    const double tx = 9;
+    cairo_rectangle(cr, tx - 4.5, 18, 9, base - 18);  // kept below the birds
+    fill_pat(cr, lin(tx - 4.5, 0, tx + 4.5, 0, shade(stone, 1.25), shade(stone, 0.7)), true);
+    outline(cr, 0.9);
+    for (double wy : {21.0, 28.5}) {
+        cairo_new_path(cr); arch_path(cr, tx, wy, 2.6, 4.5);
+        set(cr, hex(0x2a2030)); cairo_fill(cr);
+    }
+    cairo_new_path(cr); arch_path(cr, tx, 36, 4.4, 8);
+    set(cr, hex(0x2a2030)); cairo_fill(cr);
+    poly(cr, {{tx - 6, 18.2}, {tx, 12}, {tx + 6, 18.2}});
+    fill_pat(cr, lin(tx - 6, 0, tx + 6, 0, shade(rc, 1.3), shade(rc, 0.65)), true);
+    outline(cr, 0.9);
+}
+
+void towers_plan(cairo_t* cr, int roof, RGB stone, RGB rc) {
+    switch (roof) {
+    case 0: great_banner(cr, stone, rc); break;
+    case 1: snow_castle(cr, stone, rc); break;
+    case 2: shell_keep(cr, stone, rc); break;
+    default: aqueduct(cr, stone, rc); break;
+    }
+}
+
 void castle(cairo_t* cr, int i) {
     int layout = i % 8, roof = (i / 8) % 4;
     // Each roof style comes with its own weather and masonry, so the four castles of
@@ -1079,6 +1238,7 @@ void castle(cairo_t* cr, int i) {
     if (layout == 6) { moat_plan(cr, roof, stone, rc); return; }
     if (layout == 5) { depth_plan(cr, roof, stone, rc); return; }
     if (layout == 1) { gate_plan(cr, roof, stone, rc); return; }
+    if (layout == 2) { towers_plan(cr, roof, stone, rc); return; }
     double ground = 44;
     cairo_new_path(cr);
     cairo_move_to(cr, 0, 41);
@@ -1099,12 +1259,6 @@ void castle(cairo_t* cr, int i) {
     cairo_scale(cr, place[roof][1], place[roof][1]);
     cairo_translate(cr, -25, -ground);
     switch (layout) {
-    case 2:  // three towers, tall middle
-        castle_wall(cr, 10, 40, ground, 10, stone, false);
-        castle_tower(cr, 9, ground, 8, 16, roof, stone, rc, false);
-        castle_tower(cr, 41, ground, 8, 16, roof, stone, rc, false);
-        castle_tower(cr, 25, ground, 11, 26, roof, stone, rc, true);
-        break;
     case 3:  // a broad square keep, a lantern on top: a block, where others rise in towers
         castle_wall(cr, 7, 43, ground, 20, stone, true);
         castle_tower(cr, 25, ground - 20, 13, 7, roof, stone, rc, true);
