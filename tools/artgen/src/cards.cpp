@@ -829,6 +829,356 @@ void depth_plan(cairo_t* cr, int roof, RGB stone, RGB rc) {
     }
 }
 
+// Plan 1 was a gatehouse between two towers under four skies, remembered as one picture
+// and easily taken for the three towers; like plans 0, 4, 5 and 6 it is now one motif per
+// row, each with an outline no other castle has.
+void star_fort(cairo_t* cr, RGB stone, RGB rc) {
+    grass(cr);
+    // Five pointed bastions seen from high up, flattened by the view: the one castle
+    // that is wider than it is tall and lies on the ground.
+    const double cx = 26, cy = 37;
+    auto star_pts = [&](double r, double dy) {
+        cairo_new_path(cr);
+        for (int k = 0; k < 10; ++k) {
+            double a = -M_PI / 2 + k * M_PI / 5, rr = (k & 1) ? r * 0.55 : r;
+            cairo_line_to(cr, cx + rr * std::cos(a), cy + dy + rr * std::sin(a) * 0.42);
+        }
+        cairo_close_path(cr);
+    };
+    star_pts(21, 3.5);  // the wall's outer face, in shadow below the rampart
+    set(cr, shade(stone, 0.6)); cairo_fill_preserve(cr); outline(cr, 0.9);
+    star_pts(21, 0);
+    fill_pat(cr, lin(0, cy - 9, 0, cy + 9, shade(stone, 1.25), shade(stone, 0.85)), true);
+    outline(cr, 0.9);
+    star_pts(15, 0.6);  // the parade ground inside the rampart
+    fill_pat(cr, lin(0, cy - 6, 0, cy + 6, hex(0x8fcf78), hex(0x5a9a4a)), true);
+    outline(cr, 0.6);
+    // A barracks block with a hipped roof and a flag in the middle.
+    cairo_rectangle(cr, cx - 5, cy - 6, 10, 6);
+    fill_pat(cr, lin(cx - 5, 0, cx + 5, 0, shade(stone, 1.2), shade(stone, 0.7)), true);
+    outline(cr, 0.8);
+    poly(cr, {{cx - 6.5, cy - 6}, {cx - 3, cy - 10}, {cx + 3, cy - 10}, {cx + 6.5, cy - 6}});
+    fill_pat(cr, lin(cx - 6, 0, cx + 6, 0, shade(rc, 1.3), shade(rc, 0.65)), true);
+    outline(cr, 0.8);
+    cairo_new_path(cr); cairo_move_to(cr, cx, cy - 10); cairo_line_to(cr, cx, cy - 19);
+    outline(cr, 0.8);
+    poly(cr, {{cx, cy - 19}, {cx + 7, cy - 17}, {cx, cy - 15}});
+    set(cr, rc); cairo_fill_preserve(cr); outline(cr, 0.5);
+}
+
+void tower_house(cairo_t* cr, RGB stone, RGB rc) {
+    grass(cr);
+    // A tall, narrow house-tower whose door is a storey up, reached by an outside stair:
+    // the only castle with a diagonal stair and a steep gabled roof with chimneys.
+    const double x0 = 11, x1 = 25, top = 15, base = 43;
+    cairo_rectangle(cr, x0, top, x1 - x0, base - top);
+    fill_pat(cr, lin(x0, 0, x1, 0, shade(stone, 1.25), shade(stone, 0.7)), true);
+    outline(cr, 0.9);
+    set(cr, shade(stone, 0.6), 0.6); cairo_set_line_width(cr, 0.5);
+    for (double y = top + 3; y < base - 1; y += 3.5) { cairo_move_to(cr, x0 + 0.5, y); cairo_line_to(cr, x1 - 0.5, y); }
+    cairo_stroke(cr);
+    // Corner turrets corbelled out under the roof.
+    for (double tx : {x0 - 1.5, x1 + 1.5}) {
+        poly(cr, {{tx - 2.5, top + 4}, {tx + 2.5, top + 4}, {tx, top + 8}});
+        set(cr, shade(stone, 0.8)); cairo_fill_preserve(cr); outline(cr, 0.6);
+        cairo_rectangle(cr, tx - 2.5, top - 1, 5, 5);
+        fill_pat(cr, lin(tx - 2.5, 0, tx + 2.5, 0, shade(stone, 1.2), shade(stone, 0.7)), true);
+        outline(cr, 0.7);
+        poly(cr, {{tx - 3.2, top - 1}, {tx, top - 7}, {tx + 3.2, top - 1}});
+        fill_pat(cr, lin(tx - 3, 0, tx + 3, 0, shade(rc, 1.3), shade(rc, 0.65)), true);
+        outline(cr, 0.7);
+    }
+    poly(cr, {{x0 + 1, top}, {(x0 + x1) / 2, top - 10}, {x1 - 1, top}});
+    fill_pat(cr, lin(x0, 0, x1, 0, shade(rc, 1.3), shade(rc, 0.65)), true);
+    outline(cr, 0.9);
+    for (double wy : {top + 5.0, top + 13.0}) {
+        cairo_rectangle(cr, 16.5, wy, 3, 4);
+        set(cr, hex(0x2a2030)); cairo_fill(cr);
+    }
+    // The door a storey up, and the stone stair climbing to it from the right.
+    cairo_new_path(cr); arch_path(cr, 22.5, 28, 3.4, 6);
+    set(cr, hex(0x2a2030)); cairo_fill(cr);
+    cairo_new_path(cr);
+    cairo_move_to(cr, x1, 34);
+    const int steps = 7;
+    for (int k = 0; k < steps; ++k) {
+        double sx = x1 + 2.6 * k, sy = 34 + 1.3 * k;
+        cairo_line_to(cr, sx + 2.6, sy); cairo_line_to(cr, sx + 2.6, sy + 1.3);
+    }
+    cairo_line_to(cr, x1 + 2.6 * steps, base);
+    cairo_line_to(cr, x1 + 2.6 * steps - 4, base);
+    cairo_curve_to(cr, x1 + 10, 39, x1 + 6, 38, x1, 40);
+    cairo_close_path(cr);
+    // Darker than the wall, so the stair stands out from the tower behind it.
+    fill_pat(cr, lin(0, 34, 0, base, shade(stone, 0.95), shade(stone, 0.55)), true);
+    outline(cr, 0.8);
+}
+
+void cave_fortress(cairo_t* cr, RGB stone, RGB rc) {
+    grass(cr);
+    // A great crag with the castle cut into its face: windows lit for the evening, a gate
+    // at its foot, one watch turret on its crown. The only castle that is mostly rock.
+    const RGB rock = hex(0x8a7a6a);
+    cairo_new_path(cr);
+    cairo_move_to(cr, 4, 44);
+    cairo_curve_to(cr, 4, 32, 7, 24, 11, 20);
+    cairo_curve_to(cr, 14, 15, 17, 19, 20, 14);
+    cairo_curve_to(cr, 23, 10, 27, 12, 29, 17);
+    cairo_curve_to(cr, 33, 21, 37, 22, 40, 27);
+    cairo_curve_to(cr, 44, 32, 46, 38, 46, 44);
+    cairo_close_path(cr);
+    fill_pat(cr, lin(4, 12, 46, 44, shade(rock, 1.35), shade(rock, 0.55)), true);
+    outline(cr, 0.9);
+    // Cracks and ledges in the rock.
+    cairo_new_path(cr);
+    cairo_move_to(cr, 12, 26); cairo_curve_to(cr, 16, 28, 19, 27, 22, 30);
+    cairo_move_to(cr, 33, 27); cairo_curve_to(cr, 36, 30, 38, 32, 42, 33);
+    cairo_move_to(cr, 8, 36); cairo_line_to(cr, 13, 38);
+    set(cr, shade(rock, 0.45)); cairo_set_line_width(cr, 0.7); cairo_stroke(cr);
+    // Dressed-stone fronts built into the rock, with glowing windows.
+    auto front = [&](double x, double y, double w, double h) {
+        cairo_rectangle(cr, x, y, w, h);
+        fill_pat(cr, lin(x, 0, x + w, 0, shade(stone, 1.2), shade(stone, 0.75)), true);
+        outline(cr, 0.7);
+        for (double wx = x + 1.5; wx + 1.6 <= x + w - 1; wx += 3.2) {
+            cairo_new_path(cr); arch_path(cr, wx + 0.8, y + 1.5, 1.6, 3);
+            set(cr, hex(0xffd870)); cairo_fill(cr);
+        }
+    };
+    front(14, 21, 9, 6);
+    front(26, 30, 10, 6);
+    cairo_new_path(cr); arch_path(cr, 18, 36, 6, 8);
+    set(cr, hex(0x2a2030)); cairo_fill_preserve(cr); outline(cr, 0.7);
+    // The watch turret on the crown of the crag.
+    cairo_rectangle(cr, 19, 6, 5, 8);
+    fill_pat(cr, lin(19, 0, 24, 0, shade(stone, 1.25), shade(stone, 0.7)), true);
+    outline(cr, 0.8);
+    poly(cr, {{18, 6.2}, {21.5, 1.5}, {25, 6.2}});
+    fill_pat(cr, lin(18, 0, 25, 0, shade(rc, 1.3), shade(rc, 0.65)), true);
+    outline(cr, 0.8);
+    cairo_rectangle(cr, 20.8, 8.5, 1.4, 2.2);
+    set(cr, hex(0xffd870)); cairo_fill(cr);
+}
+
+void harbour_fort(cairo_t* cr, RGB stone, RGB rc) {
+    // The sea fills the foreground in front of the hills: a squat round fort on the rocks
+    // guards a water gate, and a ship with a great sail rides in. The only sail in the set.
+    cairo_rectangle(cr, 0, 37, 50, 13);
+    fill_pat(cr, lin(0, 37, 0, 48, hex(0x5a9fd6), hex(0x1f4f86)));
+    waves(cr, 44, 2, 2.5);
+    const double cx = 11, fw = 8, top = 26;
+    cairo_new_path(cr);
+    cairo_move_to(cr, cx - fw - 3, 42); cairo_curve_to(cr, cx - fw - 1, 37, cx - 3, 35, cx + 3, 36);
+    cairo_curve_to(cr, cx + 7, 35, cx + fw + 3, 37, cx + fw + 4, 42); cairo_close_path(cr);
+    fill_pat(cr, lin(0, 35, 0, 42, hex(0x8a8a86), hex(0x4a4a48)), true);
+    outline(cr, 0.8);
+    cairo_new_path(cr);
+    cairo_move_to(cr, cx - fw, top); cairo_line_to(cr, cx - fw, 37);
+    cairo_curve_to(cr, cx - fw / 2, 39, cx + fw / 2, 39, cx + fw, 37); cairo_line_to(cr, cx + fw, top);
+    cairo_close_path(cr);
+    fill_pat(cr, lin(cx - fw, 0, cx + fw, 0, shade(stone, 1.3), shade(stone, 0.6)), true);
+    outline(cr, 0.9);
+    for (double x = cx - fw + 1; x < cx + fw - 1; x += 3.6) {
+        cairo_rectangle(cr, x, top - 2.2, 2, 2.4);
+        set(cr, shade(stone, 1.05)); cairo_fill_preserve(cr); outline(cr, 0.5);
+    }
+    poly(cr, {{cx - fw + 2, top - 2}, {cx, top - 8}, {cx + fw - 2, top - 2}});
+    fill_pat(cr, lin(cx - fw, 0, cx + fw, 0, shade(rc, 1.3), shade(rc, 0.65)), true);
+    outline(cr, 0.9);
+    cairo_new_path(cr); arch_path(cr, cx, 29, 6, 9);  // the water gate
+    set(cr, hex(0x1a2a40)); cairo_fill_preserve(cr); outline(cr, 0.7);
+    // The ship: a dark hull, a mast and a big square sail bellied by the wind.
+    const double sx = 35, sw = 8, st = 20, sh = 34 - st;  // the sail stops above the hull
+    poly(cr, {{sx - sw - 3, 37}, {sx + sw + 3, 37}, {sx + sw, 42}, {sx - sw, 42}});
+    fill_pat(cr, lin(0, 37, 0, 42, hex(0x9a6a3e), hex(0x5a3a20)), true);
+    outline(cr, 0.8);
+    cairo_new_path(cr); cairo_move_to(cr, sx, 37); cairo_line_to(cr, sx, st - 3);
+    outline(cr, 1.0);
+    cairo_new_path(cr);
+    cairo_move_to(cr, sx - sw, st);
+    cairo_curve_to(cr, sx - sw / 2, st - 1.5, sx + sw / 2, st - 1.5, sx + sw, st);
+    cairo_curve_to(cr, sx + sw + 2, st + sh * 0.4, sx + sw + 1, st + sh * 0.75, sx + sw, st + sh);
+    cairo_curve_to(cr, sx + 3, st + sh - 1.5, sx - 3, st + sh - 1.5, sx - sw, st + sh);
+    cairo_curve_to(cr, sx - sw + 2, st + sh * 0.65, sx - sw + 2, st + sh * 0.3, sx - sw, st);
+    cairo_close_path(cr);
+    fill_pat(cr, lin(sx - sw, 0, sx + sw + 1, 0, hex(0xfbf6ea), hex(0xc8bca0)), true);
+    outline(cr, 0.8);
+    cairo_rectangle(cr, sx - sw + 1, st + sh * 0.4, 2 * sw, 3);  // a band in the row's colour
+    set(cr, rc); cairo_fill(cr);
+    poly(cr, {{sx, st - 3}, {sx + 6, st - 5}, {sx, st - 7}});
+    set(cr, rc); cairo_fill_preserve(cr); outline(cr, 0.5);
+    cairo_new_path(cr); cairo_move_to(cr, sx, st - 3); cairo_line_to(cr, sx, st - 7);
+    outline(cr, 0.8);
+}
+
+void gate_plan(cairo_t* cr, int roof, RGB stone, RGB rc) {
+    switch (roof) {
+    case 0: star_fort(cr, stone, rc); break;
+    case 1: tower_house(cr, stone, rc); break;
+    case 2: cave_fortress(cr, stone, rc); break;
+    default: harbour_fort(cr, stone, rc); break;
+    }
+}
+
+// Plan 2 was three towers with a tall middle under four skies, a wall with towers like
+// the square keep and the palace; it too is now one motif per row.
+void great_banner(cairo_t* cr, RGB stone, RGB rc) {
+    grass(cr);
+    // A low gate tower whose tall mast flies a huge swallow-tailed banner across the
+    // sky, clear of the sun: the only castle whose outline is mostly cloth.
+    castle_wall(cr, 5, 45, 44, 8, stone, false);
+    const double tx = 23;
+    cairo_rectangle(cr, tx - 6, 24, 12, 20);
+    fill_pat(cr, lin(tx - 6, 0, tx + 6, 0, shade(stone, 1.25), shade(stone, 0.7)), true);
+    outline(cr, 0.9);
+    for (double x = tx - 5.5; x + 2 <= tx + 6; x += 3.8) {
+        cairo_rectangle(cr, x, 21.6, 2, 2.4);
+        set(cr, shade(stone, 1.05)); cairo_fill_preserve(cr); outline(cr, 0.5);
+    }
+    cairo_new_path(cr); arch_path(cr, tx, 34, 5, 10);
+    set(cr, hex(0x2a2030)); cairo_fill_preserve(cr); outline(cr, 0.7);
+    cairo_new_path(cr); cairo_move_to(cr, tx, 22); cairo_line_to(cr, tx, 4.5);
+    set(cr, kInk); cairo_set_line_width(cr, 1.6); cairo_stroke(cr);
+    cairo_arc(cr, tx, 4.5, 1.2, 0, 2 * M_PI);
+    set(cr, pal::gold); cairo_fill_preserve(cr); outline(cr, 0.5);
+    cairo_new_path(cr);
+    cairo_move_to(cr, tx + 0.5, 6);
+    cairo_curve_to(cr, tx + 7, 3, tx + 13, 9, 47, 6);
+    cairo_line_to(cr, 41, 13); cairo_line_to(cr, 47, 20);
+    cairo_curve_to(cr, tx + 13, 23, tx + 7, 17, tx + 0.5, 20);
+    cairo_close_path(cr);
+    fill_pat(cr, lin(tx, 0, 47, 0, shade(rc, 1.3), shade(rc, 0.7)), true);
+    outline(cr, 0.8);
+    cairo_new_path(cr);  // a gold cross on the banner, the one emblem in the set
+    cairo_move_to(cr, tx + 8, 9.5); cairo_line_to(cr, tx + 8, 16.5);
+    cairo_move_to(cr, tx + 4.5, 13); cairo_line_to(cr, tx + 11.5, 13);
+    set(cr, pal::gold); cairo_set_line_width(cr, 1.6); cairo_stroke(cr);
+}
+
+void pine(cairo_t* cr, double x, double base, double h) {
+    cairo_rectangle(cr, x - 0.8, base - 2, 1.6, 2);
+    set(cr, hex(0x5a3a20)); cairo_fill(cr);
+    for (int k = 0; k < 3; ++k) {
+        double y1 = base - 2 - k * h / 4, w = h / 3.2 - k * 1.2;
+        poly(cr, {{x - w, y1}, {x, y1 - h / 2.2}, {x + w, y1}});
+        fill_pat(cr, lin(x - w, 0, x + w, 0, hex(0x3c8a50), hex(0x1c4a2c)), true);
+        outline(cr, 0.6);
+        poly(cr, {{x - w * 0.45, y1 - h / 4.4}, {x, y1 - h / 2.2}, {x + w * 0.45, y1 - h / 4.4}});
+        set(cr, hex(0xf4f8fc)); cairo_fill(cr);  // snow on each tier
+    }
+}
+
+void snow_castle(cairo_t* cr, RGB stone, RGB rc) {
+    // Winter: a white field with drifts, a round tower and its hall under snow, and dark
+    // pines either side. The only castle standing in snow and among trees.
+    cairo_new_path(cr);
+    cairo_move_to(cr, 0, 39); cairo_curve_to(cr, 15, 36, 35, 37, 50, 39.5);
+    cairo_line_to(cr, 50, 50); cairo_line_to(cr, 0, 50); cairo_close_path(cr);
+    fill_pat(cr, lin(0, 36, 0, 48, hex(0xfbfdff), hex(0xb8c8dc)));
+    const double cx = 25;
+    cairo_rectangle(cr, cx - 5, 17, 10, 24);
+    fill_pat(cr, lin(cx - 5, 0, cx + 5, 0, shade(stone, 1.2), shade(stone, 0.6)), true);
+    outline(cr, 0.9);
+    poly(cr, {{cx - 6.5, 17.5}, {cx, 7}, {cx + 6.5, 17.5}});
+    fill_pat(cr, lin(cx - 6, 0, cx + 6, 0, shade(rc, 1.3), shade(rc, 0.6)), true);
+    outline(cr, 0.9);
+    poly(cr, {{cx - 3.2, 12.2}, {cx, 7}, {cx + 3.2, 12.2}, {cx + 1, 11}, {cx - 1, 12.5}});
+    set(cr, hex(0xf4f8fc)); cairo_fill(cr);  // snow caps the cone
+    cairo_rectangle(cr, cx - 1.2, 22, 2.4, 3.5);
+    set(cr, hex(0x2a2030)); cairo_fill(cr);
+    cairo_new_path(cr); arch_path(cr, cx, 34, 4.4, 7);
+    set(cr, hex(0x2a2030)); cairo_fill(cr);
+    // Drifts banked against the foot of the tower.
+    cairo_new_path(cr);
+    cairo_move_to(cr, cx - 10, 42); cairo_curve_to(cr, cx - 7, 37, cx - 4, 38, cx - 2.2, 41);
+    cairo_move_to(cr, cx + 2.2, 41); cairo_curve_to(cr, cx + 4, 37.5, cx + 8, 37, cx + 11, 42);
+    cairo_close_path(cr);
+    set(cr, hex(0xf4f8fc)); cairo_fill_preserve(cr); outline(cr, 0.5, hex(0x8aa0b8));
+    pine(cr, 10, 44, 20);
+    pine(cr, 40, 44, 16);
+}
+
+void shell_keep(cairo_t* cr, RGB stone, RGB rc) {
+    grass(cr);
+    // A ring wall crowning a round mound, seen a little from above so its far rim and
+    // the hall roofs inside show: the only castle that is a round drum.
+    cairo_new_path(cr);
+    cairo_move_to(cr, 3, 44); cairo_curve_to(cr, 10, 40, 12, 31, 25, 31);
+    cairo_curve_to(cr, 38, 31, 40, 40, 47, 44); cairo_close_path(cr);
+    fill_pat(cr, lin(0, 30, 0, 44, hex(0x8fcf78), hex(0x4d8d42)), true);
+    outline(cr, 0.8);
+    const double cx = 25, rx = 13, top = 19, bot = 33;
+    ellipse(cr, cx, top, rx, 3.5);  // the far rim, and the yard inside it
+    set(cr, shade(stone, 0.55)); cairo_fill(cr);
+    poly(cr, {{cx - 7, top + 1}, {cx - 3, top - 5}, {cx + 1, top + 1}});
+    fill_pat(cr, lin(cx - 7, 0, cx + 1, 0, shade(rc, 1.3), shade(rc, 0.65)), true);
+    outline(cr, 0.7);
+    cairo_new_path(cr);
+    cairo_move_to(cr, cx - rx, top);
+    cairo_curve_to(cr, cx - rx, top + 4.7, cx + rx, top + 4.7, cx + rx, top);
+    cairo_line_to(cr, cx + rx, bot);
+    cairo_curve_to(cr, cx + rx, bot + 4.7, cx - rx, bot + 4.7, cx - rx, bot);
+    cairo_close_path(cr);
+    fill_pat(cr, lin(cx - rx, 0, cx + rx, 0, shade(stone, 1.3), shade(stone, 0.55)), true);
+    outline(cr, 0.9);
+    for (int k = 0; k < 7; ++k) {  // merlons following the near rim
+        double t = -0.9 + k * 0.3, x = cx + rx * std::sin(t), y = top + 3.5 * std::cos(t);
+        cairo_rectangle(cr, x - 1.1, y - 2.4, 2.2, 2.4);
+        set(cr, shade(stone, 1.1)); cairo_fill_preserve(cr); outline(cr, 0.5);
+    }
+    for (double wx : {cx - 7.0, cx + 7.0}) {
+        cairo_new_path(cr); arch_path(cr, wx, top + 7, 2, 3.4);
+        set(cr, hex(0xffd870)); cairo_fill(cr);
+    }
+    cairo_new_path(cr); arch_path(cr, cx, bot - 5, 5, 9);
+    set(cr, hex(0x2a2030)); cairo_fill_preserve(cr); outline(cr, 0.7);
+    cairo_new_path(cr); cairo_move_to(cr, cx, bot + 4); cairo_curve_to(cr, cx - 1, 39, cx + 3, 41, cx + 1, 45);
+    set(cr, hex(0xc8b48a)); cairo_set_line_width(cr, 1.6); cairo_stroke(cr);
+}
+
+void aqueduct(cairo_t* cr, RGB stone, RGB rc) {
+    grass(cr);
+    // Two tiers of arches striding across the valley to a tall gate tower where the water
+    // enters the town: the only castle that is mostly openings.
+    const double x0 = 13, x1 = 47, top = 24, base = 44, mid = 34;
+    cairo_new_path(cr);
+    cairo_rectangle(cr, x0, top, x1 - x0, base - top);
+    for (int k = 0; k < 3; ++k) {
+        cairo_new_sub_path(cr); arch_path(cr, x0 + 5.7 + k * 11.3, mid + 1.5, 7.5, base - mid - 1.5);
+    }
+    for (int k = 0; k < 6; ++k) { cairo_new_sub_path(cr); arch_path(cr, x0 + 2.8 + k * 5.65, top + 2.5, 3.4, 6); }
+    cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
+    fill_pat(cr, lin(0, top, 0, base, shade(stone, 1.25), shade(stone, 0.7)), true);
+    cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING);
+    outline(cr, 0.8);
+    cairo_new_path(cr); cairo_move_to(cr, x0, mid); cairo_line_to(cr, x1, mid);  // the course between tiers
+    set(cr, shade(stone, 0.55)); cairo_set_line_width(cr, 0.8); cairo_stroke(cr);
+    cairo_rectangle(cr, x0, top - 2, x1 - x0, 2);  // the water channel on top
+    set(cr, hex(0x4a8fd0)); cairo_fill_preserve(cr); outline(cr, 0.6);
+    const double tx = 9;
+    cairo_rectangle(cr, tx - 4.5, 18, 9, base - 18);  // kept below the birds
+    fill_pat(cr, lin(tx - 4.5, 0, tx + 4.5, 0, shade(stone, 1.25), shade(stone, 0.7)), true);
+    outline(cr, 0.9);
+    for (double wy : {21.0, 28.5}) {
+        cairo_new_path(cr); arch_path(cr, tx, wy, 2.6, 4.5);
+        set(cr, hex(0x2a2030)); cairo_fill(cr);
+    }
+    cairo_new_path(cr); arch_path(cr, tx, 36, 4.4, 8);
+    set(cr, hex(0x2a2030)); cairo_fill(cr);
+    poly(cr, {{tx - 6, 18.2}, {tx, 12}, {tx + 6, 18.2}});
+    fill_pat(cr, lin(tx - 6, 0, tx + 6, 0, shade(rc, 1.3), shade(rc, 0.65)), true);
+    outline(cr, 0.9);
+}
+
+void towers_plan(cairo_t* cr, int roof, RGB stone, RGB rc) {
+    switch (roof) {
+    case 0: great_banner(cr, stone, rc); break;
+    case 1: snow_castle(cr, stone, rc); break;
+    case 2: shell_keep(cr, stone, rc); break;
+    default: aqueduct(cr, stone, rc); break;
+    }
+}
+
 void castle(cairo_t* cr, int i) {
     int layout = i % 8, roof = (i / 8) % 4;
     // Each roof style comes with its own weather and masonry, so the four castles of
@@ -887,6 +1237,8 @@ void castle(cairo_t* cr, int i) {
     if (layout == 0) { lone_plan(cr, roof, stone, rc); return; }
     if (layout == 6) { moat_plan(cr, roof, stone, rc); return; }
     if (layout == 5) { depth_plan(cr, roof, stone, rc); return; }
+    if (layout == 1) { gate_plan(cr, roof, stone, rc); return; }
+    if (layout == 2) { towers_plan(cr, roof, stone, rc); return; }
     double ground = 44;
     cairo_new_path(cr);
     cairo_move_to(cr, 0, 41);
@@ -907,17 +1259,6 @@ void castle(cairo_t* cr, int i) {
     cairo_scale(cr, place[roof][1], place[roof][1]);
     cairo_translate(cr, -25, -ground);
     switch (layout) {
-    case 1:  // gatehouse between two towers
-        castle_wall(cr, 12, 38, ground, 13, stone, true);
-        castle_tower(cr, 11, ground, 9, 21, roof, stone, rc, true);
-        castle_tower(cr, 39, ground, 9, 21, roof, stone, rc, false);
-        break;
-    case 2:  // three towers, tall middle
-        castle_wall(cr, 10, 40, ground, 10, stone, false);
-        castle_tower(cr, 9, ground, 8, 16, roof, stone, rc, false);
-        castle_tower(cr, 41, ground, 8, 16, roof, stone, rc, false);
-        castle_tower(cr, 25, ground, 11, 26, roof, stone, rc, true);
-        break;
     case 3:  // a broad square keep, a lantern on top: a block, where others rise in towers
         castle_wall(cr, 7, 43, ground, 20, stone, true);
         castle_tower(cr, 25, ground - 20, 13, 7, roof, stone, rc, true);
