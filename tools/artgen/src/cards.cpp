@@ -1179,6 +1179,170 @@ void towers_plan(cairo_t* cr, int roof, RGB stone, RGB rc) {
     }
 }
 
+// Plan 3 was a broad square keep under four skies, remembered as one picture; it too is
+// now one motif per row.
+void giant(cairo_t* cr, double x, double base, double h, RGB stone, bool left) {
+    // A standing stone warden on a plinth, spear held outward, so the gate reads by its
+    // figures rather than by its towers.
+    const double s = h / 22;
+    cairo_rectangle(cr, x - 4 * s, base - 3 * s, 8 * s, 3 * s);
+    fill_pat(cr, lin(x - 4 * s, 0, x + 4 * s, 0, shade(stone, 1.1), shade(stone, 0.6)), true);
+    outline(cr, 0.7);
+    poly(cr, {{x - 2.6 * s, base - 3 * s}, {x - 3.4 * s, base - 15 * s}, {x - 1.6 * s, base - 17 * s},
+              {x + 1.6 * s, base - 17 * s}, {x + 3.4 * s, base - 15 * s}, {x + 2.6 * s, base - 3 * s}});
+    fill_pat(cr, lin(x - 3.4 * s, 0, x + 3.4 * s, 0, shade(stone, 1.3), shade(stone, 0.6)), true);
+    outline(cr, 0.8);
+    cairo_new_path(cr); cairo_arc(cr, x, base - 19 * s, 2.3 * s, 0, 2 * M_PI);
+    fill_pat(cr, lin(x - 2.3 * s, 0, x + 2.3 * s, 0, shade(stone, 1.3), shade(stone, 0.6)), true);
+    outline(cr, 0.7);
+    const double sx = left ? x - 4.6 * s : x + 4.6 * s;
+    cairo_new_path(cr); cairo_move_to(cr, sx, base - 3 * s); cairo_line_to(cr, sx, base - 23 * s);
+    set(cr, kInk); cairo_set_line_width(cr, 1.1); cairo_stroke(cr);
+    poly(cr, {{sx - 1.3, base - 22.5 * s}, {sx, base - 26 * s}, {sx + 1.3, base - 22.5 * s}});
+    set(cr, pal::gold); cairo_fill_preserve(cr); outline(cr, 0.5);
+}
+
+void statue_gate(cairo_t* cr, RGB stone, RGB rc) {
+    grass(cr);
+    // A tall gate between two giant stone wardens: the only castle guarded by figures.
+    const double cx = 26, base = 44;
+    cairo_rectangle(cr, cx - 7, 17, 14, base - 17);
+    fill_pat(cr, lin(cx - 7, 0, cx + 7, 0, shade(stone, 1.25), shade(stone, 0.65)), true);
+    outline(cr, 0.9);
+    poly(cr, {{cx - 8.5, 17.5}, {cx, 10}, {cx + 8.5, 17.5}});
+    fill_pat(cr, lin(cx - 8, 0, cx + 8, 0, shade(rc, 1.3), shade(rc, 0.6)), true);
+    outline(cr, 0.9);
+    cairo_new_path(cr); arch_path(cr, cx, 25, 8, base - 25);
+    set(cr, hex(0x2a2030)); cairo_fill_preserve(cr); outline(cr, 0.7);
+    giant(cr, 12, base, 21, stone, true);   // heads kept below the sun
+    giant(cr, 40, base, 21, stone, false);
+}
+
+void monastery(cairo_t* cr, RGB stone, RGB rc) {
+    grass(cr);
+    // Terraces stepping up a hill to a church with a bell tower, each terrace wall pierced
+    // by cells: the only castle that climbs in steps with a gable on top.
+    static const double t[3][3] = {{7, 43, 37}, {11, 37, 31}, {15, 32, 25.5}};  // x0, x1, top
+    for (int k = 0; k < 3; ++k) {
+        double x0 = t[k][0], x1 = t[k][1], top = t[k][2], bot = k ? t[k - 1][2] : 44;
+        cairo_rectangle(cr, x0, top, x1 - x0, bot - top);
+        fill_pat(cr, lin(0, top, 0, bot, shade(stone, 1.2), shade(stone, 0.7)), true);
+        outline(cr, 0.8);
+        cairo_rectangle(cr, x0, top, x1 - x0, 1.3);  // the garden on each terrace
+        set(cr, hex(0x4d9a48)); cairo_fill(cr);
+        for (double x = x0 + 3; x + 1.6 < x1 - 1; x += 4) {
+            cairo_new_path(cr); arch_path(cr, x, top + 2.2, 1.6, 2.6);
+            set(cr, hex(0x2a2030)); cairo_fill(cr);
+        }
+    }
+    const double c0 = 17, c1 = 28, ct = 19;  // the church on the top terrace
+    cairo_rectangle(cr, c0, ct, c1 - c0, 25.5 - ct);
+    fill_pat(cr, lin(c0, 0, c1, 0, shade(stone, 1.3), shade(stone, 0.7)), true);
+    outline(cr, 0.8);
+    poly(cr, {{c0 - 1, ct + 0.5}, {(c0 + c1) / 2, ct - 5}, {c1 + 1, ct + 0.5}});
+    fill_pat(cr, lin(c0, 0, c1, 0, shade(rc, 1.3), shade(rc, 0.6)), true);
+    outline(cr, 0.8);
+    const double bx = 31;  // the bell tower beside it
+    cairo_rectangle(cr, bx - 2.5, 13, 5, 25.5 - 13);
+    fill_pat(cr, lin(bx - 2.5, 0, bx + 2.5, 0, shade(stone, 1.3), shade(stone, 0.65)), true);
+    outline(cr, 0.8);
+    cairo_new_path(cr); arch_path(cr, bx, 14.5, 2.2, 3);
+    set(cr, hex(0x2a2030)); cairo_fill(cr);
+    poly(cr, {{bx - 3.4, 13.3}, {bx, 6}, {bx + 3.4, 13.3}});
+    fill_pat(cr, lin(bx - 3, 0, bx + 3, 0, shade(rc, 1.3), shade(rc, 0.6)), true);
+    outline(cr, 0.8);
+    cairo_new_path(cr); cairo_move_to(cr, (c0 + c1) / 2, ct - 5); cairo_line_to(cr, (c0 + c1) / 2, ct - 9);
+    cairo_move_to(cr, (c0 + c1) / 2 - 1.6, ct - 7.6); cairo_line_to(cr, (c0 + c1) / 2 + 1.6, ct - 7.6);
+    set(cr, pal::gold); cairo_set_line_width(cr, 1.0); cairo_stroke(cr);
+}
+
+void observatory(cairo_t* cr, RGB stone, RGB rc) {
+    grass(cr);
+    // A dome on a drum with its shutter open and a telescope aimed at the evening stars:
+    // the only castle crowned by a hemisphere with a barrel sticking out.
+    const double cx = 22, r = 11, dy = 29, base = 43;
+    cairo_new_path(cr);  // the telescope first, so the dome's rim covers its foot
+    cairo_move_to(cr, cx, dy - 3); cairo_line_to(cr, cx + 15, dy - 17);
+    set(cr, kInk); cairo_set_line_width(cr, 4.2); cairo_stroke(cr);
+    cairo_move_to(cr, cx, dy - 3); cairo_line_to(cr, cx + 15, dy - 17);
+    set(cr, pal::gold); cairo_set_line_width(cr, 2.6); cairo_stroke(cr);
+    cairo_rectangle(cr, cx + 11, dy - 4, 12, base - dy + 4);  // a low wing with lit windows
+    fill_pat(cr, lin(0, dy - 4, 0, base, shade(stone, 1.2), shade(stone, 0.7)), true);
+    outline(cr, 0.8);
+    for (double wx : {cx + 15.0, cx + 19.5}) {
+        cairo_new_path(cr); arch_path(cr, wx, dy + 1, 2.4, 4);
+        set(cr, hex(0xffd870)); cairo_fill(cr);
+    }
+    cairo_rectangle(cr, cx - r, dy, 2 * r, base - dy);  // the drum
+    fill_pat(cr, lin(cx - r, 0, cx + r, 0, shade(stone, 1.3), shade(stone, 0.55)), true);
+    outline(cr, 0.9);
+    cairo_new_path(cr); arch_path(cr, cx, dy + 5, 5, base - dy - 5);
+    set(cr, hex(0x2a2030)); cairo_fill_preserve(cr); outline(cr, 0.7);
+    cairo_new_path(cr); cairo_arc(cr, cx, dy, r + 0.8, M_PI, 2 * M_PI); cairo_close_path(cr);
+    fill_pat(cr, lin(cx - r, 0, cx + r, 0, shade(rc, 1.35), shade(rc, 0.55)), true);
+    outline(cr, 0.9);
+    poly(cr, {{cx - 1.2, dy - r - 0.6}, {cx + 1.2, dy - r - 0.6}, {cx + 1.6, dy}, {cx - 1.6, dy}});  // the shutter slit
+    set(cr, hex(0x1a1830)); cairo_fill(cr);
+    cairo_new_path(cr);  // ribs on the dome
+    for (double a : {-0.55, 0.55}) {
+        cairo_move_to(cr, cx + (r + 0.8) * std::sin(a) * 0.2, dy - r);
+        cairo_curve_to(cr, cx + r * std::sin(a) * 0.8, dy - r * 0.8, cx + r * std::sin(a) * 1.2, dy - 3, cx + r * std::sin(a) * 1.25, dy);
+    }
+    set(cr, shade(rc, 0.5)); cairo_set_line_width(cr, 0.6); cairo_stroke(cr);
+}
+
+void treehouse(cairo_t* cr, RGB stone, RGB rc) {
+    grass(cr);
+    // A timber fort up in the crown of one great oak, a rope ladder hanging to the
+    // ground: the only castle held up by a tree.
+    (void)stone;
+    const double tx = 31, base = 44;
+    poly(cr, {{tx - 3, base}, {tx - 2.2, 24}, {tx + 2.2, 24}, {tx + 3, base}, {tx + 6, base + 1}, {tx - 6, base + 1}});
+    fill_pat(cr, lin(tx - 3, 0, tx + 3, 0, hex(0x9a6a3a), hex(0x4a2e18)), true);
+    outline(cr, 0.8);
+    static const double blobs[5][3] = {{31, 20, 9}, {22, 25, 6.5}, {40, 25, 6.5}, {25, 15, 6}, {37, 15, 6}};
+    cairo_new_path(cr);
+    for (auto& b : blobs) { cairo_new_sub_path(cr); cairo_arc(cr, b[0], b[1], b[2], 0, 2 * M_PI); }
+    fill_pat(cr, lin(0, 9, 0, 32, hex(0x6cb85a), hex(0x2c6a30)), true);
+    outline(cr, 0.8);
+    cairo_new_path(cr);
+    for (auto& b : blobs) { cairo_new_sub_path(cr); cairo_arc(cr, b[0], b[1], b[2] - 0.9, 0, 2 * M_PI); }
+    fill_pat(cr, lin(0, 9, 0, 32, hex(0x6cb85a), hex(0x2c6a30)));  // hides the inner seams
+    const double p0 = 21, p1 = 41, py = 25;  // the platform and the hut on it
+    cairo_rectangle(cr, p0, py, p1 - p0, 2.2);
+    set(cr, hex(0x7a4e28)); cairo_fill_preserve(cr); outline(cr, 0.7);
+    cairo_rectangle(cr, p0 + 4, py - 8, 12, 8);
+    fill_pat(cr, lin(p0 + 4, 0, p0 + 16, 0, hex(0xc08a50), hex(0x7a4e28)), true);
+    outline(cr, 0.8);
+    cairo_new_path(cr);
+    for (double x = p0 + 7; x < p0 + 16; x += 3) { cairo_move_to(cr, x, py - 8); cairo_line_to(cr, x, py); }
+    set(cr, hex(0x5a3a20)); cairo_set_line_width(cr, 0.5); cairo_stroke(cr);
+    cairo_rectangle(cr, p0 + 8.6, py - 5.5, 2.8, 3);
+    set(cr, hex(0x2a2030)); cairo_fill(cr);
+    poly(cr, {{p0 + 2.5, py - 7.5}, {p0 + 10, py - 14}, {p0 + 17.5, py - 7.5}});
+    fill_pat(cr, lin(p0 + 3, 0, p0 + 17, 0, shade(rc, 1.3), shade(rc, 0.6)), true);
+    outline(cr, 0.8);
+    cairo_new_path(cr);  // the flag
+    cairo_move_to(cr, p0 + 10, py - 14); cairo_line_to(cr, p0 + 10, py - 19);
+    set(cr, kInk); cairo_set_line_width(cr, 0.8); cairo_stroke(cr);
+    poly(cr, {{p0 + 10.3, py - 19}, {p0 + 14.5, py - 17.7}, {p0 + 10.3, py - 16.4}});
+    set(cr, rc); cairo_fill_preserve(cr); outline(cr, 0.5);
+    cairo_new_path(cr);  // the rope ladder
+    cairo_move_to(cr, p0 + 1.5, py + 2); cairo_line_to(cr, p0 + 1.5, base);
+    cairo_move_to(cr, p0 + 4.5, py + 2); cairo_line_to(cr, p0 + 4.5, base);
+    for (double y = py + 4.5; y < base; y += 3) { cairo_move_to(cr, p0 + 1.5, y); cairo_line_to(cr, p0 + 4.5, y); }
+    set(cr, hex(0x5a3a20)); cairo_set_line_width(cr, 0.7); cairo_stroke(cr);
+}
+
+void keep_plan(cairo_t* cr, int roof, RGB stone, RGB rc) {
+    switch (roof) {
+    case 0: statue_gate(cr, stone, rc); break;
+    case 1: monastery(cr, stone, rc); break;
+    case 2: observatory(cr, stone, rc); break;
+    default: treehouse(cr, stone, rc); break;
+    }
+}
+
 void castle(cairo_t* cr, int i) {
     int layout = i % 8, roof = (i / 8) % 4;
     // Each roof style comes with its own weather and masonry, so the four castles of
@@ -1239,6 +1403,7 @@ void castle(cairo_t* cr, int i) {
     if (layout == 5) { depth_plan(cr, roof, stone, rc); return; }
     if (layout == 1) { gate_plan(cr, roof, stone, rc); return; }
     if (layout == 2) { towers_plan(cr, roof, stone, rc); return; }
+    if (layout == 3) { keep_plan(cr, roof, stone, rc); return; }
     double ground = 44;
     cairo_new_path(cr);
     cairo_move_to(cr, 0, 41);
@@ -1259,10 +1424,6 @@ void castle(cairo_t* cr, int i) {
     cairo_scale(cr, place[roof][1], place[roof][1]);
     cairo_translate(cr, -25, -ground);
     switch (layout) {
-    case 3:  // a broad square keep, a lantern on top: a block, where others rise in towers
-        castle_wall(cr, 7, 43, ground, 20, stone, true);
-        castle_tower(cr, 25, ground - 20, 13, 7, roof, stone, rc, true);
-        break;
     default: {  // palace: a great hall crowned in the set's roof style, with minarets
         castle_wall(cr, 12, 38, ground, 12, stone, true);
         castle_tower(cr, 25, ground - 12, 18, 5, roof, stone, rc, true);
