@@ -1179,6 +1179,323 @@ void towers_plan(cairo_t* cr, int roof, RGB stone, RGB rc) {
     }
 }
 
+// Plan 3 was a broad square keep under four skies, remembered as one picture; it too is
+// now one motif per row.
+void giant(cairo_t* cr, double x, double base, double h, RGB stone, bool left) {
+    // A standing stone warden on a plinth, spear held outward, so the gate reads by its
+    // figures rather than by its towers.
+    const double s = h / 22;
+    cairo_rectangle(cr, x - 4 * s, base - 3 * s, 8 * s, 3 * s);
+    fill_pat(cr, lin(x - 4 * s, 0, x + 4 * s, 0, shade(stone, 1.1), shade(stone, 0.6)), true);
+    outline(cr, 0.7);
+    poly(cr, {{x - 2.6 * s, base - 3 * s}, {x - 3.4 * s, base - 15 * s}, {x - 1.6 * s, base - 17 * s},
+              {x + 1.6 * s, base - 17 * s}, {x + 3.4 * s, base - 15 * s}, {x + 2.6 * s, base - 3 * s}});
+    fill_pat(cr, lin(x - 3.4 * s, 0, x + 3.4 * s, 0, shade(stone, 1.3), shade(stone, 0.6)), true);
+    outline(cr, 0.8);
+    cairo_new_path(cr); cairo_arc(cr, x, base - 19 * s, 2.3 * s, 0, 2 * M_PI);
+    fill_pat(cr, lin(x - 2.3 * s, 0, x + 2.3 * s, 0, shade(stone, 1.3), shade(stone, 0.6)), true);
+    outline(cr, 0.7);
+    const double sx = left ? x - 4.6 * s : x + 4.6 * s;
+    cairo_new_path(cr); cairo_move_to(cr, sx, base - 3 * s); cairo_line_to(cr, sx, base - 23 * s);
+    set(cr, kInk); cairo_set_line_width(cr, 1.1); cairo_stroke(cr);
+    poly(cr, {{sx - 1.3, base - 22.5 * s}, {sx, base - 26 * s}, {sx + 1.3, base - 22.5 * s}});
+    set(cr, pal::gold); cairo_fill_preserve(cr); outline(cr, 0.5);
+}
+
+void statue_gate(cairo_t* cr, RGB stone, RGB rc) {
+    grass(cr);
+    // A tall gate between two giant stone wardens: the only castle guarded by figures.
+    const double cx = 26, base = 44;
+    cairo_rectangle(cr, cx - 7, 17, 14, base - 17);
+    fill_pat(cr, lin(cx - 7, 0, cx + 7, 0, shade(stone, 1.25), shade(stone, 0.65)), true);
+    outline(cr, 0.9);
+    poly(cr, {{cx - 8.5, 17.5}, {cx, 10}, {cx + 8.5, 17.5}});
+    fill_pat(cr, lin(cx - 8, 0, cx + 8, 0, shade(rc, 1.3), shade(rc, 0.6)), true);
+    outline(cr, 0.9);
+    cairo_new_path(cr); arch_path(cr, cx, 25, 8, base - 25);
+    set(cr, hex(0x2a2030)); cairo_fill_preserve(cr); outline(cr, 0.7);
+    giant(cr, 12, base, 21, stone, true);   // heads kept below the sun
+    giant(cr, 40, base, 21, stone, false);
+}
+
+void monastery(cairo_t* cr, RGB stone, RGB rc) {
+    grass(cr);
+    // Terraces stepping up a hill to a church with a bell tower, each terrace wall pierced
+    // by cells: the only castle that climbs in steps with a gable on top.
+    static const double t[3][3] = {{7, 43, 37}, {11, 37, 31}, {15, 32, 25.5}};  // x0, x1, top
+    for (int k = 0; k < 3; ++k) {
+        double x0 = t[k][0], x1 = t[k][1], top = t[k][2], bot = k ? t[k - 1][2] : 44;
+        cairo_rectangle(cr, x0, top, x1 - x0, bot - top);
+        fill_pat(cr, lin(0, top, 0, bot, shade(stone, 1.2), shade(stone, 0.7)), true);
+        outline(cr, 0.8);
+        cairo_rectangle(cr, x0, top, x1 - x0, 1.3);  // the garden on each terrace
+        set(cr, hex(0x4d9a48)); cairo_fill(cr);
+        for (double x = x0 + 3; x + 1.6 < x1 - 1; x += 4) {
+            cairo_new_path(cr); arch_path(cr, x, top + 2.2, 1.6, 2.6);
+            set(cr, hex(0x2a2030)); cairo_fill(cr);
+        }
+    }
+    const double c0 = 17, c1 = 28, ct = 19;  // the church on the top terrace
+    cairo_rectangle(cr, c0, ct, c1 - c0, 25.5 - ct);
+    fill_pat(cr, lin(c0, 0, c1, 0, shade(stone, 1.3), shade(stone, 0.7)), true);
+    outline(cr, 0.8);
+    poly(cr, {{c0 - 1, ct + 0.5}, {(c0 + c1) / 2, ct - 5}, {c1 + 1, ct + 0.5}});
+    fill_pat(cr, lin(c0, 0, c1, 0, shade(rc, 1.3), shade(rc, 0.6)), true);
+    outline(cr, 0.8);
+    const double bx = 31;  // the bell tower beside it
+    cairo_rectangle(cr, bx - 2.5, 13, 5, 25.5 - 13);
+    fill_pat(cr, lin(bx - 2.5, 0, bx + 2.5, 0, shade(stone, 1.3), shade(stone, 0.65)), true);
+    outline(cr, 0.8);
+    cairo_new_path(cr); arch_path(cr, bx, 14.5, 2.2, 3);
+    set(cr, hex(0x2a2030)); cairo_fill(cr);
+    poly(cr, {{bx - 3.4, 13.3}, {bx, 6}, {bx + 3.4, 13.3}});
+    fill_pat(cr, lin(bx - 3, 0, bx + 3, 0, shade(rc, 1.3), shade(rc, 0.6)), true);
+    outline(cr, 0.8);
+    cairo_new_path(cr); cairo_move_to(cr, (c0 + c1) / 2, ct - 5); cairo_line_to(cr, (c0 + c1) / 2, ct - 9);
+    cairo_move_to(cr, (c0 + c1) / 2 - 1.6, ct - 7.6); cairo_line_to(cr, (c0 + c1) / 2 + 1.6, ct - 7.6);
+    set(cr, pal::gold); cairo_set_line_width(cr, 1.0); cairo_stroke(cr);
+}
+
+void observatory(cairo_t* cr, RGB stone, RGB rc) {
+    grass(cr);
+    // A dome on a drum with its shutter open and a telescope aimed at the evening stars:
+    // the only castle crowned by a hemisphere with a barrel sticking out.
+    const double cx = 22, r = 11, dy = 29, base = 43;
+    cairo_new_path(cr);  // the telescope first, so the dome's rim covers its foot
+    cairo_move_to(cr, cx, dy - 3); cairo_line_to(cr, cx + 15, dy - 17);
+    set(cr, kInk); cairo_set_line_width(cr, 4.2); cairo_stroke(cr);
+    cairo_move_to(cr, cx, dy - 3); cairo_line_to(cr, cx + 15, dy - 17);
+    set(cr, pal::gold); cairo_set_line_width(cr, 2.6); cairo_stroke(cr);
+    cairo_rectangle(cr, cx + 11, dy - 4, 12, base - dy + 4);  // a low wing with lit windows
+    fill_pat(cr, lin(0, dy - 4, 0, base, shade(stone, 1.2), shade(stone, 0.7)), true);
+    outline(cr, 0.8);
+    for (double wx : {cx + 15.0, cx + 19.5}) {
+        cairo_new_path(cr); arch_path(cr, wx, dy + 1, 2.4, 4);
+        set(cr, hex(0xffd870)); cairo_fill(cr);
+    }
+    cairo_rectangle(cr, cx - r, dy, 2 * r, base - dy);  // the drum
+    fill_pat(cr, lin(cx - r, 0, cx + r, 0, shade(stone, 1.3), shade(stone, 0.55)), true);
+    outline(cr, 0.9);
+    cairo_new_path(cr); arch_path(cr, cx, dy + 5, 5, base - dy - 5);
+    set(cr, hex(0x2a2030)); cairo_fill_preserve(cr); outline(cr, 0.7);
+    cairo_new_path(cr); cairo_arc(cr, cx, dy, r + 0.8, M_PI, 2 * M_PI); cairo_close_path(cr);
+    fill_pat(cr, lin(cx - r, 0, cx + r, 0, shade(rc, 1.35), shade(rc, 0.55)), true);
+    outline(cr, 0.9);
+    poly(cr, {{cx - 1.2, dy - r - 0.6}, {cx + 1.2, dy - r - 0.6}, {cx + 1.6, dy}, {cx - 1.6, dy}});  // the shutter slit
+    set(cr, hex(0x1a1830)); cairo_fill(cr);
+    cairo_new_path(cr);  // ribs on the dome
+    for (double a : {-0.55, 0.55}) {
+        cairo_move_to(cr, cx + (r + 0.8) * std::sin(a) * 0.2, dy - r);
+        cairo_curve_to(cr, cx + r * std::sin(a) * 0.8, dy - r * 0.8, cx + r * std::sin(a) * 1.2, dy - 3, cx + r * std::sin(a) * 1.25, dy);
+    }
+    set(cr, shade(rc, 0.5)); cairo_set_line_width(cr, 0.6); cairo_stroke(cr);
+}
+
+void treehouse(cairo_t* cr, RGB stone, RGB rc) {
+    grass(cr);
+    // A timber fort up in the crown of one great oak, a rope ladder hanging to the
+    // ground: the only castle held up by a tree.
+    (void)stone;
+    const double tx = 31, base = 44;
+    poly(cr, {{tx - 3, base}, {tx - 2.2, 24}, {tx + 2.2, 24}, {tx + 3, base}, {tx + 6, base + 1}, {tx - 6, base + 1}});
+    fill_pat(cr, lin(tx - 3, 0, tx + 3, 0, hex(0x9a6a3a), hex(0x4a2e18)), true);
+    outline(cr, 0.8);
+    static const double blobs[5][3] = {{31, 20, 9}, {22, 25, 6.5}, {40, 25, 6.5}, {25, 15, 6}, {37, 15, 6}};
+    cairo_new_path(cr);
+    for (auto& b : blobs) { cairo_new_sub_path(cr); cairo_arc(cr, b[0], b[1], b[2], 0, 2 * M_PI); }
+    fill_pat(cr, lin(0, 9, 0, 32, hex(0x6cb85a), hex(0x2c6a30)), true);
+    outline(cr, 0.8);
+    cairo_new_path(cr);
+    for (auto& b : blobs) { cairo_new_sub_path(cr); cairo_arc(cr, b[0], b[1], b[2] - 0.9, 0, 2 * M_PI); }
+    fill_pat(cr, lin(0, 9, 0, 32, hex(0x6cb85a), hex(0x2c6a30)));  // hides the inner seams
+    const double p0 = 21, p1 = 41, py = 25;  // the platform and the hut on it
+    cairo_rectangle(cr, p0, py, p1 - p0, 2.2);
+    set(cr, hex(0x7a4e28)); cairo_fill_preserve(cr); outline(cr, 0.7);
+    cairo_rectangle(cr, p0 + 4, py - 8, 12, 8);
+    fill_pat(cr, lin(p0 + 4, 0, p0 + 16, 0, hex(0xc08a50), hex(0x7a4e28)), true);
+    outline(cr, 0.8);
+    cairo_new_path(cr);
+    for (double x = p0 + 7; x < p0 + 16; x += 3) { cairo_move_to(cr, x, py - 8); cairo_line_to(cr, x, py); }
+    set(cr, hex(0x5a3a20)); cairo_set_line_width(cr, 0.5); cairo_stroke(cr);
+    cairo_rectangle(cr, p0 + 8.6, py - 5.5, 2.8, 3);
+    set(cr, hex(0x2a2030)); cairo_fill(cr);
+    poly(cr, {{p0 + 2.5, py - 7.5}, {p0 + 10, py - 14}, {p0 + 17.5, py - 7.5}});
+    fill_pat(cr, lin(p0 + 3, 0, p0 + 17, 0, shade(rc, 1.3), shade(rc, 0.6)), true);
+    outline(cr, 0.8);
+    cairo_new_path(cr);  // the flag
+    cairo_move_to(cr, p0 + 10, py - 14); cairo_line_to(cr, p0 + 10, py - 19);
+    set(cr, kInk); cairo_set_line_width(cr, 0.8); cairo_stroke(cr);
+    poly(cr, {{p0 + 10.3, py - 19}, {p0 + 14.5, py - 17.7}, {p0 + 10.3, py - 16.4}});
+    set(cr, rc); cairo_fill_preserve(cr); outline(cr, 0.5);
+    cairo_new_path(cr);  // the rope ladder
+    cairo_move_to(cr, p0 + 1.5, py + 2); cairo_line_to(cr, p0 + 1.5, base);
+    cairo_move_to(cr, p0 + 4.5, py + 2); cairo_line_to(cr, p0 + 4.5, base);
+    for (double y = py + 4.5; y < base; y += 3) { cairo_move_to(cr, p0 + 1.5, y); cairo_line_to(cr, p0 + 4.5, y); }
+    set(cr, hex(0x5a3a20)); cairo_set_line_width(cr, 0.7); cairo_stroke(cr);
+}
+
+void keep_plan(cairo_t* cr, int roof, RGB stone, RGB rc) {
+    switch (roof) {
+    case 0: statue_gate(cr, stone, rc); break;
+    case 1: monastery(cr, stone, rc); break;
+    case 2: observatory(cr, stone, rc); break;
+    default: treehouse(cr, stone, rc); break;
+    }
+}
+
+// Plan 7 was a palace with minarets under four skies, remembered as one picture; it too
+// is now one motif per row.
+void stair_palace(cairo_t* cr, RGB stone, RGB rc) {
+    grass(cr);
+    // A long palace front with a columned porch under a pediment and a grand staircase
+    // fanning out to the lawn: the only castle that is wider at its foot than its top.
+    const double x0 = 12, x1 = 44, top = 23, base = 35, cx = 28;
+    cairo_rectangle(cr, x0, top, x1 - x0, base - top);
+    fill_pat(cr, lin(0, top, 0, base, shade(stone, 1.25), shade(stone, 0.75)), true);
+    outline(cr, 0.9);
+    for (double px : {x0, x1 - 6}) {  // the end pavilions stand a little higher
+        cairo_rectangle(cr, px, top - 3, 6, base - top + 3);
+        fill_pat(cr, lin(px, 0, px + 6, 0, shade(stone, 1.3), shade(stone, 0.7)), true);
+        outline(cr, 0.8);
+        cairo_rectangle(cr, px - 0.5, top - 4.5, 7, 1.8);
+        set(cr, rc); cairo_fill_preserve(cr); outline(cr, 0.5);
+        cairo_new_path(cr); arch_path(cr, px + 3, top + 1, 2.4, 4);
+        set(cr, hex(0x2a2030)); cairo_fill(cr);
+    }
+    poly(cr, {{cx - 8, top + 0.5}, {cx, top - 7}, {cx + 8, top + 0.5}});
+    fill_pat(cr, lin(cx - 8, 0, cx + 8, 0, shade(rc, 1.3), shade(rc, 0.6)), true);
+    outline(cr, 0.9);
+    cairo_new_path(cr);  // columns of the porch, dark between them
+    for (double x = cx - 6; x <= cx + 6.1; x += 3) cairo_rectangle(cr, x - 0.7, top + 1, 1.4, base - top - 1);
+    set(cr, hex(0x3a3040)); cairo_fill(cr);
+    poly(cr, {{cx - 5, base}, {cx + 5, base}, {cx + 13, 45}, {cx - 13, 45}});  // the staircase
+    fill_pat(cr, lin(0, base, 0, 45, shade(stone, 1.35), shade(stone, 0.8)), true);
+    outline(cr, 0.8);
+    cairo_new_path(cr);
+    for (int k = 1; k < 5; ++k) {
+        double f = k / 5.0, y = base + f * (45 - base), w = 5 + f * 8;
+        cairo_move_to(cr, cx - w, y); cairo_line_to(cr, cx + w, y);
+    }
+    set(cr, shade(stone, 0.5)); cairo_set_line_width(cr, 0.5); cairo_stroke(cr);
+}
+
+void horseshoe_path(cairo_t* cr, double cx, double cy, double r, double base) {
+    // An arch whose round head swells wider than its jambs, the Moorish horseshoe.
+    const double a = 0.55, j = r * std::cos(a);
+    cairo_move_to(cr, cx - j, base);
+    cairo_line_to(cr, cx - j, cy + r * std::sin(a));
+    cairo_arc(cr, cx, cy, r, M_PI - a, 2 * M_PI + a);
+    cairo_line_to(cr, cx + j, base);
+    cairo_close_path(cr);
+}
+
+void moorish_fort(cairo_t* cr, RGB stone, RGB rc) {
+    grass(cr);
+    // Flat-topped square towers with stepped merlons and a tiled band, joined by a wall
+    // pierced by a great horseshoe gate: the only castle with no roofs at all.
+    const double base = 44;
+    auto merlons = [&](double x0, double x1, double y) {
+        for (double x = x0 + 0.4; x + 2.6 <= x1 + 0.1; x += 3.2) {
+            poly(cr, {{x, y}, {x, y - 1.6}, {x + 0.6, y - 1.6}, {x + 0.6, y - 2.8}, {x + 2, y - 2.8},
+                      {x + 2, y - 1.6}, {x + 2.6, y - 1.6}, {x + 2.6, y}});
+            set(cr, shade(stone, 1.05)); cairo_fill_preserve(cr); outline(cr, 0.5);
+        }
+    };
+    cairo_new_path(cr);
+    cairo_rectangle(cr, 16, 27, 18, base - 27);
+    horseshoe_path(cr, 25, 33.5, 4.6, base);
+    cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
+    fill_pat(cr, lin(0, 27, 0, base, shade(stone, 1.2), shade(stone, 0.75)), true);
+    cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING);
+    outline(cr, 0.8);
+    merlons(16, 34, 27);
+    cairo_new_path(cr); horseshoe_path(cr, 25, 33.5, 4.6, base);
+    set(cr, hex(0x2a2030)); cairo_fill(cr);
+    for (double tx : {11.0, 39.0}) {
+        cairo_rectangle(cr, tx - 5.5, 18, 11, base - 18);
+        fill_pat(cr, lin(tx - 5.5, 0, tx + 5.5, 0, shade(stone, 1.3), shade(stone, 0.65)), true);
+        outline(cr, 0.9);
+        merlons(tx - 5.5, tx + 5.5, 18);
+        cairo_rectangle(cr, tx - 5.5, 20.5, 11, 1.8);  // the glazed tile band
+        set(cr, rc); cairo_fill_preserve(cr); outline(cr, 0.4);
+        cairo_new_path(cr); horseshoe_path(cr, tx, 27, 1.8, 31.5);
+        set(cr, hex(0x2a2030)); cairo_fill(cr);
+    }
+}
+
+void standing_stones(cairo_t* cr, RGB stone, RGB rc) {
+    grass(cr);
+    // A ring of great stones, lintels across the nearest pairs, with a slim watch tower
+    // rising behind: the only castle made of separate blocks.
+    const RGB rock = hex(0x9a968c);
+    auto stone_at = [&](double x, double base, double w, double h) {
+        cairo_new_path(cr);
+        cairo_move_to(cr, x - w / 2, base); cairo_line_to(cr, x - w / 2 + 0.3, base - h + 1.2);
+        cairo_curve_to(cr, x - w / 2 + 0.5, base - h, x + w / 2 - 0.5, base - h, x + w / 2 - 0.3, base - h + 1.2);
+        cairo_line_to(cr, x + w / 2, base); cairo_close_path(cr);
+        fill_pat(cr, lin(x - w / 2, 0, x + w / 2, 0, shade(rock, 1.3), shade(rock, 0.6)), true);
+        outline(cr, 0.7);
+    };
+    for (double x : {13.0, 20.0, 30.0, 37.0}) stone_at(x, 35.5, 3.2, 8);  // the far side
+    const double tx = 25;
+    cairo_rectangle(cr, tx - 3.2, 17, 6.4, 20);
+    fill_pat(cr, lin(tx - 3.2, 0, tx + 3.2, 0, shade(stone, 1.3), shade(stone, 0.55)), true);
+    outline(cr, 0.8);
+    cairo_new_path(cr); arch_path(cr, tx, 20, 1.8, 3);
+    set(cr, hex(0xffd870)); cairo_fill(cr);
+    poly(cr, {{tx - 4.2, 17.4}, {tx, 9.5}, {tx + 4.2, 17.4}});
+    fill_pat(cr, lin(tx - 4, 0, tx + 4, 0, shade(rc, 1.3), shade(rc, 0.6)), true);
+    outline(cr, 0.8);
+    static const double nearx[4] = {7, 15, 35, 43};
+    for (double x : nearx) stone_at(x, 44, 4.6, 13);
+    for (int k = 0; k < 4; k += 2) {  // lintels over the near pairs
+        cairo_rectangle(cr, nearx[k] - 3, 29.5, nearx[k + 1] - nearx[k] + 6, 2.6);
+        fill_pat(cr, lin(0, 29.5, 0, 32.1, shade(rock, 1.3), shade(rock, 0.7)), true);
+        outline(cr, 0.7);
+    }
+}
+
+void causeway_castle(cairo_t* cr, RGB stone, RGB rc) {
+    // A still lake, and a long arched causeway running out across it to a small castle
+    // on its island: the only castle reached over a long straight road.
+    cairo_rectangle(cr, 0, 38, 50, 12);
+    fill_pat(cr, lin(0, 38, 0, 50, hex(0x6aaee0), hex(0x2e6aa8)));
+    waves(cr, 42, 3, 3);
+    ellipse(cr, 37, 41, 10, 3);
+    fill_pat(cr, lin(0, 38, 0, 44, hex(0x8fcf78), hex(0x4d8d42)), true);
+    outline(cr, 0.7);
+    cairo_new_path(cr);  // the causeway, rising gently from the near shore
+    cairo_move_to(cr, 4, 43.5); cairo_line_to(cr, 31, 38.5); cairo_line_to(cr, 31, 42); cairo_line_to(cr, 4, 48.5);
+    cairo_close_path(cr);
+    fill_pat(cr, lin(0, 38, 0, 48, hex(0xd8c49a), hex(0x8a7458)), true);  // road stone, paler than the lake
+    outline(cr, 0.9);
+    cairo_new_path(cr);
+    for (int k = 0; k < 5; ++k) {
+        double x = 7 + k * 5, y = 48.5 - (x - 4) * 6.5 / 27;
+        cairo_new_sub_path(cr); cairo_arc(cr, x, y + 0.3, 1.5, M_PI, 2 * M_PI);
+    }
+    set(cr, hex(0x2a3050)); cairo_fill(cr);
+    const double cx = 37, base = 40.5;
+    castle_wall(cr, 30, 44, base, 9, stone, true);
+    cairo_rectangle(cr, cx - 4, 19, 8, base - 9 - 19);
+    fill_pat(cr, lin(cx - 4, 0, cx + 4, 0, shade(stone, 1.3), shade(stone, 0.6)), true);
+    outline(cr, 0.8);
+    cairo_new_path(cr); arch_path(cr, cx, 22, 2, 3);
+    set(cr, hex(0x2a2030)); cairo_fill(cr);
+    poly(cr, {{cx - 5.2, 19.4}, {cx, 12.5}, {cx + 5.2, 19.4}});
+    fill_pat(cr, lin(cx - 5, 0, cx + 5, 0, shade(rc, 1.3), shade(rc, 0.6)), true);
+    outline(cr, 0.8);
+}
+
+void palace_plan(cairo_t* cr, int roof, RGB stone, RGB rc) {
+    switch (roof) {
+    case 0: stair_palace(cr, stone, rc); break;
+    case 1: moorish_fort(cr, stone, rc); break;
+    case 2: standing_stones(cr, stone, rc); break;
+    default: causeway_castle(cr, stone, rc); break;
+    }
+}
+
 void castle(cairo_t* cr, int i) {
     int layout = i % 8, roof = (i / 8) % 4;
     // Each roof style comes with its own weather and masonry, so the four castles of
@@ -1239,39 +1556,8 @@ void castle(cairo_t* cr, int i) {
     if (layout == 5) { depth_plan(cr, roof, stone, rc); return; }
     if (layout == 1) { gate_plan(cr, roof, stone, rc); return; }
     if (layout == 2) { towers_plan(cr, roof, stone, rc); return; }
-    double ground = 44;
-    cairo_new_path(cr);
-    cairo_move_to(cr, 0, 41);
-    cairo_curve_to(cr, 15, 38.5, 35, 38.5, 50, 41.5);
-    cairo_line_to(cr, 50, 50); cairo_line_to(cr, 0, 50); cairo_close_path(cr);
-    fill_pat(cr, lin(0, 38, 0, 48, hex(0x7cc36a), hex(0x3d7d35)));
-    // The four castles of one plan stand at different distances and places, so their
-    // outlines part as well as their roofs.
-    static const double place[4][3] = {{0, 1.0, 0}, {-6, 0.86, 0}, {6, 0.86, 0}, {0, 0.92, -6}};  // shift, size, rise
-    if (place[roof][2] < 0) {  // raised on a grassy mound
-        ellipse(cr, 25, ground + 1, 21, 7.5);
-        fill_pat(cr, lin(0, ground - 7, 0, ground + 6, hex(0x8fcf78), hex(0x4d8d42)), true);
-        outline(cr, 0.8);
-    }
-    cairo_save(cr);
-    const double shift = ((layout + layout / 4) & 1) ? -place[roof][0] : place[roof][0];  // neighbours on other sides
-    cairo_translate(cr, 25 + shift, ground + place[roof][2]);
-    cairo_scale(cr, place[roof][1], place[roof][1]);
-    cairo_translate(cr, -25, -ground);
-    switch (layout) {
-    case 3:  // a broad square keep, a lantern on top: a block, where others rise in towers
-        castle_wall(cr, 7, 43, ground, 20, stone, true);
-        castle_tower(cr, 25, ground - 20, 13, 7, roof, stone, rc, true);
-        break;
-    default: {  // palace: a great hall crowned in the set's roof style, with minarets
-        castle_wall(cr, 12, 38, ground, 12, stone, true);
-        castle_tower(cr, 25, ground - 12, 18, 5, roof, stone, rc, true);
-        castle_tower(cr, 7, ground, 5, 30, roof, stone, rc, false);
-        castle_tower(cr, 43, ground, 5, 30, roof, stone, rc, false);
-        break;
-    }
-    }
-    cairo_restore(cr);
+    if (layout == 3) { keep_plan(cr, roof, stone, rc); return; }
+    palace_plan(cr, roof, stone, rc);
 }
 
 // ---------------------------------------------------------------- flowers
