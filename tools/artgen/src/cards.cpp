@@ -1874,7 +1874,7 @@ void lamp(cairo_t* cr, double x, double y) {
 // Per car: facing left, size, and how far it is parked off the middle.
 struct CarPose { bool left; double size, shift; };
 const CarPose kCarPose[32] = {
-    {false, 1.0, 0},   {true, .9, 2},     {true, .9, -3},    {false, .92, 2},   // caravan .. milk float
+    {false, 1.0, 0},   {true, .9, 2},     {true, .96, 0},    {false, .92, 2},   // caravan .. milk float
     {true, 1.0, 0},    {true, .86, -5},   {false, .92, -3},  {true, .86, 4},    // roadster .. coach
     {false, 1.0, 0},   {true, 1.0, 0},    {true, .84, -4},   {false, .86, 5},   // double-decker .. tipper
     {false, 1.0, 0},   {true, .8, -6},    {true, 1.0, 0},    {false, 1.0, 0},   // fire engine .. jeep
@@ -1924,13 +1924,19 @@ void car(cairo_t* cr, int i) {
         cairo_move_to(cr, 28, 25); cairo_line_to(cr, 33, 24); outline(cr, 1.2);
         wheel(cr, 13, G - 4, 4); wheel(cr, 38, G - 4, 4); lamp(cr, 41, 33); break;
     }
-    case 2:  // estate
-        poly(cr, {{4, 37}, {4, 23}, {30, 22}, {36, 28}, {46, 30}, {46, 37}}); vgrad(cr, 22, 37, c);
-        poly(cr, {{6, 28}, {6, 24.5}, {15, 24}, {15, 28}}); glass(cr);
-        poly(cr, {{17, 24}, {24, 24}, {24, 28}, {17, 28}}); glass(cr);
-        poly(cr, {{26, 24}, {30, 24}, {34, 28}, {26, 28}}); glass(cr);
-        cairo_rectangle(cr, 6, 20, 22, 1.5); set(cr, kInk); cairo_fill(cr);
+    case 2: {  // silver estate carrying an orange canoe that overhangs both ends
+        c = hex(0xaab4c2);
+        poly(cr, {{4, 37}, {4, 24}, {30, 23}, {36, 28}, {46, 30}, {46, 37}}); vgrad(cr, 23, 37, c);
+        poly(cr, {{6, 28}, {6, 25.5}, {15, 25}, {15, 28}}); glass(cr);
+        poly(cr, {{17, 25}, {24, 25}, {24, 28}, {17, 28}}); glass(cr);
+        poly(cr, {{26, 25}, {30, 25}, {34, 28}, {26, 28}}); glass(cr);
+        // Tall rack posts leave sky under the canoe, so the pair is not one dome.
+        cairo_rectangle(cr, 8, 18, 2, 6); cairo_rectangle(cr, 25, 18, 2, 5.5); set(cr, kInk); cairo_fill(cr);
+        cairo_new_path(cr);
+        cairo_move_to(cr, 2, 18); cairo_curve_to(cr, 10, 14, 40, 14, 48, 18); cairo_close_path(cr);
+        vgrad(cr, 14.5, 18.5, hex(0xe8782a));
         wheel(cr, 12, G - 4, 4.5); wheel(cr, 37, G - 4, 4.5); lamp(cr, 45, 32); break;
+    }
     case 3: {  // milk float: a tall cab behind a low open bed stacked with white bottles
         poly(cr, {{4, 37}, {4, 32}, {30, 32}, {30, 15}, {40, 15}, {44, 24}, {46, 26}, {46, 37}}); vgrad(cr, 15, 37, c);
         poly(cr, {{32, 17}, {39, 17}, {42.5, 25}, {32, 25}}); glass(cr);
