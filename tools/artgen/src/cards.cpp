@@ -1933,7 +1933,7 @@ void car(cairo_t* cr, int i) {
         // Tall rack posts leave sky under the canoe, so the pair is not one dome.
         cairo_rectangle(cr, 8, 18, 2, 6); cairo_rectangle(cr, 25, 18, 2, 5.5); set(cr, kInk); cairo_fill(cr);
         cairo_new_path(cr);
-        cairo_move_to(cr, 2, 18); cairo_curve_to(cr, 10, 14, 40, 14, 48, 18); cairo_close_path(cr);
+        cairo_move_to(cr, 3, 18); cairo_curve_to(cr, 10, 14, 40, 14, 47, 18); cairo_close_path(cr);
         vgrad(cr, 14.5, 18.5, hex(0xe8782a));
         wheel(cr, 12, G - 4, 4.5); wheel(cr, 37, G - 4, 4.5); lamp(cr, 45, 32); break;
     }
