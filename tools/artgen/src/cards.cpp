@@ -1874,7 +1874,7 @@ void lamp(cairo_t* cr, double x, double y) {
 // Per car: facing left, size, and how far it is parked off the middle.
 struct CarPose { bool left; double size, shift; };
 const CarPose kCarPose[32] = {
-    {false, .9, 4},    {false, .76, -8},  {true, .9, -3},    {false, .76, 8},   // saloon .. coupe
+    {false, 1.0, 0},   {true, .9, 2},     {true, .96, 0},    {false, .92, 2},   // caravan .. milk float
     {true, 1.0, 0},    {true, .86, -5},   {false, .92, -3},  {true, .86, 4},    // roadster .. coach
     {false, 1.0, 0},   {true, 1.0, 0},    {true, .84, -4},   {false, .86, 5},   // double-decker .. tipper
     {false, 1.0, 0},   {true, .8, -6},    {true, 1.0, 0},    {false, 1.0, 0},   // fire engine .. jeep
@@ -1903,27 +1903,50 @@ void car(cairo_t* cr, int i) {
     cairo_scale(cr, pose.left ? -pose.size : pose.size, pose.size);
     cairo_translate(cr, -25, -G);
     switch (i) {
-    case 0:  // saloon
-        poly(cr, {{5, 37}, {5, 31}, {13, 29}, {18, 23}, {32, 23}, {37, 29}, {45, 31}, {45, 37}}); vgrad(cr, 23, 37, c);
-        poly(cr, {{15.5, 29}, {19, 24.5}, {24.5, 24.5}, {24.5, 29}}); glass(cr);
-        poly(cr, {{26, 24.5}, {31, 24.5}, {35, 29}, {26, 29}}); glass(cr);
-        wheel(cr, 14, G - 4, 4.5); wheel(cr, 36, G - 4, 4.5); lamp(cr, 44, 32.5); break;
-    case 1:  // hatchback
-        poly(cr, {{7, 37}, {7, 24}, {12, 21}, {27, 21}, {33, 28}, {43, 30}, {43, 37}}); vgrad(cr, 21, 37, c);
-        poly(cr, {{9, 28}, {10, 23}, {19, 23}, {19, 28}}); glass(cr);
-        poly(cr, {{21, 23}, {26.5, 23}, {31, 28}, {21, 28}}); glass(cr);
-        wheel(cr, 14, G - 4, 4.5); wheel(cr, 35, G - 4, 4.5); lamp(cr, 42, 32); break;
-    case 2:  // estate
-        poly(cr, {{4, 37}, {4, 23}, {30, 22}, {36, 28}, {46, 30}, {46, 37}}); vgrad(cr, 22, 37, c);
-        poly(cr, {{6, 28}, {6, 24.5}, {15, 24}, {15, 28}}); glass(cr);
-        poly(cr, {{17, 24}, {24, 24}, {24, 28}, {17, 28}}); glass(cr);
-        poly(cr, {{26, 24}, {30, 24}, {34, 28}, {26, 28}}); glass(cr);
-        cairo_rectangle(cr, 6, 20, 22, 1.5); set(cr, kInk); cairo_fill(cr);
+    case 0: {  // small car towing a caravan: the only picture with two bodies in a row
+        rrect(cr, 4, 15, 20, 20, 6); vgrad(cr, 15, 35, hex(0xf4efe0));
+        cairo_rectangle(cr, 4, 25, 20, 2); set(cr, hex(0x3a7bd5)); cairo_fill(cr);
+        rrect(cr, 7, 18, 8, 5, 1); glass(cr);
+        cairo_move_to(cr, 24, 33); cairo_line_to(cr, 27, 33); outline(cr, 1.4);
+        poly(cr, {{27, 37}, {27, 29}, {31, 24}, {39, 24}, {42, 29}, {46, 30}, {46, 37}}); vgrad(cr, 24, 37, c);
+        poly(cr, {{32, 29}, {33, 25.5}, {38.5, 25.5}, {40.5, 29}}); glass(cr);
+        wheel(cr, 14, G - 3.6, 3.6); wheel(cr, 31.5, G - 3.6, 3.6); wheel(cr, 42, G - 3.6, 3.6); break;
+    }
+    case 1: {  // tuk-tuk: a dark canopy on posts over an open cab, one wheel in front
+        c = hex(0x2f8f5a);
+        cairo_new_path(cr);
+        cairo_move_to(cr, 6, 37); cairo_line_to(cr, 6, 27); cairo_line_to(cr, 30, 27);
+        cairo_curve_to(cr, 38, 27, 42, 31, 42, 37); cairo_close_path(cr); vgrad(cr, 27, 37, c);
+        cairo_move_to(cr, 8, 27); cairo_line_to(cr, 8, 15); cairo_move_to(cr, 33, 28); cairo_line_to(cr, 36, 15);
+        outline(cr, 1.3);
+        poly(cr, {{5, 17}, {6, 13}, {37, 13}, {40, 17}}); vgrad(cr, 13, 17, hex(0x2a2a33));
+        cairo_arc(cr, 27, 21, 2.8, 0, 2 * M_PI); set(cr, hex(0xe9b48a)); cairo_fill_preserve(cr); outline(cr, 0.7);
+        cairo_move_to(cr, 28, 25); cairo_line_to(cr, 33, 24); outline(cr, 1.2);
+        wheel(cr, 13, G - 4, 4); wheel(cr, 38, G - 4, 4); lamp(cr, 41, 33); break;
+    }
+    case 2: {  // silver estate carrying an orange canoe that overhangs both ends
+        c = hex(0xaab4c2);
+        poly(cr, {{4, 37}, {4, 24}, {30, 23}, {36, 28}, {46, 30}, {46, 37}}); vgrad(cr, 23, 37, c);
+        poly(cr, {{6, 28}, {6, 25.5}, {15, 25}, {15, 28}}); glass(cr);
+        poly(cr, {{17, 25}, {24, 25}, {24, 28}, {17, 28}}); glass(cr);
+        poly(cr, {{26, 25}, {30, 25}, {34, 28}, {26, 28}}); glass(cr);
+        // Tall rack posts leave sky under the canoe, so the pair is not one dome.
+        cairo_rectangle(cr, 8, 18, 2, 6); cairo_rectangle(cr, 25, 18, 2, 5.5); set(cr, kInk); cairo_fill(cr);
+        cairo_new_path(cr);
+        cairo_move_to(cr, 3, 18); cairo_curve_to(cr, 10, 14, 40, 14, 47, 18); cairo_close_path(cr);
+        vgrad(cr, 14.5, 18.5, hex(0xe8782a));
         wheel(cr, 12, G - 4, 4.5); wheel(cr, 37, G - 4, 4.5); lamp(cr, 45, 32); break;
-    case 3:  // coupe with a long bonnet
-        poly(cr, {{4, 37}, {4, 31}, {14, 29}, {20, 25}, {29, 25}, {34, 30}, {46, 31}, {46, 37}}); vgrad(cr, 25, 37, c);
-        poly(cr, {{17, 29.5}, {21, 26.5}, {28.5, 26.5}, {32, 29.5}}); glass(cr);
-        wheel(cr, 12, G - 4, 4.5); wheel(cr, 38, G - 4, 4.5); lamp(cr, 45, 32.5); break;
+    }
+    case 3: {  // milk float: a tall cab behind a low open bed stacked with white bottles
+        poly(cr, {{4, 37}, {4, 32}, {30, 32}, {30, 15}, {40, 15}, {44, 24}, {46, 26}, {46, 37}}); vgrad(cr, 15, 37, c);
+        poly(cr, {{32, 17}, {39, 17}, {42.5, 25}, {32, 25}}); glass(cr);
+        for (int k = 0; k < 6; ++k) {
+            double x = 5.5 + k * 4;
+            rrect(cr, x, 24, 2.8, 8, 1.2); set(cr, hex(0xfbfbf6)); cairo_fill_preserve(cr); outline(cr, 0.6);
+        }
+        cairo_rectangle(cr, 4, 28, 25, 4); set(cr, hex(0x7a5a30)); cairo_fill_preserve(cr); outline(cr, 0.7);
+        wheel(cr, 11, G - 3.5, 3.5); wheel(cr, 39, G - 3.5, 3.5); lamp(cr, 45, 30); break;
+    }
     case 4: {  // open roadster with a driver, in a light colour beside the dark coupe
         c = hex(0xf2c230);
         poly(cr, {{4, 37}, {4, 31}, {44, 30}, {46, 33}, {46, 37}}); vgrad(cr, 30, 37, c);
