@@ -1,11 +1,12 @@
 #!/usr/bin/python3
-"""Times the real Pairwick.exe under Wine, screen by screen, against the floor program.
+"""Times the game under Wine, screen by screen, against the floor program.
 
 Usage: bench.py [--build DIR] [--seconds S] [--starts N]
 
-It starts its own Xvfb display and Wine prefix (tests/harness/session.sh with a state
-file of its own), drives the game with xdotool and reads the frame log the game writes
-when PAIRWICK_FRAME_LOG is set. It asserts nothing: it prints a table and writes the same
+It times build/bench/Pairwick.exe, the game's own sources built with the frame log (the
+shipped exe has none). It starts its own Xvfb display and Wine prefix
+(tests/harness/session.sh with a state file of its own), drives the game with xdotool and
+reads the frame log the game writes when PAIRWICK_FRAME_LOG is set. It asserts nothing: it prints a table and writes the same
 to BUILD/bench/results.md.
 """
 import argparse

@@ -1,11 +1,11 @@
 #pragma once
 #include <windows.h>
 
-// Benchmark instrumentation, shared by the game and the benchmark's floor program.
-// Dormant unless PAIRWICK_FRAME_LOG names a file: then every frame's screen and
-// duration, the first frame's delay after process creation and periodic GDI and memory
-// samples go to that file. PAIRWICK_BENCH_REPAINT=1 keeps every screen repainting so
-// event-driven screens can be timed too. A normal run pays one pointer test per frame.
+// Benchmark instrumentation, shared by the bench's build of the game and the floor
+// program; the shipped game has none. Dormant unless PAIRWICK_FRAME_LOG names a file:
+// then every frame's screen and duration, the first frame's delay after process creation
+// and periodic GDI and memory samples go to that file. PAIRWICK_BENCH_REPAINT=1 keeps
+// every screen repainting so event-driven screens can be timed too.
 namespace frame_log {
 void open();
 bool active();
