@@ -1,4 +1,4 @@
-#include "art.hpp"
+#include "art.h"
 
 #include <cairo-ft.h>
 #include <ft2build.h>
@@ -11,11 +11,11 @@
 
 namespace art {
 
-Image::Image(int w_, int h_, uint8_t r, uint8_t g, uint8_t b) : w(w_), h(h_), px(size_t(w_) * h_ * 3) {
+image::image(int w_, int h_, uint8_t r, uint8_t g, uint8_t b) : w(w_), h(h_), px(size_t(w_) * h_ * 3) {
     for (size_t i = 0; i < px.size(); i += 3) { px[i] = r; px[i + 1] = g; px[i + 2] = b; }
 }
 
-void Image::blit(const Image& src, int dx, int dy) {
+void image::blit(const image& src, int dx, int dy) {
     for (int y = 0; y < src.h; ++y)
         for (int x = 0; x < src.w; ++x) {
             int tx = dx + x, ty = dy + y;
@@ -24,20 +24,20 @@ void Image::blit(const Image& src, int dx, int dy) {
         }
 }
 
-Canvas::Canvas(int w_, int h_) : w(w_), h(h_) {
+canvas::canvas(int w_, int h_) : w(w_), h(h_) {
     surf = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, w, h);
     cr = cairo_create(surf);
     cairo_set_antialias(cr, CAIRO_ANTIALIAS_GOOD);
 }
 
-Canvas::~Canvas() {
+canvas::~canvas() {
     cairo_destroy(cr);
     cairo_surface_destroy(surf);
 }
 
-Image Canvas::opaque() const {
+image canvas::opaque() const {
     cairo_surface_flush(surf);
-    Image img(w, h);
+    image img(w, h);
     const uint8_t* data = cairo_image_surface_get_data(surf);
     int stride = cairo_image_surface_get_stride(surf);
     for (int y = 0; y < h; ++y)
@@ -50,9 +50,9 @@ Image Canvas::opaque() const {
     return img;
 }
 
-Image Canvas::keyed(Key k) const {
+image canvas::keyed(key k) const {
     cairo_surface_flush(surf);
-    Image img(w, h);
+    image img(w, h);
     const uint8_t* data = cairo_image_surface_get_data(surf);
     int stride = cairo_image_surface_get_stride(surf);
     for (int y = 0; y < h; ++y)
@@ -65,16 +65,16 @@ Image Canvas::keyed(Key k) const {
             // shape's own (un-premultiplied) colour or becomes key, so no pale fringe of
             // blended key colour is left over dark backgrounds.
             if (a < 128) {
-                if (k == Key::Green) { d[0] = 0; d[1] = 255; d[2] = 0; }
+                if (k == key::green) { d[0] = 0; d[1] = 255; d[2] = 0; }
                 else { d[0] = d[1] = d[2] = 255; }
                 continue;
             }
             unsigned c[3] = {(p >> 16) & 255, (p >> 8) & 255, p & 255};
             for (unsigned& v : c) v = std::min(255u, (v * 255 + a / 2) / a);
-            if (k == Key::White) {
+            if (k == key::white) {
                 // 16-bit displays merge everything >= 248 into the key; keep a margin.
                 for (unsigned& v : c) v = std::min(v, 240u);
-            } else if (k == Key::Green) {
+            } else if (k == key::green) {
                 if (c[0] < 8 && c[1] >= 248 && c[2] < 8) c[1] = 232;
             }
             d[0] = uint8_t(c[0]); d[1] = uint8_t(c[1]); d[2] = uint8_t(c[2]);
@@ -82,22 +82,13 @@ Image Canvas::keyed(Key k) const {
     return img;
 }
 
-RGB hex(uint32_t v) { return {((v >> 16) & 255) / 255.0, ((v >> 8) & 255) / 255.0, (v & 255) / 255.0}; }
-RGB mix(RGB a, RGB b, double t) { return {a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t}; }
-RGB shade(RGB c, double f) {
+rgb mix(rgb a, rgb b, double t) { return {a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t}; }
+rgb shade(rgb c, double f) {
     if (f <= 1) return {c.r * f, c.g * f, c.b * f};
     return mix(c, {1, 1, 1}, std::min(1.0, f - 1));
 }
 
-namespace pal {
-const RGB navy = hex(0x1f2d52), navy_dark = hex(0x121a33), navy_light = hex(0x34508a),
-          gold = hex(0xe3b04b), gold_light = hex(0xf6dc8c), gold_dark = hex(0x9a6b1c),
-          cream = hex(0xf4ecd8), cream_dark = hex(0xe2d5b4), ink = hex(0x1b1b24),
-          red = hex(0xc0392b), green = hex(0x3f8f4a), blue = hex(0x2f6fb5), sky = hex(0xbfe0f5),
-          stone = hex(0xb8ad9c), wood = hex(0x8a5a32), wood_dark = hex(0x4e3019);
-}
-
-void set(cairo_t* cr, RGB c, double a) { cairo_set_source_rgba(cr, c.r, c.g, c.b, a); }
+void set(cairo_t* cr, rgb c, double a) { cairo_set_source_rgba(cr, c.r, c.g, c.b, a); }
 
 void rrect(cairo_t* cr, double x, double y, double w, double h, double r) {
     cairo_new_sub_path(cr);
@@ -127,14 +118,14 @@ void ellipse(cairo_t* cr, double cx, double cy, double rx, double ry) {
     cairo_restore(cr);
 }
 
-cairo_pattern_t* lin(double x0, double y0, double x1, double y1, RGB a, RGB b) {
+cairo_pattern_t* lin(double x0, double y0, double x1, double y1, rgb a, rgb b) {
     cairo_pattern_t* p = cairo_pattern_create_linear(x0, y0, x1, y1);
     cairo_pattern_add_color_stop_rgb(p, 0, a.r, a.g, a.b);
     cairo_pattern_add_color_stop_rgb(p, 1, b.r, b.g, b.b);
     return p;
 }
 
-cairo_pattern_t* rad(double cx, double cy, double r, RGB in, RGB out) {
+cairo_pattern_t* rad(double cx, double cy, double r, rgb in, rgb out) {
     cairo_pattern_t* p = cairo_pattern_create_radial(cx, cy, 0, cx, cy, r);
     cairo_pattern_add_color_stop_rgb(p, 0, in.r, in.g, in.b);
     cairo_pattern_add_color_stop_rgb(p, 1, out.r, out.g, out.b);
@@ -147,7 +138,7 @@ void fill_pat(cairo_t* cr, cairo_pattern_t* p, bool preserve) {
     cairo_pattern_destroy(p);
 }
 
-void fill_grad_outline(cairo_t* cr, double y0, double y1, RGB top, RGB bottom, RGB line, double lw) {
+void fill_grad_outline(cairo_t* cr, double y0, double y1, rgb top, rgb bottom, rgb line, double lw) {
     fill_pat(cr, lin(0, y0, 0, y1, top, bottom), true);
     set(cr, line);
     cairo_set_line_width(cr, lw);
@@ -190,8 +181,8 @@ void text_path_centered(cairo_t* cr, const std::string& s, double cx, double cy,
     cairo_text_path(cr, s.c_str());
 }
 
-void fancy_text(cairo_t* cr, const std::string& s, double cx, double cy, double size, RGB top,
-                RGB bottom, RGB outline, double lw, bool shadow) {
+void fancy_text(cairo_t* cr, const std::string& s, double cx, double cy, double size, rgb top,
+                rgb bottom, rgb outline, double lw, bool shadow) {
     cairo_save(cr);
     cairo_new_path(cr);
     if (shadow) {
@@ -223,7 +214,7 @@ static bool write_file(const std::string& path, const std::vector<uint8_t>& b, s
     return ok;
 }
 
-bool write_bmp(const std::string& path, const Image& img, std::string& err) {
+bool write_bmp(const std::string& path, const image& img, std::string& err) {
     const uint32_t row = (uint32_t(img.w) * 3 + 3) & ~3u;
     const uint32_t data = row * img.h;
     std::vector<uint8_t> b;

@@ -1,7 +1,7 @@
 // The program's icon: a card back with a matched pair fanned over it, in the
 // colours of the game's own cards, drawn afresh at every size rather than scaled,
 // so the small sizes keep whole-pixel lines.
-#include "art.hpp"
+#include "art.h"
 
 #include <algorithm>
 #include <cmath>
@@ -63,13 +63,13 @@ void draw_icon(cairo_t* cr, int size) {
     cairo_scale(cr, s, s);
     // Larger cards at the small sizes, where the fan would leave too little of each.
     const double k = tiny ? 1.24 : 1.2;
-    struct Place { double x, y, angle; bool face; };
-    const Place cards[3] = {
+    struct place { double x, y, angle; bool face; };
+    const place cards[3] = {
         {128, 96, 0.04, false},  // the back, behind
         {80, 152, -0.24, true},
         {176, 152, 0.22, true},
     };
-    for (const Place& c : cards) {
+    for (const place& c : cards) {
         cairo_save(cr);
         cairo_translate(cr, c.x, c.y);
         cairo_rotate(cr, c.angle);
@@ -130,7 +130,7 @@ bool write_icons(const std::string& ico_path, const std::string& png_prefix, std
     const int sizes[] = {16, 32, 48, 256};
     std::vector<std::vector<uint8_t>> entries;
     for (int n : sizes) {
-        Canvas c(n, n);
+        canvas c(n, n);
         draw_icon(c.cr, n);
         std::vector<uint8_t> png;
         if (cairo_surface_write_to_png_stream(c.surf, append_png, &png) != CAIRO_STATUS_SUCCESS) {

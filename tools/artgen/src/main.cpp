@@ -1,5 +1,8 @@
 // artgen: draws every picture and sound of Pairwick into a dist and a resource folder.
-#include "art.hpp"
+#include "art.h"
+#include "cards.h"
+
+#include "card_sets.h"
 
 #include <cstdio>
 #include <cstring>
@@ -67,8 +70,8 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    struct Job { std::string path; std::function<art::Image()> make; };
-    const std::vector<Job> jobs = {
+    struct job { std::string path; std::function<art::image()> make; };
+    std::vector<job> jobs = {
         {dist + "/backgrounds/intro.bmp", art::bg_intro},
         {dist + "/backgrounds/menu.bmp", art::bg_menu},
         {dist + "/backgrounds/field.bmp", art::bg_field},
@@ -84,12 +87,17 @@ int main(int argc, char** argv) {
         {dist + "/cards/hammer.bmp", art::cards_hammer},
         {dist + "/cards/dynamite.bmp", art::cards_dynamite},
         {dist + "/other/help_title.bmp", art::help_title},
-        {res + "/castles.bmp", [] { return art::card_sheet(0); }},
-        {res + "/flowers.bmp", [] { return art::card_sheet(1); }},
-        {res + "/cars.bmp", [] { return art::card_sheet(2); }},
-        {res + "/blazons.bmp", [] { return art::card_sheet(3); }},
     };
-    for (const Job& j : jobs) {
+    // A sheet for every set the game lists, under the name its resource script links.
+    for (const card_set& s : card_sets) {
+        const art::card_set_art* cards = art::find_card_set(s.sheet_id);
+        if (!cards) {
+            std::fprintf(stderr, "artgen: no art for the card set \"%s\" (resource %d)\n", s.caption, s.sheet_id);
+            return 1;
+        }
+        jobs.push_back({res + "/" + cards->file, [cards] { return art::card_sheet(*cards); }});
+    }
+    for (const job& j : jobs) {
         if (!art::write_bmp(j.path, j.make(), err)) {
             std::fprintf(stderr, "artgen: %s\n", err.c_str());
             return 1;

@@ -1,5 +1,6 @@
 // Full-screen backdrops, the info bar pieces and the help title.
-#include "art.hpp"
+#include "art.h"
+#include "cards.h"
 
 #include <cmath>
 
@@ -7,12 +8,10 @@ namespace art {
 
 namespace {
 
-const RGB kInk = hex(0x1b1b24);
-
 // Low-amplitude speckle so large flat areas do not look like plastic.
 void speckle(cairo_t* cr, double x0, double y0, double w, double h, int count, double alpha, uint32_t seed,
-             RGB light, RGB dark) {
-    Rng r(seed);
+             rgb light, rgb dark) {
+    rng r(seed);
     for (int i = 0; i < count; ++i) {
         double x = x0 + r.uni() * w, y = y0 + r.uni() * h;
         cairo_rectangle(cr, x, y, 1, 1);
@@ -24,7 +23,7 @@ void speckle(cairo_t* cr, double x0, double y0, double w, double h, int count, d
 void wood(cairo_t* cr, double x, double y, double w, double h, uint32_t seed) {
     cairo_rectangle(cr, x, y, w, h);
     fill_pat(cr, lin(x, y, x + w, y + h, hex(0x7a4a28), hex(0x4a2a14)));
-    Rng r(seed);
+    rng r(seed);
     cairo_save(cr);
     cairo_rectangle(cr, x, y, w, h);
     cairo_clip(cr);
@@ -53,7 +52,7 @@ void gold_rule(cairo_t* cr, double x, double y, double w, double h, double r) {
     cairo_pattern_destroy(g);
 }
 
-void ornament(cairo_t* cr, double cx, double cy, double s, RGB c, double a) {
+void ornament(cairo_t* cr, double cx, double cy, double s, rgb c, double a) {
     star(cr, cx, cy, 4, 7 * s, 1.8 * s, 0);
     set(cr, c, a);
     cairo_fill(cr);
@@ -65,8 +64,8 @@ void ornament(cairo_t* cr, double cx, double cy, double s, RGB c, double a) {
 
 // ---------------------------------------------------------------- intro
 
-Image bg_intro() {
-    Canvas c(800, 600);
+image bg_intro() {
+    canvas c(800, 600);
     cairo_t* cr = c.cr;
     cairo_rectangle(cr, 0, 0, 800, 600);
     cairo_pattern_t* p = cairo_pattern_create_radial(400, 250, 40, 400, 300, 560);
@@ -82,14 +81,15 @@ Image bg_intro() {
         cairo_move_to(cr, i + 600, 0); cairo_line_to(cr, i, 600);
     }
     cairo_stroke(cr);
-    Rng r(2024);
+    rng r(2024);
     for (int i = 0; i < 90; ++i) {
         double x = r.range(0, 800), y = r.range(0, 600), s = r.range(0.4, 1.2);
         ornament(cr, x, y, s, pal::gold_light, r.range(0.15, 0.5));
     }
     // A gentle arc of cards: matched pairs either side of a face-down card.
-    struct F { int set, pic; };
-    const F row[7] = {{3, 14}, {2, 21}, {1, 28}, {-1, 0}, {1, 28}, {2, 21}, {3, 14}};
+    struct shown { const card_set_art* cards; int picture; };  // no set: the back
+    const shown row[7] = {{&blazon_set, 14}, {&car_set, 21}, {&flower_set, 28}, {nullptr, 0},
+                          {&flower_set, 28}, {&car_set, 21}, {&blazon_set, 14}};
     for (int i = 0; i < 7; ++i) {
         int k = i - 3;
         cairo_save(cr);
@@ -100,7 +100,7 @@ Image bg_intro() {
         set(cr, {0, 0, 0}, 0.4);
         cairo_fill(cr);
         cairo_scale(cr, 1.9, 1.9);
-        if (row[i].set < 0) draw_card_back(cr); else draw_card_face(cr, row[i].set, row[i].pic);
+        if (!row[i].cards) draw_card_back(cr); else draw_card_face(cr, *row[i].cards, row[i].picture);
         cairo_restore(cr);
     }
     // Title.
@@ -127,8 +127,8 @@ Image bg_intro() {
 
 // ---------------------------------------------------------------- menu backdrop
 
-Image bg_menu() {
-    Canvas c(800, 600);
+image bg_menu() {
+    canvas c(800, 600);
     cairo_t* cr = c.cr;
     // Parchment: light everywhere text or the grid may go.
     cairo_rectangle(cr, 0, 0, 800, 600);
@@ -170,8 +170,8 @@ Image bg_menu() {
 
 // ---------------------------------------------------------------- board
 
-Image bg_field() {
-    Canvas c(600, 600);
+image bg_field() {
+    canvas c(600, 600);
     cairo_t* cr = c.cr;
     // Wooden table edge.
     wood(cr, 0, 0, 600, 40, 1);
@@ -220,7 +220,7 @@ Image bg_field() {
         double x = (i & 1) ? 580 : 20, y = (i & 2) ? 580 : 20;
         cairo_arc(cr, x, y, 9, 0, 2 * M_PI);
         fill_pat(cr, rad(x - 3, y - 3, 12, pal::gold_light, pal::gold_dark), true);
-        set(cr, kInk); cairo_set_line_width(cr, 1); cairo_stroke(cr);
+        set(cr, pal::ink); cairo_set_line_width(cr, 1); cairo_stroke(cr);
         ornament(cr, x, y, 0.8, pal::navy_dark, 0.8);
     }
     return c.opaque();
@@ -228,8 +228,8 @@ Image bg_field() {
 
 // ---------------------------------------------------------------- info bar
 
-Image bar_background() {
-    Canvas c(200, 600);
+image bar_background() {
+    canvas c(200, 600);
     cairo_t* cr = c.cr;
     cairo_rectangle(cr, 0, 0, 200, 600);
     fill_pat(cr, lin(0, 0, 200, 0, hex(0x26386a), pal::navy_dark));
@@ -260,8 +260,8 @@ Image bar_background() {
     return c.opaque();
 }
 
-Image bar_boxs() {
-    Canvas c(180, 30);
+image bar_boxs() {
+    canvas c(180, 30);
     cairo_t* cr = c.cr;
     rrect(c.cr, 1, 1, 178, 28, 7);
     fill_pat(cr, lin(0, 1, 0, 29, hex(0xfbf5e4), hex(0xe6d7b0)), true);
@@ -271,11 +271,11 @@ Image bar_boxs() {
     // Divider between label and value, kept out of the text rows' ink.
     cairo_move_to(cr, 104.5, 7); cairo_line_to(cr, 104.5, 23);
     set(cr, pal::gold, 0.8); cairo_set_line_width(cr, 1); cairo_stroke(cr);
-    return c.keyed(Key::White);
+    return c.keyed(key::white);
 }
 
-Image bar_boxs2() {
-    Canvas c(118, 60);
+image bar_boxs2() {
+    canvas c(118, 60);
     cairo_t* cr = c.cr;
     rrect(cr, 1, 1, 116, 58, 10);
     fill_pat(cr, lin(0, 1, 0, 59, hex(0xfbf5e4), hex(0xe6d7b0)), true);
@@ -291,18 +291,18 @@ Image bar_boxs2() {
     cairo_move_to(cr, 66, 24); cairo_line_to(cr, 74, 32);
     cairo_move_to(cr, 74, 24); cairo_line_to(cr, 66, 32);
     set(cr, pal::gold_dark); cairo_set_line_width(cr, 2); cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND); cairo_stroke(cr);
-    return c.keyed(Key::White);
+    return c.keyed(key::white);
 }
 
-Image bar_chain() {
-    Canvas c(14, 600);
+image bar_chain() {
+    canvas c(14, 600);
     cairo_t* cr = c.cr;
     const double pitch = 16;
     // Side-on links first, face-on rings over them.
     for (double y = -8; y < 616; y += 2 * pitch) {
         rrect(cr, 5.5, y + pitch - 1, 3, pitch + 2, 1.5);
         fill_pat(cr, lin(5, 0, 9, 0, hex(0xb88a30), hex(0x6a4812)), true);
-        set(cr, kInk); cairo_set_line_width(cr, 0.8); cairo_stroke(cr);
+        set(cr, pal::ink); cairo_set_line_width(cr, 0.8); cairo_stroke(cr);
     }
     for (double y = -8; y < 616; y += 2 * pitch) {
         cairo_new_path(cr);
@@ -310,17 +310,17 @@ Image bar_chain() {
         ellipse(cr, 7, y + pitch / 2 + 1, 2.2, pitch / 2 - 0.5);
         cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
         fill_pat(cr, lin(1, 0, 13, 0, pal::gold_light, pal::gold_dark), true);
-        set(cr, kInk); cairo_set_line_width(cr, 0.9); cairo_stroke(cr);
+        set(cr, pal::ink); cairo_set_line_width(cr, 0.9); cairo_stroke(cr);
         cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING);
     }
-    return c.keyed(Key::White);
+    return c.keyed(key::white);
 }
 
-Image help_title() {
-    Canvas c(160, 40);
+image help_title() {
+    canvas c(160, 40);
     cairo_t* cr = c.cr;
     text_path_centered(cr, "Help", 80, 20, 32);
-    set(cr, kInk);
+    set(cr, pal::ink);
     cairo_set_line_width(cr, 6);
     cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
     cairo_stroke_preserve(cr);
@@ -331,9 +331,9 @@ Image help_title() {
     for (int s = -1; s <= 1; s += 2) {
         star(cr, 80 + s * 60, 20, 4, 9, 2.5, 0);
         fill_pat(cr, lin(0, 11, 0, 29, pal::gold_light, pal::gold_dark), true);
-        set(cr, kInk); cairo_set_line_width(cr, 1); cairo_stroke(cr);
+        set(cr, pal::ink); cairo_set_line_width(cr, 1); cairo_stroke(cr);
     }
-    return c.keyed(Key::White);
+    return c.keyed(key::white);
 }
 
 }  // namespace art

@@ -1,4 +1,4 @@
-#include "art.hpp"
+#include "art.h"
 
 #include <algorithm>
 #include <cmath>
@@ -10,14 +10,14 @@ namespace art {
 std::vector<uint8_t> click_sound(int rate) {
     const int n = rate / 4;
     std::vector<uint8_t> out(n);
-    Rng rng(7);
+    rng gen(7);
     double lp = 0;
     for (int i = 0; i < n; ++i) {
         double t = double(i) / rate;
         double body = 0.55 * std::sin(2 * M_PI * 1180 * t) * std::exp(-t / 0.018) +
                       0.30 * std::sin(2 * M_PI * 2630 * t + 0.7) * std::exp(-t / 0.009) +
                       0.12 * std::sin(2 * M_PI * 610 * t) * std::exp(-t / 0.03);
-        double noise = rng.range(-1, 1);
+        double noise = gen.range(-1, 1);
         lp += 0.35 * (noise - lp);
         double contact = 0.6 * lp * std::exp(-t / 0.0025);
         double attack = std::min(1.0, t / 0.0006);

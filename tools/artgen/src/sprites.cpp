@@ -1,5 +1,5 @@
 // Power-up sprites, the card back and the two card-removal effects.
-#include "art.hpp"
+#include "art.h"
 
 #include <algorithm>
 #include <cmath>
@@ -8,12 +8,10 @@ namespace art {
 
 namespace {
 
-const RGB kOutline = hex(0x1b1b24);
-
-Image strip(int frames, int fw, int fh, int total_w, Key k, void (*draw)(cairo_t*, int)) {
-    Image out(total_w, fh, k == Key::Green ? 0 : 255, 255, k == Key::Green ? 0 : 255);
+image strip(int frames, int fw, int fh, int total_w, key k, void (*draw)(cairo_t*, int)) {
+    image out(total_w, fh, k == key::green ? 0 : 255, 255, k == key::green ? 0 : 255);
     for (int f = 0; f < frames; ++f) {
-        Canvas c(fw, fh);
+        canvas c(fw, fh);
         draw(c.cr, f);
         out.blit(c.keyed(k), f * fw, 0);
     }
@@ -89,16 +87,16 @@ void draw_card_back(cairo_t* cr) {
 
 namespace {
 
-struct Pt { double x, y; };
+struct point { double x, y; };
 
-double perim_t(Pt p) {
+double perim_t(point p) {
     if (p.y <= 0.001) return p.x;
     if (p.x >= 49.999) return 50 + p.y;
     if (p.y >= 49.999) return 100 + (50 - p.x);
     return 150 + (50 - p.y);
 }
 
-Pt perim_pt(double t) {
+point perim_pt(double t) {
     t = std::fmod(t + 200, 200);
     if (t < 50) return {t, 0};
     if (t < 100) return {50, t - 50};
@@ -106,22 +104,22 @@ Pt perim_pt(double t) {
     return {0, 200 - t};
 }
 
-struct Shatter {
-    static constexpr int K = 7;
-    Pt c{24, 23};
-    std::vector<Pt> spoke[K];
-    double t[K];
-    Shatter() {
-        Rng r(42);
-        for (int k = 0; k < K; ++k) {
-            double a = 2 * M_PI * k / K + r.range(-0.25, 0.25) + 0.3;
+struct shatter {
+    static constexpr int spoke_count = 7;
+    point c{24, 23};
+    std::vector<point> spoke[spoke_count];
+    double t[spoke_count];
+    shatter() {
+        rng r(42);
+        for (int k = 0; k < spoke_count; ++k) {
+            double a = 2 * M_PI * k / spoke_count + r.range(-0.25, 0.25) + 0.3;
             double dx = std::cos(a), dy = std::sin(a);
             double s = 1e9;  // distance to the square's edge along the ray
             if (dx > 1e-6) s = std::min(s, (50 - c.x) / dx);
             if (dx < -1e-6) s = std::min(s, -c.x / dx);
             if (dy > 1e-6) s = std::min(s, (50 - c.y) / dy);
             if (dy < -1e-6) s = std::min(s, -c.y / dy);
-            Pt end{c.x + dx * s, c.y + dy * s};
+            point end{c.x + dx * s, c.y + dy * s};
             spoke[k].push_back(c);
             for (int j = 1; j < 4; ++j) {
                 double f = j / 4.0;
@@ -134,20 +132,20 @@ struct Shatter {
     }
     void piece_path(cairo_t* cr, int k) const {
         const auto& a = spoke[k];
-        const auto& b = spoke[(k + 1) % K];
+        const auto& b = spoke[(k + 1) % spoke_count];
         cairo_new_path(cr);
-        for (const Pt& p : a) cairo_line_to(cr, p.x, p.y);
-        double t0 = t[k], t1 = t[(k + 1) % K];
+        for (const point& p : a) cairo_line_to(cr, p.x, p.y);
+        double t0 = t[k], t1 = t[(k + 1) % spoke_count];
         if (t1 < t0) t1 += 200;
         for (double corner = 0; corner < 400; corner += 50)
-            if (corner > t0 && corner < t1) { Pt q = perim_pt(corner); cairo_line_to(cr, q.x, q.y); }
+            if (corner > t0 && corner < t1) { point q = perim_pt(corner); cairo_line_to(cr, q.x, q.y); }
         for (auto it = b.rbegin(); it != b.rend(); ++it) cairo_line_to(cr, it->x, it->y);
         cairo_close_path(cr);
     }
 };
 
-void crack_lines(cairo_t* cr, const Shatter& s, double reach) {
-    for (int k = 0; k < Shatter::K; ++k) {
+void crack_lines(cairo_t* cr, const shatter& s, double reach) {
+    for (int k = 0; k < shatter::spoke_count; ++k) {
         const auto& sp = s.spoke[k];
         int n = int(std::ceil(reach * (sp.size() - 1)));
         cairo_new_path(cr);
@@ -162,7 +160,7 @@ void crack_lines(cairo_t* cr, const Shatter& s, double reach) {
 }
 
 void draw_smash(cairo_t* cr, int f) {
-    static const Shatter sh;
+    static const shatter sh;
     if (f == 0) { draw_card_back(cr); return; }
     if (f <= 2) {
         draw_card_back(cr);
@@ -174,15 +172,15 @@ void draw_smash(cairo_t* cr, int f) {
         }
         return;
     }
-    Canvas back(50, 50);
+    canvas back(50, 50);
     draw_card_back(back.cr);
     crack_lines(back.cr, sh, 1.0);
-    Rng r(99);
+    rng r(99);
     double t = f - 2;  // 1..4
-    for (int k = 0; k < Shatter::K; ++k) {
+    for (int k = 0; k < shatter::spoke_count; ++k) {
         double vx = r.range(-1.0, 1.0), vy = r.range(-1.5, 1.0), spin = r.range(-0.12, 0.12);
         // Centroid-ish anchor to rotate about.
-        Pt m = sh.spoke[k][2];
+        point m = sh.spoke[k][2];
         double dx = (m.x - sh.c.x) * 0.12 * t + vx * t;
         double dy = vy * t + 3.4 * t * t;
         cairo_save(cr);
@@ -203,7 +201,7 @@ void draw_smash(cairo_t* cr, int f) {
         cairo_restore(cr);
     }
     // Splinters and dust.
-    Rng d(5 + f);
+    rng d(5 + f);
     for (int i = 0; i < 10 - 2 * int(t); ++i) {
         double x = d.range(5, 45), y = sh.c.y + d.range(-10, 10) + 6 * t * t * 0.5 + 4 * t;
         cairo_rectangle(cr, x, y, 1.8, 1.8);
@@ -215,10 +213,10 @@ void draw_smash(cairo_t* cr, int f) {
 // ---------------------------------------------------------------- dynamite blast
 
 void blob(cairo_t* cr, double cx, double cy, double r, double rough, uint32_t seed) {
-    Rng rng(seed);
+    rng gen(seed);
     const int n = 14;
     double rr[n];
-    for (int i = 0; i < n; ++i) rr[i] = r * (1 + rng.range(-rough, rough));
+    for (int i = 0; i < n; ++i) rr[i] = r * (1 + gen.range(-rough, rough));
     cairo_new_path(cr);
     for (int i = 0; i <= n; ++i) {
         double a0 = 2 * M_PI * i / n, a1 = 2 * M_PI * (i + 0.5) / n;
@@ -233,9 +231,9 @@ void blob(cairo_t* cr, double cx, double cy, double r, double rough, uint32_t se
 void fireball(cairo_t* cr, double r, double heat, uint32_t seed) {
     blob(cr, 25, 25, r, 0.22, seed);
     cairo_pattern_t* p = cairo_pattern_create_radial(25, 24, 0, 25, 25, r * 1.2);
-    RGB core = mix(hex(0xffef9a), hex(0xff9a2a), 1 - heat);
-    RGB mid = mix(hex(0xff8a1c), hex(0xd9411e), 1 - heat);
-    RGB edge = mix(hex(0xc62a12), hex(0x5a2a22), 1 - heat);
+    rgb core = mix(hex(0xffef9a), hex(0xff9a2a), 1 - heat);
+    rgb mid = mix(hex(0xff8a1c), hex(0xd9411e), 1 - heat);
+    rgb edge = mix(hex(0xc62a12), hex(0x5a2a22), 1 - heat);
     cairo_pattern_add_color_stop_rgb(p, 0, core.r, core.g, core.b);
     cairo_pattern_add_color_stop_rgb(p, 0.55, mid.r, mid.g, mid.b);
     cairo_pattern_add_color_stop_rgb(p, 1, edge.r, edge.g, edge.b);
@@ -246,13 +244,13 @@ void fireball(cairo_t* cr, double r, double heat, uint32_t seed) {
 }
 
 void smoke(cairo_t* cr, double spread, double puff, double grey, int count, uint32_t seed) {
-    Rng r(seed);
+    rng r(seed);
     for (int i = 0; i < count; ++i) {
         double a = r.range(0, 2 * M_PI), d = r.range(0.3, 1.0) * spread;
         double x = 25 + d * std::cos(a), y = 25 + d * std::sin(a) * 0.8 - spread * 0.25;
         double rr = puff * r.range(0.6, 1.1);
         cairo_arc(cr, x, y, rr, 0, 2 * M_PI);
-        RGB c = {grey, grey, grey * 1.04};
+        rgb c = {grey, grey, grey * 1.04};
         fill_pat(cr, rad(x - rr * 0.3, y - rr * 0.3, rr * 1.3, shade(c, 1.25), shade(c, 0.7)), true);
         set(cr, shade(c, 0.45));
         cairo_set_line_width(cr, 0.8);
@@ -274,7 +272,7 @@ void draw_blast(cairo_t* cr, int f) {
     if (f <= 8) {  // fireball grows and cools
         double k = (f - 3) / 5.0;
         if (f <= 4) {
-            Canvas back(50, 50);
+            canvas back(50, 50);
             draw_card_back(back.cr);
             cairo_set_source_surface(cr, back.surf, 0, 0);
             cairo_paint(cr);
@@ -282,7 +280,7 @@ void draw_blast(cairo_t* cr, int f) {
         fireball(cr, 13 + 11 * std::sqrt(k), 1 - k, 300 + f);
         if (f >= 6) smoke(cr, 14 + 4 * k, 4 + 2 * k, 0.42, 5 + f - 6, 700 + f);
         // Embers thrown outwards.
-        Rng e(900 + f);
+        rng e(900 + f);
         for (int i = 0; i < 8; ++i) {
             double a = e.range(0, 2 * M_PI), d = 16 + 14 * k + e.range(0, 6);
             cairo_arc(cr, 25 + d * std::cos(a), 25 + d * std::sin(a), 1.3, 0, 2 * M_PI);
@@ -305,8 +303,8 @@ void draw_blast(cairo_t* cr, int f) {
 
 }  // namespace
 
-Image cards_hammer() { return strip(7, 50, 50, 350, Key::White, draw_smash); }
-Image cards_dynamite() { return strip(17, 50, 50, 850, Key::White, draw_blast); }
+image cards_hammer() { return strip(7, 50, 50, 350, key::white, draw_smash); }
+image cards_dynamite() { return strip(17, 50, 50, 850, key::white, draw_blast); }
 
 // ---------------------------------------------------------------- power-up icons
 
@@ -318,10 +316,10 @@ void draw_hammer_icon(cairo_t* cr, double px, double py, double angle, double s)
     // Handle.
     rrect(cr, -2.6, -33, 5.2, 35, 2.4);
     fill_pat(cr, lin(-3, 0, 3, 0, hex(0xd79a5a), hex(0x7a4420)), true);
-    set(cr, kOutline); cairo_set_line_width(cr, 1.1); cairo_stroke(cr);
+    set(cr, pal::ink); cairo_set_line_width(cr, 1.1); cairo_stroke(cr);
     rrect(cr, -3.2, -8, 6.4, 10, 2.4);  // grip wrap
     fill_pat(cr, lin(-3, 0, 3, 0, hex(0xd84c3c), hex(0x7d1d14)), true);
-    set(cr, kOutline); cairo_stroke(cr);
+    set(cr, pal::ink); cairo_stroke(cr);
     // Head: flat face on the left, claw on the right.
     cairo_new_path(cr);
     cairo_move_to(cr, -13, -41); cairo_line_to(cr, -5, -41); cairo_line_to(cr, -5, -40);
@@ -329,7 +327,7 @@ void draw_hammer_icon(cairo_t* cr, double px, double py, double angle, double s)
     cairo_curve_to(cr, 15, -41, 11, -35, 5, -32); cairo_line_to(cr, -5, -32);
     cairo_line_to(cr, -5, -31); cairo_line_to(cr, -13, -31); cairo_close_path(cr);
     fill_pat(cr, lin(0, -47, 0, -31, hex(0xe6ebf2), hex(0x59657a)), true);
-    set(cr, kOutline); cairo_set_line_width(cr, 1.1); cairo_stroke(cr);
+    set(cr, pal::ink); cairo_set_line_width(cr, 1.1); cairo_stroke(cr);
     cairo_move_to(cr, -11, -39); cairo_line_to(cr, 3, -39);
     set(cr, {1, 1, 1}, 0.7); cairo_set_line_width(cr, 1); cairo_stroke(cr);
     cairo_restore(cr);
@@ -342,16 +340,16 @@ void draw_stopwatch_icon(cairo_t* cr, double cx, double cy, double hand, double 
     // Crown and side button.
     rrect(cr, -4, -25, 8, 6, 1.5);
     fill_pat(cr, lin(-4, 0, 4, 0, hex(0xd8dde6), hex(0x6c7689)), true);
-    set(cr, kOutline); cairo_set_line_width(cr, 1); cairo_stroke(cr);
+    set(cr, pal::ink); cairo_set_line_width(cr, 1); cairo_stroke(cr);
     cairo_save(cr); cairo_rotate(cr, M_PI / 4);
     rrect(cr, -2.5, -23, 5, 5, 1.2);
     fill_pat(cr, lin(-3, 0, 3, 0, hex(0xd8dde6), hex(0x6c7689)), true);
-    set(cr, kOutline); cairo_stroke(cr);
+    set(cr, pal::ink); cairo_stroke(cr);
     cairo_restore(cr);
     // Case.
     cairo_arc(cr, 0, 0, 19.5, 0, 2 * M_PI);
     fill_pat(cr, lin(-19, -19, 19, 19, hex(0xf2d27a), hex(0x8a5c12)), true);
-    set(cr, kOutline); cairo_set_line_width(cr, 1.2); cairo_stroke(cr);
+    set(cr, pal::ink); cairo_set_line_width(cr, 1.2); cairo_stroke(cr);
     cairo_arc(cr, 0, 0, 15.5, 0, 2 * M_PI);
     fill_pat(cr, rad(-4, -5, 20, hex(0xfbf6e8), hex(0xd9ceb4)), true);
     set(cr, hex(0x6b4a12)); cairo_set_line_width(cr, 0.8); cairo_stroke(cr);
@@ -395,7 +393,7 @@ void draw_hourglass_icon(cairo_t* cr, double cx, double cy, double fill, double 
     cairo_save(cr);
     bulbs();
     cairo_clip(cr);
-    RGB sand_a = hex(0xf5c96a), sand_b = hex(0xc98a2a);
+    rgb sand_a = hex(0xf5c96a), sand_b = hex(0xc98a2a);
     double top_level = -1 - 15 * fill;  // surface of the upper sand
     cairo_rectangle(cr, -12, top_level, 24, -1 - top_level);
     fill_pat(cr, lin(0, -17, 0, 0, sand_a, sand_b));
@@ -427,10 +425,10 @@ void draw_hourglass_icon(cairo_t* cr, double cx, double cy, double fill, double 
     for (int side = -1; side <= 1; side += 2) {
         rrect(cr, -15, side * 19 - 2.5, 30, 5, 1.5);
         fill_pat(cr, lin(0, side * 19 - 3, 0, side * 19 + 3, hex(0xc98b4f), hex(0x6e3f1c)), true);
-        set(cr, kOutline); cairo_set_line_width(cr, 1); cairo_stroke(cr);
+        set(cr, pal::ink); cairo_set_line_width(cr, 1); cairo_stroke(cr);
         cairo_rectangle(cr, side * 13 - 1.2, -16.5, 2.4, 33);
         fill_pat(cr, lin(side * 13 - 1.2, 0, side * 13 + 1.2, 0, hex(0xb57a42), hex(0x5c3416)), true);
-        set(cr, kOutline); cairo_set_line_width(cr, 0.8); cairo_stroke(cr);
+        set(cr, pal::ink); cairo_set_line_width(cr, 0.8); cairo_stroke(cr);
     }
     cairo_restore(cr);
 }
@@ -446,14 +444,14 @@ void draw_dynamite_icon(cairo_t* cr, double cx, double cy, double s, int frame) 
     for (int i = 0; i < 3; ++i) {
         rrect(cr, xs[i] - 5, ys[i] - 14, 10, 30, 2.5);
         fill_pat(cr, lin(xs[i] - 5, 0, xs[i] + 5, 0, hex(0xf0614f), hex(0x8e1c12)), true);
-        set(cr, kOutline); cairo_set_line_width(cr, 1.1); cairo_stroke(cr);
+        set(cr, pal::ink); cairo_set_line_width(cr, 1.1); cairo_stroke(cr);
         cairo_move_to(cr, xs[i] - 2.5, ys[i] - 11); cairo_line_to(cr, xs[i] - 2.5, ys[i] + 13);
         set(cr, {1, 0.85, 0.8}, 0.55); cairo_set_line_width(cr, 1.2); cairo_stroke(cr);
     }
     // Binding band.
     cairo_rectangle(cr, -13, 5, 26, 4.5);
     fill_pat(cr, lin(0, 5, 0, 9.5, hex(0x4a4f5c), hex(0x1e2128)), true);
-    set(cr, kOutline); cairo_set_line_width(cr, 0.9); cairo_stroke(cr);
+    set(cr, pal::ink); cairo_set_line_width(cr, 0.9); cairo_stroke(cr);
     // Fuse.
     cairo_move_to(cr, 0, -14);
     cairo_curve_to(cr, 1, -19, 8, -18, 9, -22);
@@ -463,7 +461,7 @@ void draw_dynamite_icon(cairo_t* cr, double cx, double cy, double s, int frame) 
     star(cr, sx, sy, 8, 5.5 + (frame % 3), 2.0, frame * 0.37);
     fill_pat(cr, rad(sx, sy, 7, hex(0xfff09a), hex(0xff8c1a)), true);
     set(cr, hex(0xb8400e)); cairo_set_line_width(cr, 0.7); cairo_stroke(cr);
-    Rng r(11 + frame);
+    rng r(11 + frame);
     for (int i = 0; i < 5; ++i) {
         double a = r.range(-M_PI, 0.3), d = r.range(6, 11);
         cairo_arc(cr, sx + d * std::cos(a), sy + d * std::sin(a), r.range(0.8, 1.4), 0, 2 * M_PI);
@@ -509,7 +507,7 @@ void next_frame(cairo_t* cr, int f) {
     double pulse = 0.5 + 0.5 * std::cos(2 * M_PI * f / 6.0);
     rrect(cr, 1.5, 1.5, 97, 29, 9);
     cairo_pattern_t* p = cairo_pattern_create_linear(0, 1, 0, 31);
-    RGB top = mix(hex(0x5cbf60), hex(0x79d67c), pulse), bot = hex(0x1f6b2a);
+    rgb top = mix(hex(0x5cbf60), hex(0x79d67c), pulse), bot = hex(0x1f6b2a);
     cairo_pattern_add_color_stop_rgb(p, 0, top.r, top.g, top.b);
     cairo_pattern_add_color_stop_rgb(p, 1, bot.r, bot.g, bot.b);
     fill_pat(cr, p, true);
@@ -535,10 +533,10 @@ void next_frame(cairo_t* cr, int f) {
 
 }  // namespace
 
-Image anim_hammer() { return strip(11, 54, 50, 594, Key::Green, hammer_frame); }
-Image anim_stopwatch() { return strip(8, 50, 50, 400, Key::Green, stopwatch_frame); }
-Image anim_hourglass() { return strip(15, 50, 50, 750, Key::Green, hourglass_frame); }
-Image anim_dynamite() { return strip(11, 50, 50, 551, Key::White, dynamite_frame); }
-Image anim_next() { return strip(6, 100, 32, 600, Key::White, next_frame); }
+image anim_hammer() { return strip(11, 54, 50, 594, key::green, hammer_frame); }
+image anim_stopwatch() { return strip(8, 50, 50, 400, key::green, stopwatch_frame); }
+image anim_hourglass() { return strip(15, 50, 50, 750, key::green, hourglass_frame); }
+image anim_dynamite() { return strip(11, 50, 50, 551, key::white, dynamite_frame); }
+image anim_next() { return strip(6, 100, 32, 600, key::white, next_frame); }
 
 }  // namespace art

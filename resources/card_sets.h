@@ -1,0 +1,23 @@
+#pragma once
+// The four card sets, in the options screen's order. The one place that ties a set's card
+// mode (options.ini), caption, sheet resource and sheet slot together; the game, its tests
+// and the art generator all read it. Plain C++ so that the art generator, a host program,
+// can include it too.
+#include "resource_ids.h"
+
+struct card_set {
+    int card_mode;        // the value options.ini keeps
+    const char* caption;  // its radio button on the options screen
+    int sheet_id;         // its BITMAP resource, also that radio button's command id
+    int slot;             // its place among cards_res's sheets
+};
+
+constexpr int card_set_count = 4;
+constexpr card_set card_sets[card_set_count] = {
+    {2, "Castles", res_castles, 0},
+    {1, "Cars", res_cars, 2},
+    {3, "Flowers", res_flowers, 3},
+    {0, "Blazons", res_blazons, 1},
+};
+// The mode that draws one of the four at random for every level.
+constexpr int random_card_mode = 4;
