@@ -71,6 +71,11 @@ LRESULT CALLBACK WndProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam
     case WM_DESTROY:
         PostQuitMessage(0);
         return 0;
+    case WM_ENDSESSION:
+        // The session is ending (a logoff, or Wine's desktop window closed): the process
+        // is ended after this without leaving the loop, so the exit's write happens here.
+        if (wparam) game.scores.save();
+        return 0;
     default:
         return DefWindowProcA(window, message, wparam, lparam);
     }

@@ -56,26 +56,24 @@ void high_scores::init() {
     default_table(table);
     // A file that is there but cannot be read now is still the player's table: only a
     // missing one is replaced by the defaults.
-    file_unread = exists(file_name);
-    if (!file_unread) save();
+    if (!exists(file_name)) save();
 }
 
 void high_scores::save() {
-    if (file_unread) {
-        if (exists(file_name)) {
-            score_entry held[score_rows] = {};
-            if (!read_table_file(file_name, held)) return;
-            std::memcpy(table, held, sizeof table);
-            for (const score_entry& result : unsaved_results) enter_into_table(result);
-        }
-        file_unread = false;
-        unsaved_results.clear();
+    score_entry on_disk[score_rows] = {};
+    if (read_table_file(file_name, on_disk)) {
+        // Another copy of the game may have written since: its rows stay, and ours join them.
+        std::memcpy(table, on_disk, sizeof table);
+        for (const score_entry& result : unsaved_results) enter_into_table(result);
+    } else if (exists(file_name)) {
+        // Held open by another program: left as it is, our results wait for the next write.
+        return;
     }
-    write_table_file(file_name, table);
+    if (write_table_file(file_name, table)) unsaved_results.clear();
 }
 
 void high_scores::enter(const score_entry& result) {
-    if (file_unread) unsaved_results.push_back(result);
+    unsaved_results.push_back(result);
     enter_into_table(result);
 }
 

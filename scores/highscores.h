@@ -28,9 +28,9 @@ class high_scores {
 public:
     load_bmp background;
     score_entry table[score_rows];
-    // The file exists but could not be read (held open by another program): the table shows
-    // the defaults, and this run's results wait here to join the file once it can be read.
-    bool file_unread;
+    // This run's results that the file does not hold yet. Every write enters them into what
+    // the file holds at that moment, so other copies of the game and a file that could not
+    // be read lose nothing.
     std::vector<score_entry> unsaved_results;
 
     high_scores();

@@ -13,6 +13,7 @@ namespace {
 void set_name(const char* name) { SetDlgItemTextA(game.name_dialog, 801, name); }
 void dialog_command(int id) { SendMessageA(game.name_dialog, WM_COMMAND, id, 0); }
 
+// The table as read at start: in memory and in the file that every write merges into.
 void fill_table(const int (&levels)[20]) {
     for (int i = 0; i < 20; ++i) {
         score_entry& e = game.scores.table[i];
@@ -21,6 +22,7 @@ void fill_table(const int (&levels)[20]) {
         e.level = levels[i];
         e.points = 1000 - i;
     }
+    ASSERT_TRUE(write_table_file("scores.dat", game.scores.table));
 }
 
 // Level, points and the hammers, stopwatches, hourglasses and dynamites used.

@@ -179,6 +179,21 @@ TEST_F(Window, ExitPostsTheQuitMessage) {
     EXPECT_EQ(m.wParam, 0u);
 }
 
+// Closing Wine's desktop window ends the session: the process dies after this message.
+TEST_F(Window, EndOfSessionWritesTheTableAsExitWould) {
+    for (WPARAM ending : {FALSE, TRUE}) {
+        SCOPED_TRACE(ending ? "session ends" : "end cancelled");
+        DeleteFileA("scores.dat");
+        SendMessageA(game.window, WM_ENDSESSION, ending, 0);
+        WIN32_FILE_ATTRIBUTE_DATA info{};
+        const bool written = GetFileAttributesExA("scores.dat", GetFileExInfoStandard, &info);
+        EXPECT_EQ(written, ending == TRUE);
+        if (written) {
+            EXPECT_EQ(info.nFileSizeLow, sizeof game.scores.table);
+        }
+    }
+}
+
 TEST_F(Window, MenuShowsSevenButtonsAndShowIsIdempotent) {
     game.screen = screen_menu;
     const char* const captions[8] = {"Continue", "New game", "Save", "Load", "High scores",

@@ -209,6 +209,40 @@ TEST(ScoresObject, FileHeldOpenAtStartKeepsItsRowsAndGainsTheRunsResults) {
     clear_score_files();
 }
 
+// Copy B is started first and forgotten; copy A's game ends and Ok saves it; then B exits,
+// having entered a result of its own or none.
+TEST(ScoresObject, EveryCopysResultsSurviveTheOthersWrites) {
+    for (bool b_plays : {false, true}) {
+        SCOPED_TRACE(b_plays ? "B enters a result too" : "B enters nothing");
+        clear_score_files();
+        {
+            zeroed_scores b;
+            {
+                zeroed_scores a;
+                a->enter(entry("Ann", 5, 50));
+                a->save();
+                EXPECT_STREQ(a->table[0].name, "Ann");
+            }
+            if (b_plays) {
+                b->enter(entry("Bob", 3, 30));
+                b->save();
+                // What the screen shows is what was written.
+                EXPECT_EQ(bytes_of(b->table), read_bytes("scores.dat"));
+            }
+        }
+        table_t on_disk;
+        const std::string bytes = read_bytes("scores.dat");
+        ASSERT_EQ(bytes.size(), score_file_size);
+        std::memcpy(on_disk, bytes.data(), score_file_size);
+        EXPECT_STREQ(on_disk[0].name, "Ann");
+        EXPECT_EQ(on_disk[0].points, 50);
+        EXPECT_STREQ(on_disk[1].name, b_plays ? "Bob" : "Unknown User");
+        // Nothing entered twice: B's exit write re-enters nothing already on disk.
+        EXPECT_STREQ(on_disk[2].name, "Unknown User");
+    }
+    clear_score_files();
+}
+
 // Exchange sort by level alone is stable, so it must agree with a stable sort.
 void expect_sorted_like_stable_sort(table_t& table) {
     std::vector<score_entry> expected(std::begin(table), std::end(table));
