@@ -7,6 +7,7 @@ import ctypes
 import os
 import re
 import shutil
+import stat
 import subprocess
 import time
 import warnings
@@ -16,6 +17,9 @@ import pytest
 from PIL import Image, ImageChops, ImageStat
 
 WINE64 = "/usr/lib/wine/wine64"
+ROOT = Path(__file__).resolve().parents[2]
+BUILD = Path(os.environ["PAIRWICK_DIST"]).parent
+PREFIX = "/usr/local"
 ART_DIRS = ("backgrounds", "info_bar", "animations", "cards", "other")
 SHOTS = Path("/tmp/blackbox-shots")
 
@@ -155,7 +159,7 @@ class _XEvent(ctypes.Union):
     _fields_ = [("xclient", _XClientMessage), ("pad", ctypes.c_long * 24)]
 
 
-def send_wm_delete(window_id):
+def send_wm_delete(window_id, display=None):
     """Asks a top-level X window to close, as a window manager's close box would; xdotool
     of this vintage can only destroy the X window, which is not a close request."""
     x11 = ctypes.CDLL("libX11.so.6")
@@ -167,7 +171,7 @@ def send_wm_delete(window_id):
                                ctypes.POINTER(_XEvent)]
     x11.XFlush.argtypes = [ctypes.c_void_p]
     x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
-    dpy = x11.XOpenDisplay(None)
+    dpy = x11.XOpenDisplay(display.encode() if display else None)
     assert dpy, "cannot open the X display"
     try:
         ev = _XEvent()
@@ -181,6 +185,42 @@ def send_wm_delete(window_id):
         x11.XFlush(dpy)
     finally:
         x11.XCloseDisplay(dpy)
+
+
+def make(*args):
+    # -o build: the tests use the build they belong to and never rebuild it.
+    r = subprocess.run(["make", "-C", str(ROOT), "-o", "build", f"BUILD={BUILD}", *args],
+                       capture_output=True, text=True, timeout=600)
+    assert r.returncode == 0, f"make {' '.join(args)} failed:\n{r.stdout}\n{r.stderr}"
+    return r.stdout
+
+
+def install(dest, *extra):
+    """make install into DESTDIR dest; returns the prefix's folder under it."""
+    make("install", f"DESTDIR={dest}", f"PREFIX={PREFIX}", *extra)
+    return dest / PREFIX.lstrip("/")
+
+
+def uninstall(dest):
+    make("uninstall", f"DESTDIR={dest}", f"PREFIX={PREFIX}")
+
+
+def tree(top):
+    """Every path under top, with its kind, mode and size (0 for folders)."""
+    out = {}
+    for p in top.rglob("*"):
+        st = p.lstat()
+        kind = "d" if stat.S_ISDIR(st.st_mode) else "l" if stat.S_ISLNK(st.st_mode) else "f"
+        out[p.relative_to(top).as_posix()] = (kind, stat.S_IMODE(st.st_mode),
+                                              0 if kind == "d" else st.st_size)
+    return out
+
+
+def player_env(home, **extra):
+    """The environment of a player whose HOME is home, as a desktop session gives it."""
+    env = {k: v for k, v in os.environ.items() if k not in ("XDG_DATA_HOME", "WINEPREFIX")}
+    env.update(HOME=str(home), **extra)
+    return env
 
 
 class Game:

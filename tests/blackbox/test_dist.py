@@ -1,6 +1,7 @@
 """The player's zip: what it holds, and that the game plays from a folder unpacked from it."""
 import os
 import re
+import struct
 import zipfile
 from pathlib import Path
 
@@ -64,6 +65,22 @@ def test_the_zip_holds_one_folder_with_the_game_and_is_reproducible(unpacked):
     names = [i.filename for i in infos]
     assert names == sorted(names), "entries are not sorted"
     assert len({i.date_time for i in infos}) == 1, "entries carry different dates"
+
+
+def test_the_exe_says_what_it_is_and_declares_no_windows_version(unpacked):
+    _, out = unpacked
+    exe = (out / f"Pairwick-{version()}" / "Pairwick.exe").read_bytes()
+    # The version block's fixed part, found by its signature.
+    at = exe.index(struct.pack("<I", 0xFEEF04BD))
+    file_ms, file_ls, product_ms, product_ls = struct.unpack_from("<4I", exe, at + 8)
+    major, minor, patch = map(int, version().split("."))
+    assert (file_ms, file_ls) == (product_ms, product_ls) == ((major << 16) | minor, patch << 16)
+    for key, value in (("ProductName", "Pairwick"), ("OriginalFilename", "Pairwick.exe"),
+                       ("ProductVersion", version()), ("FileVersion", version())):
+        assert f"{key}\0".encode("utf-16-le") in exe, key
+        assert f"{value}\0".encode("utf-16-le") in exe, value
+    # Windows emulates the 16-bit mode only for programs that declare no later Windows.
+    assert b"supportedOS" not in exe
 
 
 def board_back(img, field):

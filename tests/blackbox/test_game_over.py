@@ -3,15 +3,24 @@ import struct
 import subprocess
 import time
 
-from conftest import (MENU_X, MENU_Y, button_absent, button_visible, high_scores_shown,
-                      mean_abs_diff)
+from conftest import (MENU_X, MENU_Y, Game, button_absent, button_visible, high_scores_shown,
+                      mean_abs_diff, send_wm_delete)
 
 NAME = "Ada Lovelace 7"
 def dialog_geometry(game):
     return [game.geometry(w) for w in game.windows("^Game Over!$", visible_only=True)]
 
 
-def test_game_over_name_entry_reaches_the_table(game):
+def test_game_over_name_entry_reaches_the_table(game_factory):
+    game = game_factory(start=False)
+    # A second copy in the same folder, started first and forgotten at its title: its exit
+    # must not put back the table it read.
+    other = Game(game.dir, game.label + "-other").start()
+    game.start(wait_intro=False)
+    deadline = time.monotonic() + 60
+    while len(game.windows(visible_only=True)) < 2:
+        assert time.monotonic() < deadline, "the second copy's window never came"
+        time.sleep(0.2)
     game.to_menu()
     start = game.new_game()
     game.save(start, "start")
@@ -73,7 +82,14 @@ def test_game_over_name_entry_reaches_the_table(game):
         assert game.running()
         game.proc.kill()
         game.proc.wait(timeout=10)
+        # The forgotten copy is closed as a window manager would close it.
+        window = other.xdotool("search", "--all", "--pid", other.proc.pid, "--name",
+                               "^Pairwick$").split()
+        assert len(window) == 1, window
+        send_wm_delete(int(window[0]))
+        assert other.wait_exit(20) == 0
     finally:
+        other.stop()
         subprocess.run(["chattr", "-i", str(game.dir)], check=True)
 
     data = (game.dir / "scores.dat").read_bytes()

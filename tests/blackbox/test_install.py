@@ -1,61 +1,26 @@
-"""make install, the pairwick launcher it installs, make uninstall and make deb.
+"""make install, the pairwick launcher it installs, and make deb. (The installed game is
+played, closed and uninstalled on a player's desktop in test_desktop.py.)
 
-The installed launcher keeps a player's files in their own folder, so the game is started
-from a temporary HOME; every install goes to a temporary DESTDIR.
+The launcher keeps a player's files in their own folder, so it is started from a temporary
+HOME; every install goes to a temporary DESTDIR.
 """
 import configparser
-import os
 import re
-import stat
-import struct
 import subprocess
+import time
 from pathlib import Path
 
 import pytest
 from PIL import Image
 
-from conftest import (ART_DIRS, MENU_X, MENU_Y, OPTION_BUTTONS, Game, all_options_visible,
-                      button_visible, high_scores_shown, load_rgb, mean_abs_diff)
+from conftest import (ART_DIRS, BUILD, PREFIX, ROOT, install, make, player_env, tree)
 
-ROOT = Path(__file__).resolve().parents[2]
-BUILD = Path(os.environ["PAIRWICK_DIST"]).parent
 DIST = BUILD / "dist"
-PREFIX = "/usr/local"
 
 
 def version():
     text = (ROOT / "CMakeLists.txt").read_text()
     return re.search(r"project\(Pairwick VERSION (\d+\.\d+\.\d+)", text).group(1)
-
-
-def make(*args):
-    # -o build: the tests use the build they belong to and never rebuild it.
-    r = subprocess.run(["make", "-C", str(ROOT), "-o", "build", f"BUILD={BUILD}", *args],
-                       capture_output=True, text=True, timeout=600)
-    assert r.returncode == 0, f"make {' '.join(args)} failed:\n{r.stdout}\n{r.stderr}"
-    return r.stdout
-
-
-def install(dest, *extra):
-    make("install", f"DESTDIR={dest}", f"PREFIX={PREFIX}", *extra)
-    return dest / PREFIX.lstrip("/")
-
-
-def tree(top):
-    """Every path under top, with its kind, mode and size (0 for folders)."""
-    out = {}
-    for p in top.rglob("*"):
-        st = p.lstat()
-        kind = "d" if stat.S_ISDIR(st.st_mode) else "l" if stat.S_ISLNK(st.st_mode) else "f"
-        out[p.relative_to(top).as_posix()] = (kind, stat.S_IMODE(st.st_mode),
-                                              0 if kind == "d" else st.st_size)
-    return out
-
-
-def player_env(home, **extra):
-    env = {k: v for k, v in os.environ.items() if k not in ("XDG_DATA_HOME", "WINEPREFIX")}
-    env.update(HOME=str(home), **extra)
-    return env
 
 
 @pytest.fixture(scope="module")
@@ -128,119 +93,65 @@ def test_the_launcher_runs_the_installed_exe_in_the_players_folder_and_passes_it
     fake.write_text('#!/bin/sh\n'
                     'if [ "$1" = wineboot ]; then mkdir -p "$WINEPREFIX" &&'
                     ' : >"$WINEPREFIX/system.reg"; exit 0; fi\n'
-                    f'printf "%s\\n" "$PWD" "$1" "$WINEPREFIX" "$WINEDEBUG" >"{record}"\n'
+                    f'printf "%s\\n" "$PWD" "$WINEPREFIX" "$WINEDEBUG" "$@" >"{record}"\n'
                     'exit 7\n')
     fake.chmod(0o755)
     data = tmp_path / "xdg" / "pairwick"
-    r = run_launcher(installed / "bin" / "pairwick",
-                     player_env(tmp_path / "home", PAIRWICK_WINE=str(fake),
-                                XDG_DATA_HOME=str(tmp_path / "xdg")))
-    assert r.returncode == 7, r.stderr
-    cwd, exe, prefix, debug = record.read_text().splitlines()
-    assert Path(cwd) == data
-    assert Path(exe) == (installed / "share" / "pairwick" / "Pairwick.exe").resolve()
-    assert (Path(prefix), debug) == (data / "wineprefix", "-all")
+    exe = str((installed / "share" / "pairwick" / "Pairwick.exe").resolve())
+    env = player_env(tmp_path / "home", PAIRWICK_WINE=str(fake),
+                     XDG_DATA_HOME=str(tmp_path / "xdg"))
+    # A window of its own by default: Wine's desktop of exactly the game's size.
+    for options, command in (([], ["explorer", "/desktop=Pairwick,800x600", exe]),
+                             (["--fullscreen"], [exe])):
+        r = subprocess.run([str(installed / "bin" / "pairwick"), *options], env=env,
+                           capture_output=True, text=True, stdin=subprocess.DEVNULL, timeout=60)
+        assert r.returncode == 7, r.stderr
+        cwd, prefix, debug, *args = record.read_text().splitlines()
+        assert Path(cwd) == data
+        assert (Path(prefix), debug) == (data / "wineprefix", "-all")
+        assert args == command
     for d in ART_DIRS:
         assert (data / d).resolve() == (installed / "share" / "pairwick" / d).resolve()
 
-
-class Launched(Game):
-    """The game as the installed launcher starts it, in the player's folder."""
-
-    def __init__(self, launcher, env, data, label, log):
-        super().__init__(data, label)
-        self.launcher, self.env, self.log_path = launcher, env, log
-
-    def start(self, intro, timeout):
-        self.log = open(self.log_path, "wb")
-        self.proc = subprocess.Popen([str(self.launcher)], env=self.env,
-                                     stdin=subprocess.DEVNULL, stdout=self.log,
-                                     stderr=subprocess.STDOUT)
-        self.wait_until(lambda im: self.matches(im, intro, (0, 0, 800, 600), 0.01)
-                        and self.windows(visible_only=True), timeout=timeout,
-                        what="the intro picture through the launcher")
-
-    def high_score_names(self):
-        self.menu("High scores")
-        img = self.wait_until(high_scores_shown, what="the high-score grid")
-        self.key("Escape")
-        self.wait_until(lambda im: button_visible(im, MENU_X, MENU_Y["Exit"]),
-                        what="the menu")
-        return [img.crop((95, 121 + 20 * i, 220, 139 + 20 * i)) for i in range(2)]
-
-    def exit_and_settle(self):
-        self.menu("Exit")
-        code = self.wait_exit(20)
-        # The player's Wine server outlives the game by a few seconds.
-        subprocess.run(["wineserver", "-w"], env=self.env | {"WINEPREFIX": str(
-            self.dir / "wineprefix")}, timeout=60)
-        return code
+    r = subprocess.run([str(installed / "bin" / "pairwick"), "--help"], env=env,
+                       capture_output=True, text=True, timeout=60)
+    assert r.returncode == 0 and "--fullscreen" in r.stdout and not r.stderr
+    r = subprocess.run([str(installed / "bin" / "pairwick"), "--windowed"], env=env,
+                       capture_output=True, text=True, timeout=60)
+    assert r.returncode == 2 and "unknown option '--windowed'" in r.stderr
 
 
-def test_the_installed_game_keeps_a_players_files_in_their_folder_and_uninstall_spares_them(
-        tmp_path, request):
-    dest = tmp_path / "dest"
-    top = install(dest)
-    installed_files = tree(dest)
-    home = tmp_path / "home"
-    data = home / ".local" / "share" / "pairwick"
-    env = player_env(home)
-    intro = load_rgb(top / "share" / "pairwick" / "backgrounds" / "intro.bmp")
-    label = request.node.name[:40]
-
-    game = Launched(top / "bin" / "pairwick", env, data, f"{label}-first",
-                    tmp_path / "first.log")
+def test_a_lock_left_by_a_killed_launcher_does_not_stop_the_next_start(installed, tmp_path):
+    # The fake Wine holds the game's place until it is told to end.
+    fake = tmp_path / "wine64"
+    gate = tmp_path / "gate"
+    fake.write_text('#!/bin/sh\n'
+                    'if [ "$1" = wineboot ]; then mkdir -p "$WINEPREFIX" &&'
+                    ' : >"$WINEPREFIX/system.reg"; exit 0; fi\n'
+                    f'while [ ! -e "{gate}" ]; do sleep 0.05; done\n')
+    fake.chmod(0o755)
+    env = player_env(tmp_path / "home", PAIRWICK_WINE=str(fake))
+    launcher = str(installed / "bin" / "pairwick")
+    first = subprocess.Popen([launcher], env=env, stdin=subprocess.DEVNULL,
+                             stderr=subprocess.PIPE, text=True)
     try:
-        # The first start makes the player's Wine prefix.
-        game.start(intro, timeout=240)
-        img = game.to_menu()
-        game.save(img, "menu")
-        shown = game.high_score_names()
-        game.menu("Options")
-        before = game.wait_until(all_options_visible, what="the options buttons")
-        x, y = OPTION_BUTTONS["Save"]
-        game.click(x + 50, y + 10)
-        centre = (250, 200, 550, 400)
-        game.wait_until(lambda im: (data / "options.ini").exists()
-                        and mean_abs_diff(im.crop(centre), before.crop(centre)) > 3,
-                        what="options.ini and the confirmation box")
-        game.key("Return")
-        game.wait_until(lambda im: mean_abs_diff(im.crop(centre), before.crop(centre)) < 1,
-                        what="the confirmation box to go")
-        x, y = OPTION_BUTTONS["Back"]
-        game.click(x + 50, y + 10)
-        game.wait_until(lambda im: button_visible(im, MENU_X, MENU_Y["Exit"]), what="the menu")
-        assert game.exit_and_settle() == 0
+        lock = tmp_path / "home" / ".local" / "share" / "pairwick" / "running.lock"
+        deadline = time.monotonic() + 30
+        while not (lock.exists() and subprocess.run(["flock", "-n", str(lock), "true"])
+                   .returncode == 1):
+            assert time.monotonic() < deadline, "the first start never took its lock"
+            time.sleep(0.05)
+        busy = subprocess.run([launcher], env=env, capture_output=True, text=True, timeout=60)
+        assert busy.returncode == 0 and "already running" in busy.stderr, busy.stderr
+        first.kill()
+        first.wait(timeout=10)
+        gate.touch()
+        again = subprocess.run([launcher], env=env, capture_output=True, text=True, timeout=60)
+        assert again.returncode == 0 and "already running" not in again.stderr, again.stderr
     finally:
-        game.stop()
-    assert (data / "scores.dat").stat().st_size == 5600
-    assert (data / "options.ini").is_file()
-    assert tree(dest) == installed_files, "the game wrote into the installed tree"
-
-    # A changed table is what the next start reads and keeps.
-    table = bytearray((data / "scores.dat").read_bytes())
-    table[0:280] = b"Kept Between Starts".ljust(256, b"\0") + struct.pack("<6i", 5, 1234,
-                                                                          0, 0, 0, 0)
-    (data / "scores.dat").write_bytes(bytes(table))
-    game = Launched(top / "bin" / "pairwick", env, data, f"{label}-second",
-                    tmp_path / "second.log")
-    try:
-        game.start(intro, timeout=60)
-        game.to_menu()
-        first, second = game.high_score_names()
-        assert mean_abs_diff(first, shown[0]) > 1, "the changed first row is not shown"
-        assert mean_abs_diff(second, shown[1]) < 1
-        assert game.exit_and_settle() == 0
-    finally:
-        game.stop()
-    assert (data / "scores.dat").read_bytes() == bytes(table)
-
-    players = {p: p.read_bytes() for p in (data / "scores.dat", data / "options.ini")}
-    player_tree = tree(data)
-    make("uninstall", f"DESTDIR={dest}", f"PREFIX={PREFIX}")
-    assert list(top.rglob("*")) == [], "uninstall left part of the install behind"
-    assert tree(data) == player_tree
-    assert all(p.read_bytes() == b for p, b in players.items())
+        gate.touch()
+        first.kill()
+        first.wait(timeout=10)
 
 
 def deb_contents(deb):
@@ -264,9 +175,11 @@ def test_the_deb_holds_the_install_tree_and_lintian_finds_no_error(tmp_path):
     deb = Path(make("-s", "deb").strip().splitlines()[-1])
     assert deb == BUILD / f"pairwick_{version()}_amd64.deb"
     fields = subprocess.run(["dpkg-deb", "-f", str(deb), "Package", "Version", "Architecture",
-                             "Depends"], check=True, capture_output=True, text=True).stdout
+                             "Depends", "Suggests"], check=True, capture_output=True,
+                            text=True).stdout
     assert fields.splitlines() == ["Package: pairwick", f"Version: {version()}",
-                                   "Architecture: amd64", "Depends: wine64"]
+                                   "Architecture: amd64", "Depends: wine64",
+                                   "Suggests: wmctrl | xdotool"]
 
     dest = tmp_path / "dest"
     make("install", f"DESTDIR={dest}", "PREFIX=/usr", "BINDIR=/usr/games")

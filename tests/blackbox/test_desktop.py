@@ -1,0 +1,260 @@
+"""The installed game on a player's desktop: a 1920x1080 screen at 24 bits with a window
+manager, started through the installed launcher from a new HOME.
+
+The fixture starts its own X server and window manager and stops them, whatever happens.
+"""
+import configparser
+import os
+import subprocess
+import time
+from pathlib import Path
+
+import pytest
+from PIL import Image
+
+from conftest import (BUILD, COUNT_BOX, MENU_X, MENU_Y, SPRITE_CENTRE, Game, button_visible,
+                      cell_box, cell_centre, count_mismatches, install, load_rgb, player_env,
+                      send_wm_delete, tree, uninstall)
+
+TITLE = "Pairwick - Wine desktop"
+KEYS = ((255, 255, 255), (0, 255, 0))  # the colour keys: never shown where a key works
+
+
+def wait_for(predicate, timeout, what, interval=0.1):
+    deadline = time.monotonic() + timeout
+    while True:
+        value = predicate()
+        if value:
+            return value
+        if time.monotonic() > deadline:
+            pytest.fail(f"timed out after {timeout} s waiting for {what}")
+        time.sleep(interval)
+
+
+@pytest.fixture(scope="module")
+def desktop():
+    """DISPLAY of a 1920x1080x24 X server with openbox managing it."""
+    read_end, write_end = os.pipe()
+    xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0",
+                             "1920x1080x24", "-nolisten", "tcp"], pass_fds=(write_end,),
+                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    os.close(write_end)
+    wm = None
+    try:
+        with os.fdopen(read_end) as f:
+            number = f.readline().strip()
+        assert number, "Xvfb reported no display"
+        display = f":{number}"
+        env = dict(os.environ, DISPLAY=display)
+        wm = subprocess.Popen(["openbox", "--sm-disable"], env=env,
+                              stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        wait_for(lambda: "_NET_SUPPORTING_WM_CHECK(WINDOW)" in subprocess.run(
+            ["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], env=env, capture_output=True,
+            text=True).stdout, 20, "the window manager")
+        yield display
+    finally:
+        for p in (wm, xvfb):
+            if p is not None:
+                p.terminate()
+                try:
+                    p.wait(timeout=10)
+                except subprocess.TimeoutExpired:
+                    p.kill()
+
+
+class OnDesktop(Game):
+    """The game in Wine's desktop window, wherever the window manager put it."""
+
+    def __init__(self, data, label, env):
+        super().__init__(data, label)
+        self.env = env
+        self.window = None
+        self.origin = None
+
+    def x(self, *args):
+        return subprocess.run([*args], env=self.env, capture_output=True, text=True,
+                              timeout=20).stdout
+
+    def xdotool(self, *args):
+        return subprocess.run(["xdotool", *map(str, args)], env=self.env, check=True,
+                              capture_output=True, text=True, timeout=20).stdout
+
+    def titled(self, pattern):
+        out = self.x("xdotool", "search", "--onlyvisible", "--name", pattern)
+        return [int(w) for w in out.split()]
+
+    def find_window(self, pattern, timeout):
+        self.window = wait_for(lambda: (self.titled(pattern) or [None])[0], timeout,
+                               f"a window named {pattern}")
+        info = self.x("xwininfo", "-id", str(self.window))
+        get = lambda key: int(info.split(key)[1].split()[0])  # noqa: E731
+        self.origin = (get("Absolute upper-left X:"), get("Absolute upper-left Y:"))
+        assert (get("Width:"), get("Height:")) == (800, 600)
+
+    def root(self):
+        raw = subprocess.run(["import", "-window", "root", "-depth", "8", "rgb:-"],
+                             env=self.env, check=True, capture_output=True, timeout=20).stdout
+        return Image.frombytes("RGB", (1920, 1080), raw)
+
+    def screenshot(self, save=None):
+        x, y = self.origin
+        img = self.root().crop((x, y, x + 800, y + 600))
+        if save:
+            self.save(img, save)
+        return img
+
+    def click(self, x, y):
+        self.xdotool("mousemove", self.origin[0] + x, self.origin[1] + y, "click", 1)
+        self.last_click = time.monotonic()
+
+    def state(self):
+        return self.x("xprop", "-id", str(self.window), "WM_STATE")
+
+
+def key_pixels(img, box=(0, 0, 800, 600)):
+    colours = img.crop(box).getcolors(800 * 600)
+    return sum(n for n, c in colours if c in KEYS)
+
+
+def running_games(prefix):
+    """Processes of the given Wine prefix that run Pairwick.exe itself."""
+    found = []
+    for p in Path("/proc").iterdir():
+        try:
+            cmd = (p / "cmdline").read_bytes().split(b"\0")
+            env = (p / "environ").read_bytes().split(b"\0")
+        except OSError:
+            continue
+        if f"WINEPREFIX={prefix}".encode() in env and cmd[0].endswith(b"Pairwick.exe"):
+            found.append(int(p.name))
+    return found
+
+
+def turn_a_card(game, shipped, tol):
+    """From the title to a new board with one card turned; checks the board's pictures
+    against the artwork within tol per channel, and returns the screenshot."""
+    game.to_menu()
+    img = game.new_game()
+    field = Image.new("RGB", (800, 600))
+    field.paste(load_rgb(shipped / "backgrounds" / "field.bmp"), (200, 0))
+    back = img.crop(cell_box(0, 0))
+    sheet = load_rgb(BUILD / "art-res" / "blazons.bmp")  # the first start's set
+    faces = [sheet.crop((50 * (p % 10), 50 * (p // 10), 50 * (p % 10) + 50,
+                         50 * (p // 10) + 50)) for p in range(32)]
+    img = game.click_until(*cell_centre(3, 2), lambda im: im.crop(cell_box(3, 2)) != back,
+                           what="a turned card")
+    face = img.crop(cell_box(3, 2))
+    assert any(count_mismatches(face, f, tol) == 0 for f in faces), \
+        "the turned card is none of the set's pictures"
+    gap = (560, 60, 565, 540)
+    assert count_mismatches(img.crop(gap), field.crop(gap), tol) == 0
+    assert key_pixels(img) == 0, "a colour key shows"
+    return img, field, back
+
+
+def test_the_installed_game_in_a_framed_window_and_full_screen_at_24_bits(
+        desktop, tmp_path, request):
+    dest = tmp_path / "dest"
+    top = install(dest)
+    installed_files = tree(dest)
+    launcher = top / "bin" / "pairwick"
+    shipped = top / "share" / "pairwick"
+    intro = load_rgb(shipped / "backgrounds" / "intro.bmp")
+    home = tmp_path / "home"
+    data = home / ".local" / "share" / "pairwick"
+    env = player_env(home, DISPLAY=desktop)
+    label = request.node.name[:30]
+
+    def start(*options, name):
+        game = OnDesktop(data, f"{label}-{name}", env)
+        game.log = open(tmp_path / f"{name}.log", "wb")
+        game.proc = subprocess.Popen([str(launcher), *options], env=env,
+                                     stdin=subprocess.DEVNULL, stdout=game.log,
+                                     stderr=subprocess.STDOUT)
+        return game
+
+    # A window of its own, in which Wine gives the game the 16-bit mode it asks for.
+    game = start(name="window")
+    try:
+        # The first start makes the player's Wine setup.
+        game.find_window(f"^{TITLE}$", timeout=240)
+        game.wait_until(lambda im: game.matches(im, intro, (0, 0, 800, 600)), timeout=60,
+                        what="the intro picture in the window")
+        game.save(game.root(), "desktop_title")
+        # Framed, placed by the window manager, known to docks by its class.
+        extents = game.x("xprop", "-id", str(game.window), "_NET_FRAME_EXTENTS")
+        left, right, title_bar, bottom = map(int, extents.split("=")[1].split(","))
+        assert title_bar > 0, extents
+        x, y = game.origin
+        assert 400 < x + 400 < 1520 and 200 < y + 300 < 880, game.origin
+        entry = configparser.ConfigParser(interpolation=None)
+        entry.optionxform = str
+        entry.read(top / "share" / "applications" / "pairwick.desktop")
+        wm_class = game.x("xprop", "-id", str(game.window), "WM_CLASS")
+        assert f'"{entry["Desktop Entry"]["StartupWMClass"]}"' in wm_class.split("=")[1]
+
+        turn_a_card(game, shipped, tol=8)
+        game.save(game.root(), "desktop_turned_card")
+
+        # A second start raises the running game and starts none of its own.
+        game.xdotool("windowminimize", game.window)
+        wait_for(lambda: "Iconic" in game.state(), 10, "the window minimised")
+        second = subprocess.run([str(launcher)], env=env, capture_output=True, text=True,
+                                stdin=subprocess.DEVNULL, timeout=60)
+        assert second.returncode == 0, second.stderr
+        assert second.stderr.strip() == "pairwick: Pairwick is already running"
+        wait_for(lambda: "Normal" in game.state(), 10, "the window raised again")
+        assert len(game.titled(f"^{TITLE}$")) == 1
+        assert len(running_games(data / "wineprefix")) == 1
+
+        # The close box ends the game and the launcher, with the table written.
+        (data / "scores.dat").unlink()
+        send_wm_delete(game.window, desktop)
+        assert game.wait_exit(30) == 0
+        assert (data / "scores.dat").stat().st_size == 5600
+    finally:
+        game.stop()
+
+    # Full screen, the mode request fails on this screen and the game draws at its 32 bits:
+    # nothing is quantised, so the pictures arrive exactly.
+    game = start("--fullscreen", name="full")
+    try:
+        game.find_window("^Pairwick$", timeout=60)
+        assert game.origin == (0, 0)
+        game.wait_until(lambda im: count_mismatches(im, intro, tol=0) == 0, timeout=60,
+                        what="the exact intro picture")
+        img, field, back = turn_a_card(game, shipped, tol=0)
+        game.save(game.root(), "full_screen_turned_card")
+
+        # The effects keep their keys too, and leave the bare field behind.
+        before = img.crop(COUNT_BOX["dynamite"])
+        game.click(*SPRITE_CENTRE["dynamite"])
+        shots = [game.screenshot() for _ in range(5)]
+        assert all(key_pixels(s) == 0 for s in shots), "a colour key shows in the explosion"
+        img = game.wait_until(lambda im: sum(
+            count_mismatches(im.crop(cell_box(c, r)), field.crop(cell_box(c, r)), 0) == 0
+            for r in range(8) for c in range(8)) == 2, timeout=10, what="a pair blown away")
+        assert count_mismatches(img.crop(COUNT_BOX["dynamite"]), before, 0) > 0, \
+            "the dynamite count did not change"
+        backs = [(c, r) for r in range(8) for c in range(8)
+                 if count_mismatches(img.crop(cell_box(c, r)), back, 0) == 0]
+        game.click(*SPRITE_CENTRE["hammer"])
+        game.click(*cell_centre(*backs[-1]))
+        shots = [game.screenshot() for _ in range(4)]
+        game.save(shots[1], "smash")
+        assert all(key_pixels(s) == 0 for s in shots), "a colour key shows in the smash"
+        game.key("Escape")
+        game.wait_until(lambda im: button_visible(im, MENU_X, MENU_Y["Exit"]), what="the menu")
+        game.menu("Exit")
+        assert game.wait_exit(30) == 0
+    finally:
+        game.stop()
+        subprocess.run(["wineserver", "-k"], env=dict(env, WINEPREFIX=str(data / "wineprefix")),
+                       capture_output=True, timeout=60)
+    assert tree(dest) == installed_files, "the game wrote into the installed tree"
+
+    # The player's files outlive the game's removal.
+    player_tree = tree(data)
+    uninstall(dest)
+    assert list(top.rglob("*")) == [], "uninstall left part of the install behind"
+    assert tree(data) == player_tree
