@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "resources/resource_ids.h"
+#include "resources/card_sets.h"
 
 cards_res* res = nullptr;
 
@@ -13,8 +13,7 @@ void cards::render(HDC hdc) {
         if (!sheet_dc || !mask_dc) return;
         const int left = 50 * (picture % 10);
         const int top = 50 * (picture / 10);
-        BitBlt(hdc, x, y, 50, 50, mask_dc, left, top, SRCAND);
-        BitBlt(hdc, x, y, 50, 50, sheet_dc, left, top, SRCPAINT);
+        draw_masked(hdc, x, y, 50, 50, mask_dc, sheet_dc, left, top);
         return;
     }
     // Both cards of a pair share their picture's strip. The lower index draws first and
@@ -46,15 +45,15 @@ bool cards::mouse_hit(unsigned int mx, unsigned int my) const {
 }
 
 int card_set_slot(int card_mode, int (*draw_random)()) {
-    static const int slot_of_mode[4] = {1, 2, 0, 3};
-    if (card_mode == 4) card_mode = draw_random() % 4;
-    if (card_mode < 0 || card_mode > 3) return -1;
-    return slot_of_mode[card_mode];
+    if (card_mode == random_card_mode) card_mode = draw_random() % card_set_count;
+    for (const card_set& set : card_sets)
+        if (set.card_mode == card_mode) return set.slot;
+    return -1;
 }
 
-namespace {
 int standard_rand() { return std::rand(); }
 
+namespace {
 void setup_strips(masked_picture& picture, animation (&strips)[64], const char* file,
                   int width, int frames) {
     picture.load(file, width, 50);
@@ -71,9 +70,8 @@ cards_res::cards_res() {
     setup_strips(dynamite_picture, dynamite, "cards/dynamite.bmp", 850, 17);
     setup_strips(hammer_picture, hammer, "cards/hammer.bmp", 350, 7);
     HINSTANCE module = GetModuleHandleA(nullptr);
-    static const int sheet_ids[4] = {res_castles, res_blazons, res_cars, res_flowers};
-    for (int s = 0; s < 4; ++s)
-        sheet[s] = LoadBitmapA(module, MAKEINTRESOURCEA(sheet_ids[s]));
+    for (const card_set& set : card_sets)
+        sheet[set.slot] = LoadBitmapA(module, MAKEINTRESOURCEA(set.sheet_id));
     for (int s = 0; s < 4; ++s) {
         // The masks stay blank: no key on the sheets, so a face-up card is opaque.
         mask[s] = CreateBitmap(500, 250, 1, 1, nullptr);
@@ -99,10 +97,10 @@ cards_res::~cards_res() {
     hammer_picture.release();
 }
 
-void cards_res::assign_card_set(cards* const (&board)[64], int card_mode) {
+void cards_res::assign_card_set(const std::unique_ptr<cards> (&board)[64], int card_mode) {
     const int slot = card_set_slot(card_mode, standard_rand);
     if (slot < 0) return;
-    for (cards* card : board) {
+    for (const std::unique_ptr<cards>& card : board) {
         card->sheet_dc = sheet_dc[slot];
         card->mask_dc = mask_dc[slot];
     }

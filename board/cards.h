@@ -1,6 +1,8 @@
 #pragma once
 #include <windows.h>
 
+#include <memory>
+
 #include "gfx/animation.h"
 
 // One card of the board. It draws from a shared card sheet and from its picture's
@@ -40,7 +42,7 @@ public:
     cards_res(const cards_res&) = delete;
     cards_res& operator=(const cards_res&) = delete;
 
-    void assign_card_set(cards* const (&board)[64], int card_mode);
+    void assign_card_set(const std::unique_ptr<cards> (&board)[64], int card_mode);
 };
 
 extern cards_res* res;
@@ -48,3 +50,6 @@ extern cards_res* res;
 // Sheet slot of a card mode, drawing the random set's mode with draw_random();
 // -1 for a mode that has no set.
 int card_set_slot(int card_mode, int (*draw_random)());
+// The standard library's generator, seeded once at start: the deal, the random card set
+// and the dynamite all draw from it.
+int standard_rand();

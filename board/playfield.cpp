@@ -1,11 +1,6 @@
 #include "board/playfield.h"
 
-#include <cstdlib>
 #include <initializer_list>
-
-namespace {
-int standard_rand() { return std::rand(); }
-}
 
 void deal_pictures(int (&pictures)[64], int (*draw_random)()) {
     int tally[32] = {};
@@ -36,12 +31,10 @@ void play_field::place_random() { deal_pictures(pictures, standard_rand); }
 
 void play_field::reset() {
     for (int i = 0; i < 64; ++i) {
-        cards* fresh = new cards{};
-        fresh->picture = pictures[i];
-        fresh->x = card_left(i);
-        fresh->y = card_top(i);
-        delete card[i];
-        card[i] = fresh;
+        card[i] = std::make_unique<cards>();
+        card[i]->picture = pictures[i];
+        card[i]->x = card_left(i);
+        card[i]->y = card_top(i);
     }
     // All 64 entries, not just the dealt pictures: every strip of the new deal starts
     // from its first frame and plays once.
@@ -64,23 +57,20 @@ bool shows_plain_back(const cards& c) {
 }  // namespace
 
 void play_field::render(HDC hdc) {
-    // Frame 0 of the smash strip is the back; all pictures share the strip.
-    const masked_picture* back = res->hammer[0].picture;
+    // The first frame of the smash picture is the card back.
+    const masked_picture& back = res->hammer_picture;
     const auto field_with_backs = [&](HDC dc) {
         BitBlt(dc, 0, 0, 600, 600, background.image_dc, 0, 0, SRCCOPY);
-        for (int i = 0; i < 64; ++i) {
-            BitBlt(dc, card_left(i) - 200, card_top(i), 50, 50, back->mask_dc, 0, 0, SRCAND);
-            BitBlt(dc, card_left(i) - 200, card_top(i), 50, 50, back->image_dc, 0, 0,
-                   SRCPAINT);
-        }
+        for (int i = 0; i < 64; ++i)
+            draw_masked(dc, card_left(i) - 200, card_top(i), 50, 50, back.mask_dc, back.image_dc);
     };
     // Only a whole field picture makes a cache that does not depend on what lies below.
-    if (!background.plain_copy || !back || !backs.draw(hdc, 200, 0, 600, 600, field_with_backs)) {
+    if (!background.plain_copy || !backs.draw(hdc, 200, 0, 600, 600, field_with_backs)) {
         background.draw(hdc, 200, 0);
-        for (cards* c : card) c->render(hdc);
+        for (const std::unique_ptr<cards>& c : card) c->render(hdc);
         return;
     }
-    for (cards* c : card) {
+    for (const std::unique_ptr<cards>& c : card) {
         if (shows_plain_back(*c)) continue;
         // Back to the bare field under this card, then its own look.
         BitBlt(hdc, c->x, c->y, 50, 50, background.image_dc, c->x - 200, c->y, SRCCOPY);
@@ -89,7 +79,7 @@ void play_field::render(HDC hdc) {
 }
 
 bool play_field::is_level_finished() const {
-    for (const cards* c : card)
+    for (const std::unique_ptr<cards>& c : card)
         if (!c->removed) return false;
     return true;
 }
@@ -97,8 +87,5 @@ bool play_field::is_level_finished() const {
 void play_field::remove() {
     background.delete_bitmap();
     backs.release();
-    for (cards*& c : card) {
-        delete c;
-        c = nullptr;
-    }
+    for (std::unique_ptr<cards>& c : card) c.reset();
 }

@@ -1,6 +1,8 @@
 #pragma once
 #include <windows.h>
 
+#include <memory>
+
 #include "board/cards.h"
 #include "gfx/draw_cache.h"
 #include "gfx/loadbmp.h"
@@ -9,7 +11,7 @@
 class play_field {
 public:
     load_bmp background;
-    cards* card[64];
+    std::unique_ptr<cards> card[64];
     int pictures[64];
     // The field with a card back on every place: a frame copies it once instead of
     // drawing 64 backs, and redraws only the cards that show something else.

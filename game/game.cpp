@@ -237,49 +237,49 @@ void game::next_level() {
 
 void game::command(std::uint32_t id) {
     switch (id) {
-    case 100:
+    case id_continue:
         main_menu.hide();
         screen = screen_play;
         if (!in_shop) playing = true;
         break;
-    case 101:
+    case id_new_game:
         newgame();
         main_menu.hide();
         screen = screen_play;
         break;
-    case 102:
+    case id_save_game:
         main_menu.hide();
         screen = screen_save;
         break;
-    case 103:
+    case id_load_game:
         main_menu.hide();
         screen = screen_load;
         break;
-    case 104:
+    case id_high_scores:
         main_menu.hide();
         screen = screen_high_scores;
         break;
-    case 105:
+    case id_options:
         main_menu.hide();
         opts.show_options();
         screen = screen_options;
         repaint();
         break;
-    case 106:
+    case id_help:
         main_menu.hide();
         screen = screen_help;
         repaint();
         break;
-    case 108:
+    case id_exit:
         PostQuitMessage(0);
         break;
-    case 109:
+    case id_back:
         main_menu.show();
         opts.hide_options();
         screen = screen_menu;
         repaint();
         break;
-    case 110:
+    case id_save_options:
         // Claim success only when the file was really written.
         if (opts.save_options())
             MessageBoxA(nullptr, "Options saved! You need start new game", "Options", MB_OK);

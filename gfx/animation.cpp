@@ -22,6 +22,8 @@ void animation::share(const masked_picture& shared, int w, int h, int count) {
 }
 
 void animation::set_bk_color(int red, int green, int blue) {
+    // A shared picture is keyed once, by its owner, for every strip that shows it.
+    if (picture != &own) return;
     own.key(width, height, red, green, blue);
 }
 
@@ -56,8 +58,7 @@ void animation::draw(HDC hdc, int x, int y) {
     // past its end); clipping here keeps that exact whatever the driver does outside.
     const int visible = left + frame_width > width ? width - left : frame_width;
     if (visible <= 0 || !picture) return;
-    BitBlt(hdc, x, y, visible, height, picture->mask_dc, left, 0, SRCAND);
-    BitBlt(hdc, x, y, visible, height, picture->image_dc, left, 0, SRCPAINT);
+    draw_masked(hdc, x, y, visible, height, picture->mask_dc, picture->image_dc, left, 0);
 }
 
 bool animation::done() const { return frame == frames; }

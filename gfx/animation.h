@@ -33,6 +33,7 @@ public:
     void load(const char* name, int width, int height, int frames);
     // Shows `shared`, already keyed, with a frame and a clock of its own.
     void share(const masked_picture& shared, int width, int height, int frames);
+    // Keys the strip's own picture; does nothing to a shared one.
     void set_bk_color(int red, int green, int blue);
     void set_delay(int milliseconds);
     void set_repeat(int count);

@@ -6,6 +6,12 @@ HBITMAP read_picture(const char* name) {
 }
 }  // namespace
 
+void draw_masked(HDC target, int x, int y, int width, int height, HDC mask_dc, HDC image_dc,
+                 int left, int top) {
+    BitBlt(target, x, y, width, height, mask_dc, left, top, SRCAND);
+    BitBlt(target, x, y, width, height, image_dc, left, top, SRCPAINT);
+}
+
 void load_masked(const char* name, int width, int height, HBITMAP& image, HBITMAP& mask,
                  HDC& image_dc, HDC& mask_dc) {
     image = read_picture(name);
@@ -58,8 +64,7 @@ void load_bmp::draw(HDC hdc, int x, int y) {
         BitBlt(hdc, x, y, width, height, image_dc, 0, 0, SRCCOPY);
         return;
     }
-    BitBlt(hdc, x, y, width, height, mask_dc, 0, 0, SRCAND);
-    BitBlt(hdc, x, y, width, height, image_dc, 0, 0, SRCPAINT);
+    draw_masked(hdc, x, y, width, height, mask_dc, image_dc);
 }
 
 void load_bmp::delete_bitmap() { release_masked(image, mask, image_dc, mask_dc); }

@@ -26,6 +26,11 @@ public:
     void delete_bitmap();
 };
 
+// Draws width x height of a masked picture from (left, top) to (x, y) of target: AND of
+// the mask, then OR of the image. Keyed pixels (mask 1, image black) leave target as it was.
+void draw_masked(HDC target, int x, int y, int width, int height, HDC mask_dc, HDC image_dc,
+                 int left = 0, int top = 0);
+
 // The steps shared with sprite strips: read the file, make an all-0 mask of the given
 // size, and put both into memory DCs.
 void load_masked(const char* name, int width, int height, HBITMAP& image, HBITMAP& mask,

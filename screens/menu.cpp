@@ -2,17 +2,19 @@
 
 #include <cstring>
 
+#include "resources/resource_ids.h"
+
 namespace {
 struct menu_item {
     const char* caption;
     int y;
     int id;
 };
-// 107 belongs to no button.
 const menu_item items[8] = {
-    {"Continue", 150, 100},    {"New game", 180, 101}, {"Save", 210, 102},
-    {"Load", 240, 103},        {"High scores", 270, 104}, {"Options", 300, 105},
-    {"Help / Credits", 330, 106}, {"Exit", 360, 108},
+    {"Continue", 150, id_continue},       {"New game", 180, id_new_game},
+    {"Save", 210, id_save_game},          {"Load", 240, id_load_game},
+    {"High scores", 270, id_high_scores}, {"Options", 300, id_options},
+    {"Help / Credits", 330, id_help},     {"Exit", 360, id_exit},
 };
 }  // namespace
 

@@ -1,30 +1,20 @@
 #include "screens/options.h"
 
+#include "resources/card_sets.h"
 #include "scores/replace_file.h"
 
 namespace {
 const char* const file_name = "options.ini";
+constexpr int button_width = 100;
+constexpr int button_height = 20;
 
-struct option_button {
-    const char* caption;
-    bool radio;
-    int x;
-    int y;
-    int id;
-    int style;
-};
-// Creation order matters: a radio group runs from a WS_GROUP button to the next one.
-const option_button layout[9] = {
-    {"Back", false, 295, 570, 109, 0},      {"Save", false, 405, 570, 110, 0},
-    {"Castles", true, 10, 10, 511, WS_GROUP}, {"Cars", true, 10, 30, 513, 0},
-    {"Flowers", true, 10, 50, 512, 0},      {"Blazons", true, 10, 70, 514, 0},
-    {"Random", true, 10, 90, 515, 0},       {"Sound On", true, 10, 120, 600, WS_GROUP},
-    {"Sound Off", true, 10, 140, 601, 0},
-};
-// The radio button of each card mode 0..4 (Blazons, Cars, Castles, Flowers, Random) and
-// of each sound value 0..1, by command id.
-const int card_mode_ids[5] = {514, 513, 511, 512, 515};
-const int sound_ids[2] = {601, 600};
+// The radio button of a card mode, by command id; 0 for a mode that has none.
+int card_mode_button(int mode) {
+    if (mode == random_card_mode) return id_random_set;
+    for (const card_set& set : card_sets)
+        if (set.card_mode == mode) return set.sheet_id;
+    return 0;
+}
 
 // Setting a check mark sends no command, so the values read stay as they are.
 void check(HWND parent, int id) { SendDlgItemMessageA(parent, id, BM_SETCHECK, BST_CHECKED, 0); }
@@ -44,28 +34,38 @@ std::string options_text(int card_mode, int sound) {
 }
 
 void options::create_buttons(HWND parent) {
-    for (int i = 0; i < 9; ++i) {
-        const option_button& b = layout[i];
-        if (b.radio)
-            buttons[i].radio_button(parent, b.caption, b.x, b.y, 100, 20, b.id, b.style);
-        else
-            buttons[i].push_button(parent, b.caption, b.x, b.y, 100, 20, b.id);
+    button* next = buttons;
+    next++->push_button(parent, "Back", 295, 570, button_width, button_height, id_back);
+    next++->push_button(parent, "Save", 405, 570, button_width, button_height, id_save_options);
+    // Creation order matters: a radio group runs from a WS_GROUP button to the next one.
+    int y = 10;
+    for (const card_set& set : card_sets) {
+        next++->radio_button(parent, set.caption, 10, y, button_width, button_height,
+                             set.sheet_id, y == 10 ? WS_GROUP : 0);
+        y += 20;
     }
+    next++->radio_button(parent, "Random", 10, y, button_width, button_height, id_random_set, 0);
+    next++->radio_button(parent, "Sound On", 10, 120, button_width, button_height, id_sound_on,
+                         WS_GROUP);
+    next->radio_button(parent, "Sound Off", 10, 140, button_width, button_height, id_sound_off, 0);
     background.load("backgrounds/menu.bmp", 800, 600);
     load_options();
-    if (card_mode >= 0 && card_mode <= 4) check(parent, card_mode_ids[card_mode]);
-    if (sound == 0 || sound == 1) check(parent, sound_ids[sound]);
+    if (const int id = card_mode_button(card_mode)) check(parent, id);
+    if (sound == 0 || sound == 1) check(parent, sound == 1 ? id_sound_on : id_sound_off);
 }
 
 bool options::choose(int id) {
-    for (int mode = 0; mode < 5; ++mode)
-        if (card_mode_ids[mode] == id) {
-            card_mode = mode;
-            return true;
-        }
-    for (int value = 0; value < 2; ++value)
-        if (sound_ids[value] == id) {
-            sound = value;
+    if (id == id_sound_on || id == id_sound_off) {
+        sound = id == id_sound_on ? 1 : 0;
+        return true;
+    }
+    if (id == id_random_set) {
+        card_mode = random_card_mode;
+        return true;
+    }
+    for (const card_set& set : card_sets)
+        if (set.sheet_id == id) {
+            card_mode = set.card_mode;
             return true;
         }
     return false;

@@ -1,6 +1,7 @@
 #include "inproc/inproc.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -52,7 +53,7 @@ protected:
 };
 
 TEST_F(BoardLook, DealtBoardShowsSixtyFourBacksOverTheField) {
-    command(101);
+    command(id_new_game);
     draw();
     save_frame(shot, "board-backs");
     const std::vector<COLORREF> back = cell(shot, 265, 65);
@@ -65,14 +66,9 @@ TEST_F(BoardLook, DealtBoardShowsSixtyFourBacksOverTheField) {
 }
 
 TEST_F(BoardLook, FaceUpCardsOfEachSetAndRemovalsInProgress) {
-    const struct {
-        std::uint32_t command;
-        int slot;
-        const char* name;
-    } sets[] = {{511, 0, "castles"}, {514, 1, "blazons"}, {513, 2, "cars"}, {512, 3, "flowers"}};
-    for (const auto& set : sets) {
-        SCOPED_TRACE(set.name);
-        command(set.command);
+    for (const card_set& set : card_sets) {
+        SCOPED_TRACE(set.caption);
+        command(set.sheet_id);
         new_ordered_game();
         // The first row face up, one pair exploding and one being smashed.
         for (int i = 0; i < 8; ++i) game.field.card[i]->face_up = true;
@@ -82,7 +78,9 @@ TEST_F(BoardLook, FaceUpCardsOfEachSetAndRemovalsInProgress) {
             clock.advance(101);
             draw();
         }
-        save_frame(shot, (std::string("board-") + set.name).c_str());
+        std::string name = set.caption;
+        for (char& ch : name) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+        save_frame(shot, ("board-" + name).c_str());
         for (int i = 0; i < 8; ++i) {
             const int picture = i / 2;
             surface expected(50, 50);
@@ -108,7 +106,7 @@ TEST_F(BoardLook, FaceUpCardsOfEachSetAndRemovalsInProgress) {
 // The board is drawn from a cached field of card backs; it must give exactly the pixels
 // of drawing the field and then every card, in every state a card can be in.
 TEST_F(BoardLook, CachedBoardDrawsWhatEveryCardDraws) {
-    command(511);
+    command(res_castles);
     new_ordered_game();
     auto& c = game.field.card;
     c[0]->face_up = true;
@@ -128,14 +126,14 @@ TEST_F(BoardLook, CachedBoardDrawsWhatEveryCardDraws) {
         game.field.render(cached.dc());
         // Same tick: the strips stand still for the second drawing.
         game.field.background.draw(reference.dc(), 200, 0);
-        for (cards* card : c) card->render(reference.dc());
+        for (const auto& card : c) card->render(reference.dc());
         ASSERT_EQ(grab(cached.dc(), 0, 0, 800, 600), grab(reference.dc(), 0, 0, 800, 600));
         if (step == 10) c[8]->face_up = false;
     }
 }
 // The bar's column comes from a cache too; the pixels are those of drawing it whole.
 TEST_F(BoardLook, CachedBarDrawsWhatTheBarDraws) {
-    command(101);
+    command(id_new_game);
     frame();
     surface cached(800, 600), reference(800, 600);
     for (int step = 0; step < 5; ++step) {

@@ -54,7 +54,7 @@ void click(int x, int y) {
 }
 
 void new_ordered_game() {
-    command(101);
+    command(id_new_game);
     for (int i = 0; i < 64; ++i) game.field.pictures[i] = i / 2;
     game.field.reset();
     res->assign_card_set(game.field.card, game.card_mode);

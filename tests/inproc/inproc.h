@@ -7,6 +7,7 @@
 
 #include "app/pairwick.h"
 #include "game/game.h"
+#include "resources/card_sets.h"
 #include "unit/support.h"
 
 // The real window, created once per test program as WinMain creates it, with the

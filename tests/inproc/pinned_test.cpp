@@ -25,7 +25,7 @@ protected:
         frame();
     }
     void remove_all_but(std::initializer_list<int> keep) {
-        for (cards* c : game.field.card) c->removed = true;
+        for (const auto& c : game.field.card) c->removed = true;
         for (int i : keep) game.field.card[i]->removed = false;
     }
 };
@@ -54,7 +54,7 @@ TEST_F(Pinned, NewBoardsStartCleanWhateverWasPending) {
                 click(700, 560);
                 ASSERT_EQ(game.level, 2);
             } else {
-                command(101);
+                command(id_new_game);
             }
             EXPECT_EQ(game.picks, 0);
             EXPECT_FALSE(game.busy);

@@ -43,7 +43,7 @@ TEST_F(Play, NewGameStartsTheRun) {
     game.opts.sound = 1;
     game.frozen = true;
     game.hammers_used = 3;
-    command(101);
+    command(id_new_game);
     expect_clock(12, 0);
     EXPECT_EQ(game.level, 1);
     EXPECT_EQ(game.points, 0);
@@ -61,7 +61,7 @@ TEST_F(Play, NewGameStartsTheRun) {
     // An armed hammer outlives the game.
     EXPECT_TRUE(game.hammer_armed);
     game.hammer_armed = false;
-    for (cards* c : game.field.card) EXPECT_EQ(c->sheet_dc, res->sheet_dc[2]);
+    for (const auto& c : game.field.card) EXPECT_EQ(c->sheet_dc, res->sheet_dc[2]);
 }
 
 TEST_F(Play, ASecondLastsMoreThan1000ms) {
@@ -165,7 +165,7 @@ TEST_F(Play, LeavingForTheMenuCostsAtMostOneSecond) {
     frame();
     clock.advance(600000);
     frame();
-    command(100);
+    command(id_continue);
     frame();
     expect_clock(4, 59);
     frame();
@@ -220,7 +220,7 @@ TEST_F(Play, PowerUpsWithNoStockDoNothing) {
     EXPECT_FALSE(game.hammer_armed);
     for (int count : {game.hammers, game.stopwatches, game.hourglasses, game.dynamites})
         EXPECT_EQ(count, 0);
-    for (const cards* c : game.field.card) EXPECT_FALSE(c->exploding);
+    for (const auto& c : game.field.card) EXPECT_FALSE(c->exploding);
 }
 
 TEST_F(Play, MatchRemovesBothOnTheNextFrame) {
@@ -292,7 +292,7 @@ TEST_F(Play, MismatchResolvedOnFirstFrameAfterTheMenu) {
     clock.advance(5000);
     frame();
     EXPECT_TRUE(game.field.card[0]->face_up);
-    command(100);
+    command(id_continue);
     frame();
     EXPECT_FALSE(game.field.card[0]->face_up);
     EXPECT_EQ(game.picks, 0);
@@ -323,7 +323,7 @@ TEST_F(Play, HammerMissStillSpendsIt) {
     click(320, 90);  // between two cards
     EXPECT_FALSE(game.hammer_armed);
     EXPECT_EQ(game.hammers, 9);
-    for (const cards* c : game.field.card) EXPECT_FALSE(c->smashing);
+    for (const auto& c : game.field.card) EXPECT_FALSE(c->smashing);
 }
 
 TEST_F(Play, ArmedHammerOutlivesLevelsAndGames) {
@@ -333,7 +333,7 @@ TEST_F(Play, ArmedHammerOutlivesLevelsAndGames) {
     new_ordered_game();
     EXPECT_TRUE(game.hammer_armed);
     press(VK_ESCAPE);
-    command(100);
+    command(id_continue);
     EXPECT_TRUE(game.hammer_armed);
     click_card(0);
     EXPECT_TRUE(game.field.card[1]->smashing);
@@ -392,7 +392,7 @@ TEST_F(Play, DynamiteClickWithHammerArmedFiresBoth) {
     EXPECT_EQ(game.hammers, 9);
     EXPECT_FALSE(game.hammer_armed);
     int exploding = 0;
-    for (const cards* c : game.field.card) exploding += c->exploding;
+    for (const auto& c : game.field.card) exploding += c->exploding;
     EXPECT_EQ(exploding, 2);
 }
 
@@ -473,7 +473,7 @@ TEST_F(Shop, ClicksAfterLeavingBuyNothing) {
     }
     // Back in the shop the sprites answer again.
     game.screen = screen_menu;
-    command(100);
+    command(id_continue);
     buy(shop_hammer);
     EXPECT_EQ(game.store.points, 880);
 }

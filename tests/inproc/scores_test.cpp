@@ -10,7 +10,7 @@
 #include <string>
 
 namespace {
-void set_name(const char* name) { SetDlgItemTextA(game.name_dialog, 801, name); }
+void set_name(const char* name) { SetDlgItemTextA(game.name_dialog, id_name_edit, name); }
 void dialog_command(int id) { SendMessageA(game.name_dialog, WM_COMMAND, id, 0); }
 
 // The table as read at start: in memory and in the file that every write merges into.
@@ -54,7 +54,7 @@ TEST_F(NameDialog, EmptyNameWarnsAndChangesNothing) {
     set_name("");
     score_entry before[20];
     std::memcpy(before, game.scores.table, sizeof before);
-    const std::string text = answer_message_box("Warning", [] { dialog_command(802); });
+    const std::string text = answer_message_box("Warning", [] { dialog_command(id_name_ok); });
     EXPECT_EQ(text, "You didn't enter anything!");
     EXPECT_TRUE(visible(game.name_dialog));
     EXPECT_EQ(game.screen, screen_play);
@@ -70,7 +70,7 @@ TEST_F(NameDialog, QualifyingResultEntersBelowItsEqualsAndShowsTheTable) {
     game.ended_game.hourglasses_used = 3;
     game.ended_game.dynamites_used = 4;
     set_name("Ann");
-    dialog_command(802);
+    dialog_command(id_name_ok);
     EXPECT_FALSE(visible(game.name_dialog));
     EXPECT_EQ(game.screen, screen_high_scores);
     expect_entry(game.scores.table[5], "Ann", {4, 5000, 1, 2, 3, 4});
@@ -84,7 +84,7 @@ TEST_F(NameDialog, ResultAtTheLastPlacesLevelDoesNotEnterButTheTableIsSorted) {
     fill_table({1, 5, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3});
     game.ended_game.level = 3;
     set_name("Bob");
-    dialog_command(802);
+    dialog_command(id_name_ok);
     EXPECT_EQ(game.screen, screen_high_scores);
     EXPECT_EQ(game.scores.table[0].level, 5);
     EXPECT_STREQ(game.scores.table[0].name, "row1");
@@ -98,7 +98,7 @@ TEST_F(NameDialog, CancelShowsTheTableUnchanged) {
     std::memcpy(before, game.scores.table, sizeof before);
     game.ended_game.level = 50;
     set_name("Cid");
-    dialog_command(803);
+    dialog_command(id_name_cancel);
     EXPECT_FALSE(visible(game.name_dialog));
     EXPECT_EQ(game.screen, screen_high_scores);
     EXPECT_EQ(std::memcmp(before, game.scores.table, sizeof before), 0);
@@ -112,23 +112,23 @@ TEST_F(NameDialog, CloseBoxDoesNothing) {
 
 TEST_F(NameDialog, BoxKeepsItsTextForTheNextGameOver) {
     set_name("Dee");
-    dialog_command(803);
+    dialog_command(id_name_cancel);
     new_ordered_game();
     game.set_time(0, 0, 0);
     frame();
     char text[64] = {};
-    GetDlgItemTextA(game.name_dialog, 801, text, sizeof text);
+    GetDlgItemTextA(game.name_dialog, id_name_edit, text, sizeof text);
     EXPECT_STREQ(text, "Dee");
 }
 
 TEST_F(NameDialog, TypedNameIsLimitedToTheField) {
     set_name("");
-    HWND edit = GetDlgItem(game.name_dialog, 801);
+    HWND edit = GetDlgItem(game.name_dialog, id_name_edit);
     for (int i = 0; i < 300; ++i) SendMessageA(edit, WM_CHAR, 'a' + i % 26, 0);
     EXPECT_EQ(GetWindowTextLengthA(edit), 255);
     fill_table({0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
     game.ended_game.level = 2;
-    dialog_command(802);
+    dialog_command(id_name_ok);
     EXPECT_EQ(name_length(game.scores.table[0]), 255u);
     // Even text set past the limit is stored within the field.
     std::string long_name(300, 'z');
@@ -137,7 +137,7 @@ TEST_F(NameDialog, TypedNameIsLimitedToTheField) {
     frame();
     set_name(long_name.c_str());
     game.ended_game.level = 3;
-    dialog_command(802);
+    dialog_command(id_name_ok);
     EXPECT_EQ(name_length(game.scores.table[0]), 255u);
 }
 
@@ -159,14 +159,14 @@ TEST_F(NameDialog, OkEntersTheGameThatEndedNotTheOneStartedSinceAndSavesAtOnce) 
     frame();  // the clock ran out: the dialog waits
     ASSERT_TRUE(visible(game.name_dialog));
     press(VK_ESCAPE);
-    command(101);  // a new game while the dialog stays up, played a little
+    command(id_new_game);  // a new game while the dialog stays up, played a little
     click(60, 460);  // an hourglass
     game.points = 300;
     game.next_level();
     frame();
     ASSERT_TRUE(visible(game.name_dialog));
     set_name("Eve");
-    dialog_command(802);
+    dialog_command(id_name_ok);
     expect_entry(game.scores.table[0], "Eve", {7, 1234, 2, 3, 4, 5});
     // On disk before the program ends.
     EXPECT_EQ(read_file("scores.dat"),
@@ -178,12 +178,12 @@ using OptionsSave = InProc;
 TEST_F(OptionsSave, SaveWritesTheFileAndSaysSo) {
     game.opts.card_mode = 2;
     game.opts.sound = 1;
-    const std::string text = answer_message_box("Options", [] { command(110); });
+    const std::string text = answer_message_box("Options", [] { command(id_save_options); });
     EXPECT_EQ(text, "Options saved! You need start new game");
     EXPECT_EQ(read_file("options.ini"), "[CARDMODE]\r\n2\r\n[SOUND]\r\n1\r\n");
     game.opts.card_mode = 4;
     game.opts.sound = 5;
-    answer_message_box("Options", [] { command(110); });
+    answer_message_box("Options", [] { command(id_save_options); });
     EXPECT_EQ(read_file("options.ini"), "[CARDMODE]\r\n4\r\n[SOUND]\r\n5\r\n");
     std::remove("options.ini");
 }
@@ -191,7 +191,7 @@ TEST_F(OptionsSave, SaveWritesTheFileAndSaysSo) {
 TEST_F(OptionsSave, UnwritableFileIsReportedNotCalledSaved) {
     // A folder where the file should be: nothing can be written.
     ASSERT_EQ(_mkdir("options.ini"), 0);
-    const std::string text = answer_message_box("Options", [] { command(110); });
+    const std::string text = answer_message_box("Options", [] { command(id_save_options); });
     EXPECT_NE(text, "Options saved! You need start new game");
     EXPECT_NE(text.find("could not be saved"), std::string::npos) << text;
     _rmdir("options.ini");
@@ -199,15 +199,15 @@ TEST_F(OptionsSave, UnwritableFileIsReportedNotCalledSaved) {
 
 TEST_F(OptionsSave, ChoiceWithoutSaveIsUsedByTheNextGame) {
     game.opts.card_mode = 2;
-    command(513);  // Cars
-    command(101);
+    command(res_cars);  // Cars
+    command(id_new_game);
     EXPECT_EQ(game.card_mode, 1);
-    for (cards* c : game.field.card) EXPECT_EQ(c->sheet_dc, res->sheet_dc[2]);
-    command(515);  // Random: every new game draws one of the four sets for all cards
-    command(101);
+    for (const auto& c : game.field.card) EXPECT_EQ(c->sheet_dc, res->sheet_dc[2]);
+    command(id_random_set);  // Random: every new game draws one of the four sets for all cards
+    command(id_new_game);
     const HDC chosen = game.field.card[0]->sheet_dc;
     EXPECT_TRUE(chosen == res->sheet_dc[0] || chosen == res->sheet_dc[1] ||
                 chosen == res->sheet_dc[2] || chosen == res->sheet_dc[3]);
-    for (cards* c : game.field.card) EXPECT_EQ(c->sheet_dc, chosen);
+    for (const auto& c : game.field.card) EXPECT_EQ(c->sheet_dc, chosen);
 }
 }  // namespace

@@ -31,7 +31,8 @@ void check_invariants(long frame_number) {
     ASSERT_TRUE(game.seconds >= 0 && game.seconds <= 59);
     for (int count : {game.hammers, game.stopwatches, game.hourglasses, game.dynamites})
         ASSERT_GE(count, 0);
-    std::set<const cards*> records(std::begin(game.field.card), std::end(game.field.card));
+    std::set<const cards*> records;
+    for (const auto& c : game.field.card) records.insert(c.get());
     ASSERT_EQ(records.size(), 64u);
     ASSERT_EQ(records.count(nullptr), 0u);
 }
@@ -49,7 +50,7 @@ TEST_F(Soak, HundredThousandRandomFrames) {
     std::srand(seed);
     auto chance = [&](int percent) { return static_cast<int>(rng() % 100) < percent; };
     auto pick = [&](int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); };
-    SetDlgItemTextA(game.name_dialog, 801, "Soak");
+    SetDlgItemTextA(game.name_dialog, id_name_edit, "Soak");
 
     // A first game that goes through every screen, the shop and a game over: Wine's
     // controls make their caches the first time they show, and those stay.
@@ -59,14 +60,14 @@ TEST_F(Soak, HundredThousandRandomFrames) {
             frame();
         }
     };
-    command(101);
+    command(id_new_game);
     run(50);
-    for (cards* c : game.field.card) c->removed = true;
+    for (const auto& c : game.field.card) c->removed = true;
     run(5);
     click(700, 560);
     game.set_time(0, 0, 0);
     run(5);
-    SendMessageA(game.name_dialog, WM_COMMAND, 803, 0);
+    SendMessageA(game.name_dialog, WM_COMMAND, id_name_cancel, 0);
     run(5);
     for (std::uint32_t id : {105u, 109u, 106u}) {
         if (id == 106u) press(VK_ESCAPE);
@@ -74,11 +75,11 @@ TEST_F(Soak, HundredThousandRandomFrames) {
         run(5);
     }
     press(VK_ESCAPE);
-    command(104);
+    command(id_high_scores);
     run(5);
     press(VK_ESCAPE);
     run(5);
-    command(101);
+    command(id_new_game);
     run(200);
     const int gdi_before = gdi_object_count();
     const SIZE_T memory_before = private_bytes();
@@ -117,24 +118,28 @@ TEST_F(Soak, HundredThousandRandomFrames) {
                 press(chance(80) ? VK_ESCAPE : 'A' + pick(26));
                 break;
             case 6: {
-                static const std::uint32_t ids[] = {100, 101, 102, 103, 104, 106, 107, 109,
-                                                    511, 512, 513, 514, 515, 600, 601};
+                // 107 belongs to no button.
+                static const std::uint32_t ids[] = {
+                    id_continue, id_new_game,  id_save_game,  id_load_game,  id_high_scores,
+                    id_help,     107,          id_back,       res_castles,   res_flowers,
+                    res_cars,    res_blazons,  id_random_set, id_sound_on,   id_sound_off};
                 command(ids[pick(15)]);
                 break;
             }
             case 7:  // the name dialog's buttons, whenever it is up
                 if (visible(game.name_dialog))
-                    SendMessageA(game.name_dialog, WM_COMMAND, chance(50) ? 802 : 803, 0);
+                    SendMessageA(game.name_dialog, WM_COMMAND,
+                                 chance(50) ? id_name_ok : id_name_cancel, 0);
                 break;
             case 8:  // clear the board at once: levels and the shop come round often
                 if (game.screen == screen_play && chance(20))
-                    for (cards* c : game.field.card) c->removed = true;
+                    for (const auto& c : game.field.card) c->removed = true;
                 break;
             case 9:
-                if (game.screen == screen_menu) command(100);
+                if (game.screen == screen_menu) command(id_continue);
                 break;
             case 10:
-                if (game.screen != screen_play) command(101);
+                if (game.screen != screen_play) command(id_new_game);
                 break;
             default:
                 break;
@@ -146,7 +151,7 @@ TEST_F(Soak, HundredThousandRandomFrames) {
     }
     // Back to a running game, as after the first one.
     ShowWindow(game.name_dialog, SW_HIDE);
-    command(101);
+    command(id_new_game);
     for (int i = 0; i < 200; ++i) {
         clock.advance(20);
         frame();

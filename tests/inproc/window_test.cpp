@@ -1,6 +1,7 @@
 #include "inproc/inproc.h"
 
 #include <cstring>
+#include <vector>
 
 namespace {
 using Window = InProc;
@@ -86,26 +87,26 @@ TEST_F(Window, EscapeFromAGameOffersContinueAndContinueReturns) {
     press(VK_ESCAPE);
     frame();
     EXPECT_FALSE(visible(game.main_menu.buttons[0].hwnd));
-    command(101);
+    command(id_new_game);
     EXPECT_EQ(game.screen, screen_play);
     frame();
     press(VK_ESCAPE);
     frame();
     EXPECT_TRUE(visible(game.main_menu.buttons[0].hwnd));
     EXPECT_FALSE(game.playing);
-    command(100);
+    command(id_continue);
     EXPECT_EQ(game.screen, screen_play);
     EXPECT_TRUE(game.playing);
     for (const button& b : game.main_menu.buttons) EXPECT_FALSE(visible(b.hwnd));
 }
 
 TEST_F(Window, ContinueIntoTheShopKeepsPlayingOff) {
-    command(101);
+    command(id_new_game);
     game.in_shop = true;
     game.playing = false;
     press(VK_ESCAPE);
     EXPECT_TRUE(game.main_menu.can_continue);
-    command(100);
+    command(id_continue);
     EXPECT_EQ(game.screen, screen_play);
     EXPECT_FALSE(game.playing);
 }
@@ -117,8 +118,9 @@ struct command_case {
 
 TEST_F(Window, MenuCommandsSwitchScreensAndHideTheMenu) {
     const command_case cases[] = {
-        {102, screen_save}, {103, screen_load}, {104, screen_high_scores},
-        {105, screen_options}, {106, screen_help}, {101, screen_play},
+        {id_save_game, screen_save},   {id_load_game, screen_load},
+        {id_high_scores, screen_high_scores}, {id_options, screen_options},
+        {id_help, screen_help},        {id_new_game, screen_play},
     };
     for (const command_case& c : cases) {
         SCOPED_TRACE(testing::Message() << "command " << c.id);
@@ -130,7 +132,7 @@ TEST_F(Window, MenuCommandsSwitchScreensAndHideTheMenu) {
         for (const button& b : game.main_menu.buttons) EXPECT_FALSE(visible(b.hwnd));
         for (const button& b : game.opts.buttons)
             EXPECT_EQ(visible(b.hwnd), c.screen == screen_options);
-        if (c.screen == screen_options) command(109);
+        if (c.screen == screen_options) command(id_back);
     }
 }
 
@@ -152,13 +154,16 @@ TEST_F(Window, UnknownCommandsAndNotificationsAreIgnored) {
 }
 
 TEST_F(Window, OptionCommandsChangeOnlyTheOptions) {
-    const struct {
+    struct option_case {
         std::uint32_t id;
         int card_mode;
         int sound;
-    } cases[] = {{511, 2, 7}, {512, 3, 7}, {513, 1, 7}, {514, 0, 7}, {515, 4, 7},
-                 {600, 9, 1}, {601, 9, 0}};
-    for (const auto& c : cases) {
+    };
+    std::vector<option_case> cases = {{id_random_set, random_card_mode, 7},
+                                      {id_sound_on, 9, 1}, {id_sound_off, 9, 0}};
+    for (const card_set& set : card_sets)
+        cases.push_back({static_cast<std::uint32_t>(set.sheet_id), set.card_mode, 7});
+    for (const option_case& c : cases) {
         SCOPED_TRACE(testing::Message() << "command " << c.id);
         game.opts.card_mode = 9;
         game.opts.sound = 7;
@@ -173,7 +178,7 @@ TEST_F(Window, OptionCommandsChangeOnlyTheOptions) {
 }
 
 TEST_F(Window, ExitPostsTheQuitMessage) {
-    command(108);
+    command(id_exit);
     MSG m;
     ASSERT_TRUE(PeekMessageA(&m, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
     EXPECT_EQ(m.wParam, 0u);
@@ -198,7 +203,8 @@ TEST_F(Window, MenuShowsSevenButtonsAndShowIsIdempotent) {
     game.screen = screen_menu;
     const char* const captions[8] = {"Continue", "New game", "Save", "Load", "High scores",
                                      "Options", "Help / Credits", "Exit"};
-    const int ids[8] = {100, 101, 102, 103, 104, 105, 106, 108};
+    const int ids[8] = {id_continue,    id_new_game, id_save_game, id_load_game,
+                        id_high_scores, id_options,  id_help,      id_exit};
     for (unsigned char flag : {0, 1, 2, 1}) {
         SCOPED_TRACE(testing::Message() << "can_continue byte " << int(flag));
         std::memcpy(&game.main_menu.can_continue, &flag, 1);
@@ -226,13 +232,13 @@ TEST_F(Window, MenuShowsSevenButtonsAndShowIsIdempotent) {
 TEST_F(Window, OptionsScreenAndBack) {
     game.screen = screen_menu;
     game.main_menu.can_continue = true;
-    command(105);
+    command(id_options);
     frame();
     EXPECT_EQ(game.screen, screen_options);
     for (const button& b : game.opts.buttons) EXPECT_TRUE(visible(b.hwnd));
     press(VK_ESCAPE);
     EXPECT_EQ(game.screen, screen_options);
-    command(109);
+    command(id_back);
     EXPECT_EQ(game.screen, screen_menu);
     frame();
     for (const button& b : game.opts.buttons) EXPECT_FALSE(visible(b.hwnd));
@@ -243,7 +249,7 @@ TEST_F(Window, OptionsScreenAndBack) {
 
 // Many frames over every screen leave the process's graphics objects where they were.
 TEST_F(Window, TenThousandFramesLeakNoGraphicsObject) {
-    command(101);
+    command(id_new_game);
     frame();
     const int before = gdi_object_count();
     ASSERT_GT(before, 0);

@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <cstdlib>
+#include <memory>
 #include <new>
 #include <set>
 #include <string>
@@ -9,6 +10,7 @@
 
 #include "board/cards.h"
 #include "board/playfield.h"
+#include "resources/card_sets.h"
 #include "unit/support.h"
 
 // Live heap blocks of the program, so a test can see that a deal frees as many card
@@ -203,25 +205,29 @@ class BoardCardSet : public testing::Test {
 protected:
     void SetUp() override {
         resources();
-        for (int i = 0; i < 64; ++i) board[i] = &store[i];
+        for (std::unique_ptr<cards>& c : board) c = std::make_unique<cards>();
     }
     void expect_slot(int slot) {
-        for (const cards& c : store) {
-            ASSERT_EQ(c.sheet_dc, slot < 0 ? nullptr : resources().sheet_dc[slot]);
-            ASSERT_EQ(c.mask_dc, slot < 0 ? nullptr : resources().mask_dc[slot]);
+        for (const std::unique_ptr<cards>& c : board) {
+            ASSERT_EQ(c->sheet_dc, slot < 0 ? nullptr : resources().sheet_dc[slot]);
+            ASSERT_EQ(c->mask_dc, slot < 0 ? nullptr : resources().mask_dc[slot]);
         }
     }
-    cards store[64]{};
-    cards* board[64];
+    std::unique_ptr<cards> board[64];
 };
 
+int slot_of_mode(int mode) {
+    for (const card_set& set : card_sets)
+        if (set.card_mode == mode) return set.slot;
+    return -1;
+}
+
 TEST_F(BoardCardSet, SheetSlotsHoldTheirResources) {
-    const int resource_of_slot[4] = {511, 514, 513, 512};
     pixels sheets[4];
-    for (int slot = 0; slot < 4; ++slot) {
-        SCOPED_TRACE(testing::Message() << "slot " << slot);
-        HBITMAP loaded = LoadBitmapA(GetModuleHandleA(nullptr),
-                                     MAKEINTRESOURCEA(resource_of_slot[slot]));
+    for (const card_set& set : card_sets) {
+        SCOPED_TRACE(set.caption);
+        const int slot = set.slot;
+        HBITMAP loaded = LoadBitmapA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(set.sheet_id));
         ASSERT_NE(loaded, nullptr);
         HDC dc = CreateCompatibleDC(nullptr);
         HGDIOBJ previous = SelectObject(dc, loaded);
@@ -230,23 +236,25 @@ TEST_F(BoardCardSet, SheetSlotsHoldTheirResources) {
         SelectObject(dc, previous);
         DeleteDC(dc);
         DeleteObject(loaded);
-        for (int other = 0; other < slot; ++other) EXPECT_NE(sheets[slot], sheets[other]);
+        for (const card_set& other : card_sets) {
+            if (&other == &set) break;
+            EXPECT_NE(sheets[slot], sheets[other.slot]);
+        }
     }
 }
 
 TEST_F(BoardCardSet, FixedModesGiveEveryCardOneSlot) {
-    const int slot_of_mode[4] = {1, 2, 0, 3};
-    for (int mode = 0; mode < 4; ++mode) {
-        SCOPED_TRACE(testing::Message() << "mode " << mode);
-        resources().assign_card_set(board, mode);
-        expect_slot(slot_of_mode[mode]);
+    for (const card_set& set : card_sets) {
+        SCOPED_TRACE(set.caption);
+        resources().assign_card_set(board, set.card_mode);
+        expect_slot(set.slot);
     }
 }
 
 TEST_F(BoardCardSet, UnknownModesAssignNothing) {
     for (int mode : {5, -1, 515, 0x7fffffff}) {
         SCOPED_TRACE(testing::Message() << "mode " << mode);
-        for (cards& c : store) c.sheet_dc = c.mask_dc = nullptr;
+        for (std::unique_ptr<cards>& c : board) c->sheet_dc = c->mask_dc = nullptr;
         resources().assign_card_set(board, mode);
         expect_slot(-1);
         resources().assign_card_set(board, 3);
@@ -256,15 +264,14 @@ TEST_F(BoardCardSet, UnknownModesAssignNothing) {
 }
 
 TEST_F(BoardCardSet, RandomModeDrawsOnceFromTheGenerator) {
-    const int slot_of_mode[4] = {1, 2, 0, 3};
     std::set<int> seen;
     for (unsigned seed = 1; seed <= 40; ++seed) {
         SCOPED_TRACE(testing::Message() << "seed " << seed);
         std::srand(seed);
-        const int slot = slot_of_mode[std::rand() % 4];
+        const int slot = slot_of_mode(std::rand() % 4);
         const int next = std::rand();
         std::srand(seed);
-        resources().assign_card_set(board, 4);
+        resources().assign_card_set(board, random_card_mode);
         expect_slot(slot);
         EXPECT_EQ(std::rand(), next) << "exactly one draw";
         seen.insert(slot);
@@ -525,7 +532,8 @@ TEST_F(BoardField, ManyDealsKeepSixtyFourRecordsAndNoGraphicsObjects) {
     }
     EXPECT_EQ(live_allocations, blocks);
     EXPECT_EQ(gdi_object_count(), objects);
-    std::set<const cards*> distinct(std::begin(field.card), std::end(field.card));
+    std::set<const cards*> distinct;
+    for (const std::unique_ptr<cards>& c : field.card) distinct.insert(c.get());
     EXPECT_EQ(distinct.size(), 64u);
     EXPECT_EQ(distinct.count(nullptr), 0u);
 }
