@@ -22,7 +22,7 @@ void paint(HWND window, HDC target, void (*paint)(HDC)) {
 
 bool key(HWND window, WPARAM key) {
     if (key != VK_F9 || !frame_log::active()) return false;
-    for (cards* c : game.field.card)
+    for (const auto& c : game.field.card)
         if (c) c->removed = true;
     InvalidateRect(window, nullptr, FALSE);
     return true;
