@@ -18,7 +18,8 @@ from PIL import Image, ImageChops, ImageStat
 
 WINE64 = "/usr/lib/wine/wine64"
 ROOT = Path(__file__).resolve().parents[2]
-BUILD = Path(os.environ["PAIRWICK_DIST"]).parent
+# The build the tests belong to; the picture tools that borrow these helpers pass --build.
+BUILD = Path(os.environ.get("PAIRWICK_DIST", ROOT / "build" / "dist")).parent
 PREFIX = "/usr/local"
 ART_DIRS = ("backgrounds", "info_bar", "animations", "cards", "other")
 SHOTS = Path("/tmp/blackbox-shots")

@@ -1,17 +1,18 @@
 #!/usr/bin/python3
 """Pictures of every card set on the real board, to be looked at (nothing is asserted).
 
-    /usr/bin/python3 tests/art/board/shoot.py --build build --out /tmp/boards
+    /usr/bin/python3 tools/boards/boards.py --build build --out /tmp/boards
 
 - board-<set>.png: all 64 cards face up, drawn by the game's own frame into a 16-bit
-  surface like its back buffer (board_faces.cpp, linked here against the build's in-process
-  test objects);
+  surface like its back buffer (board_faces.cpp, the build's target board_faces, which
+  uses the in-process tests' window);
 - exe-<set>.png: Pairwick.exe itself under Wine, the set chosen in options.ini, a new game
   and two cards turned with the mouse.
 Both run on a display and a Wine prefix of their own, the screenshot tool's session.
 """
 import argparse
 import os
+import re
 import shutil
 import subprocess
 import sys
@@ -21,30 +22,23 @@ from pathlib import Path
 from PIL import Image
 
 HERE = Path(__file__).resolve().parent
-ROOT = HERE.parents[2]
+ROOT = HERE.parents[1]
 sys.path.insert(0, str(ROOT / "tests" / "blackbox"))
 sys.path.insert(0, str(ROOT / "tools" / "screenshots"))
 
 from conftest import ART_DIRS, WINE64, Game, cell_centre, cell_classifier  # noqa: E402
 from take import Session  # noqa: E402
 
-SETS = {"blazons": 0, "cars": 1, "castles": 2, "flowers": 3}  # card mode in options.ini
+def card_sets():
+    """{set name: card mode in options.ini}, from the game's one list of card sets."""
+    text = (ROOT / "resources" / "card_sets.h").read_text()
+    return {caption.lower(): int(mode)
+            for mode, caption in re.findall(r'\{(\d+), "(\w+)", res_\w+, \d+\}', text)}
 
 
 def build_faces_program(build):
-    objs = build / "tests" / "inproc" / "CMakeFiles" / "inproc_tests.dir"
-    exe = build / "board_faces.exe"
-    subprocess.run(["x86_64-w64-mingw32-g++-posix", "-O2", "-DGTEST_HAS_PTHREAD=0", "-std=c++17",
-                    "-static", "-I" + str(ROOT / "tests"), "-I" + str(ROOT),
-                    "-isystem", "/usr/src/googletest/googletest/include",
-                    "-o", str(exe), str(HERE / "board_faces.cpp"), str(objs / "inproc.cpp.obj"),
-                    # The exe's own resources: the test programs' copy is not redone when
-                    # only the artwork changes.
-                    str(build / "CMakeFiles" / "Pairwick.dir" / "resources" / "pairwick.rc.res"),
-                    str(build / "tests" / "libtest_support.a"), str(build / "lib" / "libgtest.a"),
-                    "-lpsapi", "-lgdi32", "-luser32", "-lwinmm", "-lshell32", "-ladvapi32"],
-                   check=True)
-    return exe
+    subprocess.run(["cmake", "--build", str(build), "--target", "board_faces"], check=True)
+    return build / "tools" / "boards" / "board_faces.exe"
 
 
 def art_folder(dist, where):
@@ -62,6 +56,8 @@ def main():
     build, out = Path(args.build).resolve(), Path(args.out).resolve()
     dist = build / "dist"
     out.mkdir(parents=True, exist_ok=True)
+    sets = card_sets()
+    assert len(sets) == 4, sets
     faces = build_faces_program(build)
     work = Path(tempfile.mkdtemp(prefix="pairwick-boards."))
     try:
@@ -71,9 +67,9 @@ def main():
                                  check=True).stdout.strip()
             subprocess.run([WINE64, str(faces)], cwd=here, check=True,
                            env=dict(os.environ, PAIRWICK_SHOTS=win, PAIRWICK_TEST_DIR=str(here)))
-            for name in SETS:
+            for name in sets:
                 Image.open(here / ("board-faces-%s.bmp" % name)).save(out / ("board-%s.png" % name))
-            for name, mode in SETS.items():
+            for name, mode in sets.items():
                 run = art_folder(dist, work / name)
                 shutil.copyfile(dist / "Pairwick.exe", run / "Pairwick.exe")
                 (run / "options.ini").write_bytes(b"[CARDMODE]\r\n%d\r\n[SOUND]\r\n0\r\n" % mode)
