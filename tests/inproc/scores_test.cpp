@@ -173,6 +173,35 @@ TEST_F(NameDialog, OkEntersTheGameThatEndedNotTheOneStartedSinceAndSavesAtOnce) 
               std::string(reinterpret_cast<const char*>(game.scores.table), score_file_size));
 }
 
+// The game ends on the frame that clears level 3; the player goes on from the shop with the
+// dialog still up, and level 4 runs out too: Ok enters the game's second end.
+TEST_F(NameDialog, ASecondGameOverInOneGameIsTheOneEntered) {
+    fill_table({0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
+    command(id_new_game);
+    game.level = 3;
+    game.points = 300;
+    game.set_time(0, 0, 0);
+    for (const auto& c : game.field.card) c->removed = true;
+    frame();
+    ASSERT_TRUE(game.in_shop);
+    ASSERT_TRUE(visible(game.name_dialog));
+    frame();  // the shop shows
+    click(700, 560);  // its next level
+    ASSERT_EQ(game.level, 4);
+    ASSERT_FALSE(game.is_game_over());
+    game.hammers_used = 2;
+    game.set_time(0, 0, 1);
+    for (int i = 0; i < 3; ++i) {
+        clock.advance(1001);
+        frame();
+    }
+    ASSERT_TRUE(game.is_game_over());
+    set_name("Twice");
+    dialog_command(id_name_ok);
+    expect_entry(game.scores.table[0], "Twice", {4, 300, 2, 0, 0, 0});
+    EXPECT_STREQ(game.scores.table[1].name, "row0");
+}
+
 using OptionsSave = InProc;
 
 TEST_F(OptionsSave, SaveWritesTheFileAndSaysSo) {

@@ -16,10 +16,11 @@ SIZE_T private_bytes() {
     return counters.PrivateUsage;
 }
 
+// The same play on every run unless another is asked for, so a failure always comes back.
 unsigned soak_seed() {
     if (const char* given = std::getenv("PAIRWICK_SOAK_SEED"))
         return static_cast<unsigned>(std::strtoul(given, nullptr, 10));
-    return std::random_device{}();
+    return 20261209u;
 }
 
 void check_invariants(long frame_number) {
@@ -69,8 +70,8 @@ TEST_F(Soak, HundredThousandRandomFrames) {
     run(5);
     SendMessageA(game.name_dialog, WM_COMMAND, id_name_cancel, 0);
     run(5);
-    for (std::uint32_t id : {105u, 109u, 106u}) {
-        if (id == 106u) press(VK_ESCAPE);
+    for (std::uint32_t id : {id_options, id_back, id_help}) {
+        if (id == id_help) press(VK_ESCAPE);
         command(id);
         run(5);
     }

@@ -243,6 +243,46 @@ TEST(ScoresObject, EveryCopysResultsSurviveTheOthersWrites) {
     clear_score_files();
 }
 
+// Each column shows its own value: a row whose six values all differ, read back column by
+// column against the number alone drawn where that column's values go.
+TEST(ScoresScreen, EachColumnShowsItsOwnValue) {
+    clear_score_files();
+    zeroed_scores scores;
+    score_entry& row = scores->table[3];
+    row = entry("Columns", 11, 66);
+    row.hammers_used = 22;
+    row.stopwatches_used = 33;
+    row.hourglasses_used = 44;
+    row.dynamites_used = 55;
+    surface shot(800, 600);
+    scores->update(shot.dc());
+    const int y = 120 + 20 * 3;
+    const struct {
+        const char* column;
+        int x;
+        const char* text;
+    } columns[] = {{"Level", 240, "11"},      {"Hammers", 290, "22"},   {"Stopwatchs", 360, "33"},
+                   {"Hourglases", 440, "44"}, {"Dynamites", 520, "55"}, {"Points", 600, "66"}};
+    for (const auto& c : columns) {
+        SCOPED_TRACE(c.column);
+        surface alone(800, 600);
+        alone.fill({255, 255, 255});
+        SetBkMode(alone.dc(), TRANSPARENT);
+        SetTextColor(alone.dc(), RGB(0, 0, 0));
+        TextOutA(alone.dc(), c.x, y, c.text, 2);
+        // Black is the text alone: the backdrop and the rules have none.
+        const auto black = [&](const surface& s) {
+            std::vector<bool> out;
+            for (COLORREF p : grab(s.dc(), c.x - 3, y + 1, 28, 18)) out.push_back(p == 0);
+            return out;
+        };
+        const std::vector<bool> drawn = black(shot);
+        EXPECT_EQ(drawn, black(alone));
+        EXPECT_GT(std::count(drawn.begin(), drawn.end(), true), 10);
+    }
+    clear_score_files();
+}
+
 // Exchange sort by level alone is stable, so it must agree with a stable sort.
 void expect_sorted_like_stable_sort(table_t& table) {
     std::vector<score_entry> expected(std::begin(table), std::end(table));
