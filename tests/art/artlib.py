@@ -1,6 +1,8 @@
 """Helpers shared by the artwork tests: reading BMP/WAV files and measuring pixels."""
 import os
+import re
 import struct
+from pathlib import Path
 
 from PIL import Image, ImageChops, ImageFilter
 
@@ -25,7 +27,11 @@ DIST_FILES = {
     "cards/dynamite.bmp": (850, 50, WHITE, 50, 17),
     "other/help_title.bmp": (160, 40, WHITE, None, None),
 }
-RES_SHEETS = ["castles.bmp", "flowers.bmp", "cars.bmp", "blazons.bmp"]
+# The card sheets, as the resource script links them into the exe.
+RES_SHEETS = re.findall(r'^res_\w+ BITMAP "([^"]+)"',
+                        (Path(__file__).resolve().parents[2] / "resources" / "pairwick.rc")
+                        .read_text(), re.M)
+assert len(RES_SHEETS) == 4, RES_SHEETS
 ICON_SIZES = [16, 32, 48, 256]
 ICON_PNGS = ["icons/pairwick-%d.png" % n for n in ICON_SIZES]
 RES_FILES = RES_SHEETS + ["click.wav", "pairwick.ico"] + ICON_PNGS
