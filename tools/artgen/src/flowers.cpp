@@ -124,31 +124,34 @@ void stems(cairo_t* cr, const flower& f) {
     }
 }
 
-void single_bloom(cairo_t* cr, const flower& f) {
+// Draws one flower head at each of the row's heads, each in its own place and scale.
+template <class Head>
+void each_head(cairo_t* cr, const flower& f, Head draw_head) {
     stems(cr, f);
-    const int n = f.petals;
     for (int h = 0; h < head_count(f); ++h) {
         const head& hd = f.heads[h];
         cairo_save(cr);
         cairo_translate(cr, hd.x, hd.y);
         cairo_scale(cr, hd.scale, hd.scale);
-        double len = 15, wid = f.shape == petal::ray ? 8 : 2 * M_PI * 8 / n * 1.3 + 4;
-        if (wid > 14) wid = 14;
-        double centre = (f.shape == petal::ray) ? 4.5 : (n >= 8 ? 4 : 3.4);
-        radial_head(cr, 0, 0, f.shape, n, len, wid, f.colour, centre);
+        draw_head();
         cairo_restore(cr);
     }
 }
 
+void single_bloom(cairo_t* cr, const flower& f) {
+    const int n = f.petals;
+    each_head(cr, f, [&] {
+        double len = 15, wid = f.shape == petal::ray ? 8 : 2 * M_PI * 8 / n * 1.3 + 4;
+        if (wid > 14) wid = 14;
+        double centre = (f.shape == petal::ray) ? 4.5 : (n >= 8 ? 4 : 3.4);
+        radial_head(cr, 0, 0, f.shape, n, len, wid, f.colour, centre);
+    });
+}
+
 // Two rings: the row's petals outside, darker, and round ones within.
 void double_bloom(cairo_t* cr, const flower& f) {
-    stems(cr, f);
     const int n = f.petals;
-    for (int h = 0; h < head_count(f); ++h) {
-        const head& hd = f.heads[h];
-        cairo_save(cr);
-        cairo_translate(cr, hd.x, hd.y);
-        cairo_scale(cr, hd.scale, hd.scale);
+    each_head(cr, f, [&] {
         for (int k = 0; k < n; ++k) {
             cairo_save(cr); cairo_rotate(cr, 2 * M_PI * k / n);
             petal_path(cr, f.shape, 16, 9);
@@ -156,8 +159,7 @@ void double_bloom(cairo_t* cr, const flower& f) {
             cairo_restore(cr);
         }
         radial_head(cr, 0, 0, petal::round, n, 9, 6.5, shade(f.colour, 1.25), 2.8);
-        cairo_restore(cr);
-    }
+    });
 }
 
 void tulip(cairo_t* cr, const flower& f) {
