@@ -1,19 +1,27 @@
 #!/usr/bin/python3
 """Times the game under Wine, screen by screen, against the floor program.
 
-Usage: bench.py [--build DIR] [--seconds S] [--starts N]
+Usage: bench.py [--build DIR] [--pairs N] [--stretch S] [--starts N]
 
 It times build/bench/Pairwick.exe, the game's own sources built with the frame log (the
 shipped exe has none). It starts its own Xvfb display and Wine prefix
 (tests/harness/session.sh with a state file of its own), drives the game with xdotool and
-reads the frame log the game writes when PAIRWICK_FRAME_LOG is set. It asserts nothing: it prints a table and writes the same
-to BUILD/bench/results.md.
+reads the frame log the game writes when PAIRWICK_FRAME_LOG is set.
+
+Game and floor run side by side, the floor on a second display and prefix of its own, and
+take turns at painting: on each screen the bench stops one with SIGSTOP while the other
+paints for a short stretch, floor then game, N pairs, both of a pair held on one CPU. Each
+pair's ratio divides the game's median frame by the floor's from the same second, so a
+change in the machine's load falls on both; a screen's figure is the median of its pairs'
+ratios. It asserts nothing: it prints a table and writes the same to
+BUILD/bench/results.md.
 """
 import argparse
 import datetime
 import os
 import platform
 import shutil
+import signal
 import statistics
 import subprocess
 import sys
@@ -24,7 +32,6 @@ from pathlib import Path
 ROOT = Path(__file__).resolve().parents[2]
 WINE64 = "/usr/lib/wine/wine64"
 ART_DIRS = ("backgrounds", "info_bar", "animations", "cards", "other")
-MIN_FRAMES = 200
 LONG_RUN_FRAMES = 10000
 
 # Client positions of the menu's buttons (centres); the window sits at the screen origin.
@@ -75,12 +82,12 @@ class FrameLog:
 class Session:
     """Our own Xvfb display and Wine prefix, through the test harness's session script."""
 
-    def __init__(self, build):
+    def __init__(self, build, name=""):
         self.script = ROOT / "tests" / "harness" / "session.sh"
-        self.state = build / "bench-session.env"
+        self.state = build / f"bench{name}-session.env"
         # A prefix of our own: stopping the session ends its wineserver, which must never
         # take down a test run sharing the build tree's prefix.
-        self.prefix = build / "bench" / "wineprefix"
+        self.prefix = build / "bench" / f"wineprefix{name}"
         self.env = None
 
     def __enter__(self):
@@ -138,8 +145,44 @@ class Program:
         self.wait_for(lambda log: log.start is not None, 60, "the first frame")
         return self.log.start
 
+    def pause(self):
+        self.proc.send_signal(signal.SIGSTOP)
+
+    def resume(self):
+        self.proc.send_signal(signal.SIGCONT)
+
+    def pin(self, cpus):
+        """Keeps the program's threads, and those they start, on the given CPUs."""
+        for task in Path(f"/proc/{self.proc.pid}/task").iterdir():
+            try:
+                os.sched_setaffinity(int(task.name), cpus)
+            except ProcessLookupError:
+                pass  # a thread that has just ended
+
+    def paint_for(self, seconds):
+        """Lets the paused program run `seconds`; returns the stretch's (start, end) as
+        Unix seconds, the clock the log's first frame is stamped with."""
+        begun = time.time()
+        self.resume()
+        time.sleep(seconds)
+        self.pause()
+        return begun, time.time()
+
+    def frames_between(self, begun, ended):
+        """The frames that both began and ended within (begun, ended), in Unix seconds.
+        The frame a stop fell into lasts through the stop, and so is left out."""
+        # The log times frames from its opening; its first frame also carries Unix time.
+        offset = self.log.start[1] - self.log.frames[0][2]
+        frames = [fr for fr in self.log.frames
+                  if begun * 1e6 <= offset + fr[2] - fr[3] and offset + fr[2] <= ended * 1e6]
+        if not frames:
+            raise RuntimeError("a stretch without frames: the frame log's clock "
+                               "does not match ours")
+        return frames
+
     def stop(self, exit_keys=None):
         """Ends the program, politely through exit_keys() first if given."""
+        self.resume()
         if self.proc.poll() is None and exit_keys:
             try:
                 exit_keys()
@@ -156,35 +199,41 @@ class Program:
         self.log.read()
 
 
-def measure_screen(prog, screen, in_shop, seconds, what):
-    """Waits for the screen's first frame, then lets it run `seconds` and at least
-    MIN_FRAMES frames; returns that stretch's frames of the screen."""
-    # The shop flag outlives the shop (it holds until the next level), so it tells the
-    # shop from the board only on the play screen.
-    def ours(fr):
-        return fr[0] == screen and (screen != 2 or fr[1] == in_shop)
-
-    def matching(log):
-        return [i for i, fr in enumerate(log.frames) if ours(fr)]
-
-    prog.wait_for(lambda log: matching(log), 30, f"the {what} screen")
-    first = matching(prog.log)[0]
-    begun = time.monotonic()
-    prog.wait_for(lambda log: time.monotonic() - begun >= seconds
-                  and len(log.frames) - first >= MIN_FRAMES, seconds + 60,
-                  f"{MIN_FRAMES} frames of the {what} screen")
-    frames = prog.log.frames[first:]
-    # Skip the frame that switched screens; it carries the transition's work.
-    return [fr for fr in frames[1:] if ours(fr)]
+def alternate(game, floor, pairs, stretch):
+    """Lets floor and game paint in turn, floor first, the other stopped, `pairs` times;
+    returns each pair's (floor stretch, game stretch) times for frames_between."""
+    # Both of a pair run on one CPU, the pairs on each CPU in turn: the same frames have
+    # taken half as long again on one of this machine's CPUs as on the other, and the
+    # scheduler keeps a program on the CPU it last ran on, so game and floor could sit on
+    # different CPUs for many pairs.
+    cpus = sorted(os.sched_getaffinity(0))
+    game.pause()
+    times = []
+    for i in range(pairs):
+        for prog in (floor, game):
+            prog.pin({cpus[i % len(cpus)]})
+        times.append((floor.paint_for(stretch), game.paint_for(stretch)))
+    for prog in (floor, game):
+        prog.pin(cpus)
+    game.resume()
+    return times
 
 
-def frame_stats(frames):
-    durations = sorted(fr[3] / 1000.0 for fr in frames)
+def frame_stats(stretches):
+    durations = sorted(fr[3] / 1000.0 for frames in stretches for fr in frames)
     n = len(durations)
     p90 = durations[min(n - 1, int(round(0.9 * (n - 1))))]
-    span = (frames[-1][2] - frames[0][2]) / 1e6
+    # Frames per second of the time the program ran, its stopped time left out.
+    span = sum(frames[-1][2] - frames[0][2] for frames in stretches) / 1e6
+    paced = sum(len(frames) - 1 for frames in stretches)
     return {"frames": n, "median": statistics.median(durations), "p90": p90,
-            "fps": (n - 1) / span if span > 0 else float("nan")}
+            "fps": paced / span if span > 0 else float("nan")}
+
+
+def paired_ratios(pairs):
+    def median_ms(frames):
+        return statistics.median(fr[3] for fr in frames) / 1000.0
+    return sorted(median_ms(game) / median_ms(floor) for floor, game in pairs)
 
 
 def wait_for_quiet(timeout=5.0, idle_share=0.85, window=0.1):
@@ -239,53 +288,69 @@ def memory_row(log, frames):
     return gdi, ws / 2**20
 
 
-def run_game(session, exe, workdir, logdir, seconds):
-    prog = Program(session, exe, workdir, logdir / "game.log", repaint=True)
+def run_screens(session, floor_session, game_exe, floor_exe, workdir, logdir, pairs,
+                stretch):
+    """Times each screen of the game in turns with the floor, which runs all the while on
+    a display and prefix of its own (in one Wine session the game's window would cover
+    the floor's, and a covered window paints less); then lets both run on to frame
+    10,000."""
+    floor = Program(floor_session, floor_exe, workdir, logdir / "floor.log", repaint=False)
+    game = None
     x = session.xdotool
-    screens = {}
+    timed = {}  # screen's name -> (which of the game's frames are its, stretch times)
     try:
-        prog.wait_started()
-        screens["intro"] = measure_screen(prog, 0, 0, seconds, "intro")
+        floor.wait_started()
+        floor.pause()
+        game = Program(session, game_exe, workdir, logdir / "game.log", repaint=True)
+        game.wait_started()
+
+        def measure(name, screen, in_shop=None):
+            # The shop flag outlives the shop (it holds until the next level), so it
+            # tells the shop from the board only on the play screen.
+            def ours(fr):
+                return fr[0] == screen and (screen != 2 or fr[1] == in_shop)
+            game.wait_for(lambda log: ours(log.frames[-1]), 30, f"the {name} screen")
+            timed[name] = (ours, alternate(game, floor, pairs, stretch))
+
+        def back_to_menu():
+            x("key", "Escape")
+            game.wait_for(lambda log: log.frames[-1][0] == 1, 30, "the menu")
+
+        measure("intro", 0)
         x("key", "Escape")
-        screens["menu"] = measure_screen(prog, 1, 0, seconds, "menu")
+        measure("menu", 1)
         x("mousemove", *NEW_GAME, "click", 1)
-        screens["play (full board)"] = measure_screen(prog, 2, 0, seconds, "play")
+        measure("play (full board)", 2, 0)
         x("key", "F9")
-        screens["shop"] = measure_screen(prog, 2, 1, seconds, "shop")
-        x("key", "Escape")
-        prog.wait_for(lambda log: log.frames and log.frames[-1][0] == 1, 30, "the menu")
+        measure("shop", 2, 1)
+        back_to_menu()
         x("mousemove", *HIGH_SCORES, "click", 1)
-        screens["high scores"] = measure_screen(prog, 5, None, seconds, "high scores")
-        x("key", "Escape")
-        prog.wait_for(lambda log: log.frames and log.frames[-1][0] == 1, 30, "the menu")
+        measure("high scores", 5)
+        back_to_menu()
         x("mousemove", *HELP, "click", 1)
-        screens["help"] = measure_screen(prog, 7, None, seconds, "help")
-        x("key", "Escape")
-        prog.wait_for(lambda log: log.frames and log.frames[-1][0] == 1, 30, "the menu")
+        measure("help", 7)
+        back_to_menu()
         # The rest of the long run on a fresh board, the screen players spend time on.
         x("mousemove", *NEW_GAME, "click", 1)
-        prog.wait_for(lambda log: LONG_RUN_FRAMES in log.samples, 600,
-                      f"{LONG_RUN_FRAMES} frames")
-        long_run_screen = prog.log.frames[LONG_RUN_FRAMES - 1][0]
+        floor.resume()
+        for prog in (game, floor):
+            prog.wait_for(lambda log: LONG_RUN_FRAMES in log.samples, 600,
+                          f"{LONG_RUN_FRAMES} frames")
+        long_run_screen = game.log.frames[LONG_RUN_FRAMES - 1][0]
     finally:
         def exit_keys():
             x("key", "Escape")
             time.sleep(0.5)
             x("mousemove", *EXIT, "click", 1)
-        prog.stop(exit_keys)
-    return prog.log, screens, long_run_screen, prog.proc.returncode
-
-
-def run_floor(session, exe, workdir, logdir, seconds):
-    prog = Program(session, exe, workdir, logdir / "floor.log", repaint=False)
-    try:
-        prog.wait_started()
-        frames = measure_screen(prog, -1, 0, seconds, "floor")
-        prog.wait_for(lambda log: LONG_RUN_FRAMES in log.samples, 600,
-                      f"{LONG_RUN_FRAMES} floor frames")
-    finally:
-        prog.stop(lambda: session.xdotool("key", "Escape"))
-    return prog.log, frames
+        if game:
+            game.stop(exit_keys)
+        floor.stop(lambda: floor_session.xdotool("key", "Escape"))
+    # Read once both have gone: a stopped program holds its last frames unwritten.
+    screens = {name: [(floor.frames_between(*f),
+                       [fr for fr in game.frames_between(*g) if ours(fr)])
+                      for f, g in times]
+               for name, (ours, times) in timed.items()}
+    return game.log, floor.log, screens, long_run_screen, game.proc.returncode
 
 
 def machine():
@@ -304,7 +369,10 @@ def machine():
 def main():
     ap = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     ap.add_argument("--build", default=str(ROOT / "build"))
-    ap.add_argument("--seconds", type=float, default=3.0, help="seconds per screen")
+    ap.add_argument("--pairs", type=int, default=10,
+                    help="floor-and-game stretches per screen")
+    ap.add_argument("--stretch", type=float, default=0.4,
+                    help="seconds each program paints in its turn")
     ap.add_argument("--starts", type=int, default=9, help="timed starts of each program")
     args = ap.parse_args()
     build = Path(args.build).resolve()
@@ -326,7 +394,7 @@ def main():
     load_before = os.getloadavg()
     started = datetime.datetime.now()
     try:
-        with Session(build) as session:
+        with Session(build) as session, Session(build, "-floor") as floor_session:
             print("Timing start-ups ...", file=sys.stderr)
             x = session.xdotool
 
@@ -340,17 +408,14 @@ def main():
                 "floor": (floor_exe, lambda prog: x("key", "Escape")),
                 "game": (game_exe, leave_game)}, work, logdir, args.starts)
             floor_start, game_start = starts["floor"], starts["game"]
-            print("Timing the floor ...", file=sys.stderr)
-            floor_log, floor_frames = run_floor(session, floor_exe, work, logdir,
-                                                args.seconds)
-            print("Timing the game's screens ...", file=sys.stderr)
-            game_log, screens, long_screen, exit_code = run_game(session, game_exe, work,
-                                                                 logdir, args.seconds)
+            print("Timing the game's screens in turns with the floor ...", file=sys.stderr)
+            game_log, floor_log, screens, long_screen, exit_code = run_screens(
+                session, floor_session, game_exe, floor_exe, work, logdir, args.pairs,
+                args.stretch)
     finally:
         shutil.rmtree(work, ignore_errors=True)
     load_after = os.getloadavg()
 
-    floor = frame_stats(floor_frames)
     lines = []
     out = lines.append
     out(f"# Pairwick benchmark, {started:%Y-%m-%d %H:%M}")
@@ -358,16 +423,32 @@ def main():
     out(f"Machine: {machine()}; Xvfb 800x600x16. "
         f"Load average before/after: {load_before[0]:.2f}/{load_after[0]:.2f}.")
     out("")
-    out(f"Frames: {args.seconds:g} s and at least {MIN_FRAMES} frames per screen, "
-        "continuous repaint (PAIRWICK_BENCH_REPAINT=1). Frame time is the paint of one frame "
-        "(back buffer, drawing, copy, release); fps counts frames per second of wall time.")
+    all_floor = [floor for pairs in screens.values() for floor, _ in pairs]
+    fewest = min(len(frames) for pairs in screens.values() for pair in pairs
+                 for frames in pair)
+    out(f"Frames: game and floor run side by side, each on a display of its own, and take "
+        f"turns at painting while the other is stopped (SIGSTOP): on each screen "
+        f"{args.pairs} pairs of {args.stretch:g} s stretches, floor then game, both of a "
+        f"pair on one CPU and the pairs on each CPU in turn; at least {fewest} frames a "
+        "stretch, continuous repaint (PAIRWICK_BENCH_REPAINT=1). A frame that a stop fell "
+        "into is left out. Frame time is the paint of one frame (back buffer, drawing, "
+        "copy, release); fps counts frames per second of the time the program ran. "
+        "Median / floor is the median of the pairs' ratios, each the game's median frame "
+        "over the floor's in the stretch just before, so both come from the same second "
+        "of machine load; the range gives the lowest and highest pair. The floor's row "
+        "holds all its stretches.")
     out("")
-    out("| Screen | Frames | Median ms | P90 ms | FPS | Median / floor |")
-    out("|---|---:|---:|---:|---:|---:|")
-    for name, frames in list(screens.items()) + [("floor", floor_frames)]:
-        s = frame_stats(frames)
+    out("| Screen | Frames | Median ms | P90 ms | FPS | Median / floor | Pairs' range |")
+    out("|---|---:|---:|---:|---:|---:|---:|")
+    for name, pairs in screens.items():
+        s = frame_stats([game for _, game in pairs])
+        ratios = paired_ratios(pairs)
         out(f"| {name} | {s['frames']} | {s['median']:.2f} | {s['p90']:.2f} | "
-            f"{s['fps']:.0f} | {s['median'] / floor['median']:.2f}x |")
+            f"{s['fps']:.0f} | {statistics.median(ratios):.2f}x | "
+            f"{ratios[0]:.2f}–{ratios[-1]:.2f} |")
+    s = frame_stats(all_floor)
+    out(f"| floor | {s['frames']} | {s['median']:.2f} | {s['p90']:.2f} | {s['fps']:.0f} "
+        "| 1.00x | |")
     out("")
     out(f"Start-up to the first finished frame, median of {args.starts} starts "
         "(after one warm-up start each; floor and game take turns, each start waits for "
