@@ -1,8 +1,13 @@
 """Drives Pairwick.exe under Wine on the test display, one fresh working directory per test.
 
 Screens are read back with ImageMagick's `import` and input goes through xdotool. The X
-screen can lag the game by up to about two seconds, so every check polls with a deadline.
+screen can lag the game by up to about two seconds, so every check polls for what it
+expects with a deadline that only bounds the wait; nothing is timed.
+
+Screenshots and logs go to the folder named by PAIRWICK_EVIDENCE (the harness gives each
+CTest entry its own under the build tree), each named after the test that took it.
 """
+import contextlib
 import ctypes
 import os
 import re
@@ -22,7 +27,10 @@ ROOT = Path(__file__).resolve().parents[2]
 BUILD = Path(os.environ.get("PAIRWICK_DIST", ROOT / "build" / "dist")).parent
 PREFIX = "/usr/local"
 ART_DIRS = ("backgrounds", "info_bar", "animations", "cards", "other")
-SHOTS = Path("/tmp/blackbox-shots")
+# Run by hand, outside the harness, the evidence still stays in the build tree.
+EVIDENCE = Path(os.environ.get("PAIRWICK_EVIDENCE") or BUILD / "test-output" / "by-hand")
+# Long enough for a loaded machine whose screen lags the game; a fast game never waits it.
+PATIENCE = 30.0
 
 # Layout of the game's screens, in client pixels (the window sits at the screen's origin).
 MENU_X = 350
@@ -188,6 +196,17 @@ def send_wm_delete(window_id, display=None):
         x11.XCloseDisplay(dpy)
 
 
+@contextlib.contextmanager
+def immutable(path):
+    """The folder takes no new files while inside; root ignores permission bits, but not
+    the immutable flag. The harness clears a flag left by a run killed in here."""
+    subprocess.run(["chattr", "+i", str(path)], check=True)
+    try:
+        yield
+    finally:
+        subprocess.run(["chattr", "-i", str(path)], check=True)
+
+
 def make(*args):
     # -o build: the tests use the build they belong to and never rebuild it.
     r = subprocess.run(["make", "-C", str(ROOT), "-o", "build", f"BUILD={BUILD}", *args],
@@ -240,7 +259,7 @@ class Game:
         exe = self.dir / "Pairwick.exe"
         if not exe.exists():
             shutil.copyfile(os.environ["PAIRWICK_EXE"], exe)
-        self.log = open(self.dir / "wine.log", "wb")
+        self.log = open(self.evidence("wine.log"), "ab")
         self.proc = subprocess.Popen([WINE64, str(exe)], cwd=self.dir, stdin=subprocess.DEVNULL,
                                      stdout=self.log, stderr=subprocess.STDOUT)
         if wait_intro:
@@ -249,13 +268,13 @@ class Game:
             # The window must exist too, so that nothing left on the screen passes for it.
             self.wait_until(lambda im: self.matches(im, intro, (0, 0, 800, 600), 0.01)
                             and self.windows(visible_only=True),
-                            timeout=30, what="the intro picture as the first frame")
+                            timeout=60, what="the intro picture as the first frame")
         return self
 
     def running(self):
         return self.proc is not None and self.proc.poll() is None
 
-    def wait_exit(self, timeout):
+    def wait_exit(self, timeout=PATIENCE):
         try:
             return self.proc.wait(timeout=timeout)
         except subprocess.TimeoutExpired:
@@ -285,12 +304,17 @@ class Game:
             self.save(img, save)
         return img
 
-    def save(self, img, name):
-        SHOTS.mkdir(parents=True, exist_ok=True)
-        self.shot_count += 1
-        img.save(SHOTS / f"{self.label}-{self.shot_count:02d}-{name}.png")
+    def evidence(self, name):
+        """A path in the evidence folder for a file of this game's, named after its test."""
+        EVIDENCE.mkdir(parents=True, exist_ok=True)
+        return EVIDENCE / f"{self.label}-{name}"
 
-    def wait_until(self, predicate, timeout=5.0, what="condition", interval=0.1):
+    def save(self, img, name):
+        self.shot_count += 1
+        # Quick compression: a failing test may save many.
+        img.save(self.evidence(f"{self.shot_count:02d}-{name}.png"), compress_level=1)
+
+    def wait_until(self, predicate, timeout=PATIENCE, what="condition", interval=0.1):
         """Polls screenshots until predicate(img) holds; returns that screenshot."""
         deadline = time.monotonic() + timeout
         while True:
@@ -317,7 +341,7 @@ class Game:
         self.xdotool("mousemove", x, y, "click", 1)
         self.last_click = time.monotonic()
 
-    def click_until(self, x, y, predicate, what, tries=3, per_try=2.5):
+    def click_until(self, x, y, predicate, what, tries=3, per_try=PATIENCE / 3):
         """Clicks where a repeated click does nothing more (a card that is already face up
         cannot be picked again), repeating only when the screen shows no effect; a repeat
         is reported as a warning, so lost clicks do not go unnoticed."""
@@ -345,9 +369,13 @@ class Game:
 
     # -- windows ---------------------------------------------------------------------
     def windows(self, name="^Pairwick$", visible_only=False):
+        """This process's own top-level windows of that name: Wine gives each X window the
+        Unix pid of its process, so a window left by another run is never taken for ours."""
+        if self.proc is None:
+            return []
         opts = ["--onlyvisible"] if visible_only else []
-        r = subprocess.run(["xdotool", "search", *opts, "--name", name], capture_output=True,
-                           text=True, timeout=20)
+        r = subprocess.run(["xdotool", "search", "--all", *opts, "--pid", str(self.proc.pid),
+                            "--name", name], capture_output=True, text=True, timeout=20)
         return [int(w) for w in r.stdout.split()]
 
     def geometry(self, window_id):
@@ -359,13 +387,22 @@ class Game:
     # -- common screens --------------------------------------------------------------
     def to_menu(self):
         self.key("Escape")
-        return self.wait_until(lambda im: button_visible(im, MENU_X, MENU_Y["Exit"]),
-                               what="the menu's Exit button")
+        return self.wait_until(menu_shown, what="the menu")
 
     def new_game(self):
         self.menu("New game")
         field = load_rgb(self.dir / "backgrounds" / "field.bmp")
         return self.wait_until(lambda im: board_shown(im, field), what="the board")
+
+
+def menu_shown(img):
+    """Every menu button but Continue is painted. Continue is the topmost of the buttons and
+    paints first, so a screenshot showing these shows Continue too if the menu offers it."""
+    return all(button_visible(img, MENU_X, MENU_Y[c]) for c in MENU_Y if c != "Continue")
+
+
+def offers_continue(img):
+    return button_visible(img, MENU_X, MENU_Y["Continue"])
 
 
 def cell_classifier(img, workdir):
@@ -392,6 +429,19 @@ def board_shown(img, field):
     ref = Image.new("RGB", (800, 600))
     ref.paste(field, (200, 0))
     return Game.matches(img, ref, gap, max_bad=0.02) and button_absent(img, MENU_X, 360)
+
+
+def label_of(request, suffix=""):
+    """A file-name-safe label for evidence: the test function's name, with parameters."""
+    return re.sub(r"[^\w.\[\]-]", "_", request.node.name + suffix)
+
+
+@pytest.hookimpl(hookwrapper=True)
+def pytest_runtest_makereport(item, call):
+    outcome = yield
+    report = outcome.get_result()
+    if report.when == "call":
+        item.failed_call = report.failed
 
 
 @pytest.fixture
@@ -427,13 +477,15 @@ def game_factory(tmp_path, request):
             (work / "options.ini").write_bytes(options)
         if scores is not None:
             (work / "scores.dat").write_bytes(scores)
-        g = Game(work, f"{request.node.name}-{len(made)}".replace("/", "_"))
+        g = Game(work, label_of(request, f"-{len(made)}"))
         made.append(g)
         if start:
             g.start()
         return g
 
     yield launch
+    if getattr(request.node, "failed_call", False) and any(g.running() for g in made):
+        made[-1].screenshot(save="at-failure")
     for g in made:
         g.stop()
 

@@ -12,8 +12,8 @@ from pathlib import Path
 import pytest
 from PIL import Image
 
-from conftest import (BUILD, COUNT_BOX, MENU_X, MENU_Y, SPRITE_CENTRE, Game, button_visible,
-                      cell_box, cell_centre, count_mismatches, install, load_rgb, player_env,
+from conftest import (BUILD, COUNT_BOX, PATIENCE, SPRITE_CENTRE, Game, cell_box, cell_centre,
+                      count_mismatches, install, label_of, load_rgb, menu_shown, player_env,
                       send_wm_delete, tree, uninstall)
 
 TITLE = "Pairwick - Wine desktop"
@@ -163,11 +163,9 @@ def test_the_installed_game_in_a_framed_window_and_full_screen_at_24_bits(
     home = tmp_path / "home"
     data = home / ".local" / "share" / "pairwick"
     env = player_env(home, DISPLAY=desktop)
-    label = request.node.name[:30]
-
     def start(*options, name):
-        game = OnDesktop(data, f"{label}-{name}", env)
-        game.log = open(tmp_path / f"{name}.log", "wb")
+        game = OnDesktop(data, label_of(request, f"-{name}"), env)
+        game.log = open(game.evidence("launcher.log"), "ab")
         game.proc = subprocess.Popen([str(launcher), *options], env=env,
                                      stdin=subprocess.DEVNULL, stdout=game.log,
                                      stderr=subprocess.STDOUT)
@@ -198,12 +196,12 @@ def test_the_installed_game_in_a_framed_window_and_full_screen_at_24_bits(
 
         # A second start raises the running game and starts none of its own.
         game.xdotool("windowminimize", game.window)
-        wait_for(lambda: "Iconic" in game.state(), 10, "the window minimised")
+        wait_for(lambda: "Iconic" in game.state(), PATIENCE, "the window minimised")
         second = subprocess.run([str(launcher)], env=env, capture_output=True, text=True,
                                 stdin=subprocess.DEVNULL, timeout=60)
         assert second.returncode == 0, second.stderr
         assert second.stderr.strip() == "pairwick: Pairwick is already running"
-        wait_for(lambda: "Normal" in game.state(), 10, "the window raised again")
+        wait_for(lambda: "Normal" in game.state(), PATIENCE, "the window raised again")
         assert len(game.titled(f"^{TITLE}$")) == 1
         assert len(running_games(data / "wineprefix")) == 1
 
@@ -233,7 +231,7 @@ def test_the_installed_game_in_a_framed_window_and_full_screen_at_24_bits(
         assert all(key_pixels(s) == 0 for s in shots), "a colour key shows in the explosion"
         img = game.wait_until(lambda im: sum(
             count_mismatches(im.crop(cell_box(c, r)), field.crop(cell_box(c, r)), 0) == 0
-            for r in range(8) for c in range(8)) == 2, timeout=10, what="a pair blown away")
+            for r in range(8) for c in range(8)) == 2, what="a pair blown away")
         assert count_mismatches(img.crop(COUNT_BOX["dynamite"]), before, 0) > 0, \
             "the dynamite count did not change"
         backs = [(c, r) for r in range(8) for c in range(8)
@@ -244,7 +242,7 @@ def test_the_installed_game_in_a_framed_window_and_full_screen_at_24_bits(
         game.save(shots[1], "smash")
         assert all(key_pixels(s) == 0 for s in shots), "a colour key shows in the smash"
         game.key("Escape")
-        game.wait_until(lambda im: button_visible(im, MENU_X, MENU_Y["Exit"]), what="the menu")
+        game.wait_until(menu_shown, what="the menu")
         game.menu("Exit")
         assert game.wait_exit(30) == 0
     finally:

@@ -119,7 +119,7 @@ def test_the_game_plays_from_the_unpacked_folder(unpacked, request):
                         and button_visible(im, MENU_X, MENU_Y["Exit"]),
                         what="the menu with Continue")
         game.menu("Exit")
-        assert game.wait_exit(10) == 0
+        assert game.wait_exit() == 0
         assert (folder / "scores.dat").stat().st_size == 5600
     finally:
         game.stop()

@@ -1,12 +1,11 @@
 """The options screen, options.ini, and the card set a new game takes from them."""
-import subprocess
 from collections import Counter
 
 import pytest
 from PIL import Image
 
-from conftest import (MENU_X, MENU_Y, OPTION_BUTTONS, all_options_visible, button_visible,
-                      cell_box, cell_centre, load_rgb, mean_abs_diff, radio_dot)
+from conftest import (OPTION_BUTTONS, all_options_visible, cell_box, cell_centre, immutable,
+                      load_rgb, mean_abs_diff, menu_shown, radio_dot)
 
 SETS = ["Castles", "Cars", "Flowers", "Blazons", "Random"]
 SOUNDS = ["Sound On", "Sound Off"]
@@ -86,15 +85,12 @@ def test_options_file_checks_buttons_and_save_writes_it(game_factory):
     x, y = OPTION_BUTTONS["Save"]
     # A folder that takes no new files: no temporary can be made beside options.ini, so
     # Save must write it in place.
-    subprocess.run(["chattr", "+i", str(game.dir)], check=True)
-    try:
+    with immutable(game.dir):
         game.click(x + 50, y + 10)
         centre = (250, 200, 550, 400)
         img = game.wait_until(lambda im: mean_abs_diff(im.crop(centre), before.crop(centre))
                               > 3, what="the confirmation box")
         game.save(img, "saved_box")
-    finally:
-        subprocess.run(["chattr", "-i", str(game.dir)], check=True)
     assert (game.dir / "options.ini").read_bytes() == b"[CARDMODE]\r\n2\r\n[SOUND]\r\n1\r\n"
     game.key("Return")
     img = game.wait_until(lambda im: mean_abs_diff(im.crop(centre), before.crop(centre)) < 1,
@@ -103,7 +99,7 @@ def test_options_file_checks_buttons_and_save_writes_it(game_factory):
 
     x, y = OPTION_BUTTONS["Back"]
     game.click(x + 50, y + 10)
-    game.wait_until(lambda im: button_visible(im, MENU_X, MENU_Y["Exit"]), what="the menu")
+    game.wait_until(menu_shown, what="the menu")
     board = game.new_game()
     frames = face_up_frames(game, board)
     assert {colour_family(f) for f in frames} == {"grey"}, f"not Castles: {frames}"
@@ -119,14 +115,15 @@ def test_a_choice_without_save_reaches_the_next_game_but_not_the_file(game_facto
     game.wait_until(lambda im: checked(im, SETS) == ["Flowers"], what="Flowers checked")
     x, y = OPTION_BUTTONS["Back"]
     game.click(x + 50, y + 10)
-    game.wait_until(lambda im: button_visible(im, MENU_X, MENU_Y["Exit"]), what="the menu")
+    game.wait_until(menu_shown, what="the menu")
     frames = face_up_frames(game, game.new_game())
     assert {colour_family(f) for f in frames} == {"green"}, f"not Flowers: {frames}"
     assert (game.dir / "options.ini").read_bytes() == b"[CARDMODE]\r\n2\r\n[SOUND]\r\n0\r\n"
 
 
-@pytest.mark.parametrize("mode,name", [(0, "Blazons"), (1, "Cars"), (2, "Castles"),
-                                       (3, "Flowers")])
+# The sets that the tests above do not show on a board; which mode is which set is pinned
+# by the unit tests.
+@pytest.mark.parametrize("mode,name", [(0, "Blazons"), (1, "Cars")])
 def test_new_game_uses_the_card_set_of_the_options_file(game_factory, mode, name):
     game = game_factory(options=b"[CARDMODE]\n%d\n[SOUND]\n0\n" % mode)
     game.to_menu()

@@ -1,40 +1,24 @@
-"""The window, the intro, the menu and the screens reached from it, and leaving the program."""
-import time
+"""The window, the intro, the menu and the screens reached from it, and leaving the program.
 
+Two runs of the game: one from its own intro picture through help to the Exit button, and
+one through a game, the options and every screen that takes Continue away, to the close
+box."""
 from PIL import Image, ImageDraw
 
 from conftest import (GRID_BLUE, MENU_X, MENU_Y, OPTION_BUTTONS, all_options_visible,
-                      button_absent, button_visible, count_mismatches, high_scores_shown,
-                      load_rgb, near, send_wm_delete)
+                      button_absent, count_mismatches, high_scores_shown, load_rgb,
+                      menu_shown, near, offers_continue, radio_dot, send_wm_delete)
 
-MENU_ORDER = ["New game", "Save", "Load", "High scores", "Options", "Help / Credits", "Exit"]
-
-
-def holds_for(game, predicate, seconds, what):
-    """The condition stays true on every screenshot for the given time."""
-    end = time.monotonic() + seconds
-    while time.monotonic() < end:
-        img = game.screenshot()
-        assert predicate(img), f"{what} stopped holding"
-    return img
-
-
-def menu_state(img):
-    return {c: button_visible(img, MENU_X, MENU_Y[c]) for c in MENU_Y}
+CARD_SETS = ["Castles", "Cars", "Flowers", "Blazons"]
 
 
 def wait_menu(game, with_continue):
-    """The menu's buttons paint one by one, so wait for all of them; a Continue that should
-    be missing must then stay missing."""
-    def full(im):
-        state = menu_state(im)
-        return all(state[c] for c in MENU_ORDER) and (state["Continue"] or not with_continue)
-
-    img = game.wait_until(full, what=f"the menu {'with' if with_continue else 'without'} "
-                                     "Continue")
+    """The whole menu; Continue paints before the other buttons, so once they show, its
+    absence is real."""
+    img = game.wait_until(lambda im: menu_shown(im) and (offers_continue(im) or not with_continue),
+                          what=f"the menu {'with' if with_continue else 'without'} Continue")
     if not with_continue:
-        img = holds_for(game, lambda im: button_absent(im, MENU_X, MENU_Y["Continue"]), 1.0,
-                        "a menu without Continue")
+        assert not offers_continue(img), "Continue offered"
     return img
 
 
@@ -60,46 +44,7 @@ def own_intro():
     return img
 
 
-def test_first_frame_is_the_intro_until_escape(game_factory):
-    intro = own_intro()
-    game = game_factory(art={"backgrounds/intro.bmp": intro})
-    img = game.screenshot(save="intro")
-    assert count_mismatches(img, intro) == 0, "first frame differs from backgrounds/intro.bmp"
-
-    wins = game.windows()
-    assert wins, "no window named Pairwick"
-    assert (0, 0, 800, 600) in [game.geometry(w) for w in wins]
-
-    # Only Escape leaves the intro: other keys and clicks on the hidden buttons do nothing.
-    game.key("Return")
-    game.key("space")
-    game.menu("New game")
-    game.menu("Exit")
-    holds_for(game, lambda im: count_mismatches(im, intro) == 0, 2.5, "the intro")
-    assert game.running()
-
-    game.key("Escape")
-    game.save(wait_menu(game, with_continue=False), "menu")
-
-
-def test_save_and_load_draw_nothing_and_escape_returns_without_continue(game):
-    game.to_menu()
-    game.new_game()
-    game.key("Escape")
-    wait_menu(game, with_continue=True)
-    backdrop = load_rgb(game.dir / "backgrounds" / "menu.bmp")
-    for screen in ("Save", "Load"):
-        game.menu(screen)
-        img = game.wait_until(no_buttons, what=f"the {screen} screen without buttons")
-        game.save(img, screen)
-        # Nothing of the game's is drawn there: only the backdrop shows.
-        assert count_mismatches(img, backdrop, tol=10) < 0.01 * 800 * 600
-        game.key("Escape")
-        wait_menu(game, with_continue=False)
-
-
-def test_help_screen(game):
-    game.to_menu()
+def check_help(game):
     game.menu("Help / Credits")
     title = load_rgb(game.dir / "other" / "help_title.bmp")
     backdrop = load_rgb(game.dir / "backgrounds" / "menu.bmp")
@@ -127,16 +72,10 @@ def test_help_screen(game):
     before = img.crop((100, 90, 150, 340))
     game.wait_until(lambda im: im.crop((100, 90, 150, 340)).tobytes() != before.tobytes(),
                     what="the help sprites to move")
-    game.key("Escape")
-    wait_menu(game, with_continue=False)
 
 
-def test_high_score_screen_shows_grid_and_twenty_rows(game):
-    game.to_menu()
-    game.new_game()
-    game.to_menu()
+def check_high_scores(game):
     game.menu("High scores")
-
     img = game.wait_until(high_scores_shown, what="the high-score grid")
     game.save(img, "highscores")
     for y in (100, 120, 590):
@@ -156,37 +95,87 @@ def test_high_score_screen_shows_grid_and_twenty_rows(game):
             assert dark > 10, f"row {i + 1} empty in columns {x0}..{x1}"
     assert sum(1 for p in img.crop((15, 522, 220, 585)).getdata() if sum(p) < 200) == 0
     assert no_buttons(img)
-    game.key("Escape")
-    wait_menu(game, with_continue=False)
 
 
-def test_options_ignores_escape_and_back_returns(game):
-    game.to_menu()
-    game.new_game()
-    game.to_menu()
+def check_save_or_load(game, screen):
+    backdrop = load_rgb(game.dir / "backgrounds" / "menu.bmp")
+    game.menu(screen)
+    img = game.wait_until(no_buttons, what=f"the {screen} screen without buttons")
+    game.save(img, screen)
+    # Nothing of the game's is drawn there: only the backdrop shows.
+    assert count_mismatches(img, backdrop, tol=10) < 0.01 * 800 * 600
+
+
+def check_options_ignore_escape(game):
     game.menu("Options")
     img = game.wait_until(all_options_visible, what="the nine options buttons")
     game.save(img, "options")
     assert all(button_absent(img, MENU_X, y) for y in MENU_Y.values())
+    # Escape is ignored: a card set chosen after it is checked on the options screen still
+    # (had Escape left, nothing would be there to click).
+    choice = next(n for n in CARD_SETS if radio_dot(img, *OPTION_BUTTONS[n]) == 0)
     game.key("Escape")
-    holds_for(game, lambda im: all_options_visible(im)
-              and button_absent(im, MENU_X, MENU_Y["Exit"]), 2.0, "the options screen")
+    x, y = OPTION_BUTTONS[choice]
+    game.click(x + 40, y + 10)
+    game.wait_until(lambda im: radio_dot(im, x, y) >= 6 and all_options_visible(im)
+                    and all(button_absent(im, MENU_X, yy) for yy in MENU_Y.values()),
+                    what=f"{choice} checked on the options screen after Escape")
     game.click(*(c + d for c, d in zip(OPTION_BUTTONS["Back"], (50, 10))))
-    # Back keeps Continue as it was.
+
+
+def test_intro_until_escape_help_and_the_exit_button(game_factory):
+    intro = own_intro()
+    game = game_factory(art={"backgrounds/intro.bmp": intro})
+    img = game.screenshot(save="intro")
+    assert count_mismatches(img, intro) == 0, "first frame differs from backgrounds/intro.bmp"
+
+    wins = game.windows()
+    assert wins, "no window named Pairwick"
+    assert (0, 0, 800, 600) in [game.geometry(w) for w in wins]
+
+    # Only Escape leaves the intro: other keys and clicks on the hidden buttons do nothing.
+    # Had any of them left it, the menu after Escape would offer Continue (a game started),
+    # would not come (the options, which ignore Escape, or the program ended), or the
+    # program would be gone.
+    game.key("Return")
+    game.key("space")
+    for caption in ("New game", "Exit", "Options"):
+        game.menu(caption)
+    game.key("Escape")
+    game.save(wait_menu(game, with_continue=False), "menu")
+    assert game.running()
+
+    check_help(game)
+    game.key("Escape")
+    wait_menu(game, with_continue=False)
+    game.menu("Exit")
+    assert game.wait_exit() == 0
+
+
+def test_screens_after_a_game_and_the_close_box(game):
+    game.to_menu()
+    game.new_game()
+    game.key("Escape")
+    wait_menu(game, with_continue=True)
+    # The options keep Continue as it was; Back returns to the menu.
+    check_options_ignore_escape(game)
     img = wait_menu(game, with_continue=True)
     assert all(button_absent(img, x, y) for x, y in OPTION_BUTTONS.values())
+    # Escape from these returns to a menu that no longer offers Continue.
+    for screen in ("Save", "Load", "High scores"):
+        if screen != "Save":
+            game.new_game()
+            game.key("Escape")
+            wait_menu(game, with_continue=True)
+        if screen == "High scores":
+            check_high_scores(game)
+        else:
+            check_save_or_load(game, screen)
+        game.key("Escape")
+        wait_menu(game, with_continue=False)
 
-
-def test_exit_button_ends_with_code_0(game):
-    game.to_menu()
-    game.menu("Exit")
-    assert game.wait_exit(10) == 0
-
-
-def test_closing_the_window_ends_with_code_0(game):
-    game.to_menu()
     wins = game.windows()
     assert wins
     for w in wins:
         send_wm_delete(w)
-    assert game.wait_exit(10) == 0
+    assert game.wait_exit() == 0

@@ -36,12 +36,16 @@ endfunction()
 # pairwick_pytest(NAME FILE [LABEL...]): a black-box pytest file, run with the session's
 # display and prefix. Each test of the file makes its own working directory.
 set(PYTHON3 /usr/bin/python3 CACHE FILEPATH "Python with pytest and PIL (Debian's)")
+# Screenshots and logs go to test-output/<test name>/ in the build tree; pytest's own
+# temporary folders stay inside the test's working directory.
+set(TEST_OUTPUT ${CMAKE_BINARY_DIR}/test-output)
 function(pairwick_pytest name file)
   add_test(NAME blackbox.${name}
-    COMMAND ${DISPLAY_LOCK} ${HARNESS}/run_in_tmp.sh ${TEST_STATE} --
+    COMMAND ${DISPLAY_LOCK} ${HARNESS}/run_in_tmp.sh ${TEST_STATE}
+            --evidence ${TEST_OUTPUT}/blackbox.${name} --
             env WINEPREFIX=${WINE_PREFIX} PAIRWICK_EXE=$<TARGET_FILE:Pairwick>
                 PAIRWICK_DIST=${DIST_DIR}
-            ${PYTHON3} -m pytest -q -p no:cacheprovider ${file})
+            ${PYTHON3} -m pytest -q -p no:cacheprovider --basetemp=pytest-tmp ${file})
   set_tests_properties(blackbox.${name} PROPERTIES FIXTURES_REQUIRED wine_session
                        RESOURCE_LOCK display LABELS "blackbox;${ARGN}" TIMEOUT 1500)
 endfunction()

@@ -15,8 +15,47 @@ wait_for() {  # wait_for SECONDS COMMAND...: poll until the command succeeds
     done
 }
 
+# A live process as pid:start-time, so that a pid the kernel hands out again is not taken
+# for the process that had it. A killed process nobody has reaped yet is a zombie: gone.
+process_id() {
+    local stat
+    stat=$(cat "/proc/$1/stat" 2>/dev/null) || return 1
+    # The fields after the command name, which may hold spaces: the state is the 3rd,
+    # the start time the 22nd.
+    read -ra fields <<<"${stat##*) }"
+    [[ ${fields[0]} != [ZX] ]] || return 1
+    echo "$1:${fields[19]}"
+}
+
+alive() { [[ $(process_id "${1%%:*}" || true) == "$1" ]]; }
+
+# The session's users are the processes that started it (a ctest run, or the screenshot
+# tool), so a run that was killed midway stops counting by itself.
+me=$(process_id "$PPID")
+
+write_state() {  # write_state DISPLAY XVFB_PID USERS...
+    local display=$1 pid=$2; shift 2
+    printf 'export DISPLAY=%s\nXVFB_PID=%s\nUSERS="%s"\n' "$display" "$pid" "$*" >"$state.new"
+    mv "$state.new" "$state"
+}
+
+live_users() {
+    local u
+    for u in ${USERS:-}; do alive "$u" && echo "$u"; done
+    return 0
+}
+
+end_session() {
+    # Whatever a killed run left in the prefix (games, dialogs) ends with its server.
+    wineserver -k 2>/dev/null || true
+    if [[ -n ${XVFB_PID:-} ]] && grep -qa '^Xvfb' "/proc/$XVFB_PID/cmdline" 2>/dev/null; then
+        kill "$XVFB_PID" 2>/dev/null || true
+    fi
+    rm -f "$state"
+}
+
 # Test runs that overlap (several ctest invocations on one build tree) share one
-# session: the state file counts its users, under a lock.
+# session; the state file is changed only under this lock.
 exec 9>"$state.lock"
 flock 9
 
@@ -25,12 +64,15 @@ start)
     if [[ -f $state ]]; then
         # shellcheck disable=SC1090
         source "$state"
-        if kill -0 "$XVFB_PID" 2>/dev/null; then
-            echo "USERS=$((${USERS:-1} + 1))" >>"$state"
+        mapfile -t users < <(live_users)
+        if ((${#users[@]})) && kill -0 "$XVFB_PID" 2>/dev/null; then
+            write_state "$DISPLAY" "$XVFB_PID" "${users[@]}" "$me"
             echo "Sharing the running session on $DISPLAY"
             exit 0
         fi
-        rm -f "$state"
+        # Nobody alive uses it: a killed run's display, with whatever it left on it.
+        echo "Ending the session of a run that is gone ($DISPLAY)"
+        end_session
     fi
     fdfile=$(mktemp)
     # -displayfd makes Xvfb choose a free display itself and report it: we never
@@ -40,7 +82,7 @@ start)
     wait_for 20 test -s "$fdfile" || { echo "Xvfb did not start" >&2; kill "$pid" || true; exit 1; }
     display=:$(tr -dc 0-9 <"$fdfile")
     rm -f "$fdfile"
-    printf 'export DISPLAY=%s\nXVFB_PID=%s\nUSERS=1\n' "$display" "$pid" >"$state"
+    write_state "$display" "$pid" "$me"
     export DISPLAY=$display
     if [[ ! -f $prefix/system.reg ]]; then
         echo "Creating the Wine prefix $prefix (once)"
@@ -70,13 +112,17 @@ stop)
     [[ -f $state ]] || exit 0
     # shellcheck disable=SC1090
     source "$state"
-    if ((${USERS:-1} > 1)); then
-        echo "USERS=$((USERS - 1))" >>"$state"
+    mapfile -t users < <(live_users)
+    rest=()
+    dropped=
+    for u in "${users[@]}"; do
+        if [[ -z $dropped && $u == "$me" ]]; then dropped=1; else rest+=("$u"); fi
+    done
+    if ((${#rest[@]})); then
+        write_state "$DISPLAY" "$XVFB_PID" "${rest[@]}"
         exit 0
     fi
-    wineserver -k 2>/dev/null || true
-    kill "$XVFB_PID" 2>/dev/null || true
-    rm -f "$state"
+    end_session
     ;;
 *)
     echo "usage: $0 start|stop STATE_FILE WINEPREFIX" >&2; exit 2 ;;

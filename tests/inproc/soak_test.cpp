@@ -44,7 +44,7 @@ void check_invariants(long frame_number) {
 // process holds no more graphics objects or memory than after the first game.
 class Soak : public InProc {};
 
-TEST_F(Soak, HundredThousandRandomFrames) {
+TEST_F(Soak, FortyThousandRandomFrames) {
     const unsigned seed = soak_seed();
     std::printf("soak seed %u (repeat with PAIRWICK_SOAK_SEED=%u)\n", seed, seed);
     std::mt19937 rng(seed);
@@ -85,7 +85,7 @@ TEST_F(Soak, HundredThousandRandomFrames) {
     const int gdi_before = gdi_object_count();
     const SIZE_T memory_before = private_bytes();
 
-    const long total = 100000;
+    const long total = 40000;
     for (long n = 0; n < total; ++n) {
         clock.advance(chance(2) ? 1000 + rng() % 20000 : rng() % 40);
         if (chance(10)) {

@@ -2,9 +2,11 @@
 """Captures every screen of the real game into docs/screenshots/<screen>.png.
 
 Runs Pairwick.exe under Wine on an Xvfb display and a Wine prefix of its own
-(tests/harness/session.sh with its own state file, the prefix made once) in a temporary copy of the runnable folder, and drives it with the
-black-box tests' helpers, so the pictures show exactly what a player sees. The game-over
-dialog needs twelve real minutes and is left out.
+(tests/harness/session.sh with its own state file, the prefix made once) in a temporary
+copy of the runnable folder, and drives it with the black-box tests' helpers, so the
+pictures show exactly what a player sees. The game-over dialog needs twelve real minutes
+and is left out. What the helpers keep (the scripted player's notes) goes to
+<build>/test-output/screenshots/.
 
     /usr/bin/python3 tools/screenshots/take.py [--build build] [--out docs/screenshots]
 """
@@ -22,10 +24,23 @@ from PIL import Image
 ROOT = Path(__file__).resolve().parents[2]
 sys.path.insert(0, str(ROOT / "tests" / "blackbox"))
 
+
+def parse_args():
+    ap = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    ap.add_argument("--build", default=str(ROOT / "build"))
+    ap.add_argument("--out", default=str(ROOT / "docs" / "screenshots"))
+    return ap.parse_args()
+
+
+ARGS = parse_args()
+# The tests' helpers take the build from the runnable folder, and keep what they save (the
+# scripted player's notes and pictures) in the build tree.
+os.environ["PAIRWICK_DIST"] = str(Path(ARGS.build).resolve() / "dist")
+os.environ["PAIRWICK_EVIDENCE"] = str(Path(ARGS.build).resolve() / "test-output" / "screenshots")
+
 from conftest import (ART_DIRS, MENU_X, MENU_Y, OPTION_BUTTONS, SPRITE_CENTRE,  # noqa: E402
-                      Game, all_options_visible, button_absent,
-                      button_visible, cell_box, cell_centre, cell_classifier, high_scores_shown, load_rgb,
-                      mean_abs_diff)
+                      Game, all_options_visible, button_absent, button_visible, cell_centre,
+                      cell_classifier, high_scores_shown, load_rgb, mean_abs_diff)
 from player import Player, shop_shown  # noqa: E402
 
 SESSION = ROOT / "tests" / "harness" / "session.sh"
@@ -82,7 +97,7 @@ def play_in_progress(game, out):
     cells = [(c, r) for r in range(8) for c in range(8)]
     game.click(*SPRITE_CENTRE["dynamite"])
     game.wait_until(lambda im: sum(cell_state(im, c) == "field" for c in cells) == 2,
-                    timeout=8, what="the dynamited pair to leave")
+                    what="the dynamited pair to leave")
     # The smash lasts about half a second: one card up, the hammer on another, the second
     # card up, all in one burst, and the screen read at once; another try if it was missed.
     tries = [((0, 0), (3, 2), (4, 4)), ((7, 7), (2, 6), (5, 1)), ((1, 7), (6, 5), (0, 3))]
@@ -107,11 +122,8 @@ def play_in_progress(game, out):
 
 
 def main():
-    ap = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    ap.add_argument("--build", default=str(ROOT / "build"))
-    ap.add_argument("--out", default=str(ROOT / "docs" / "screenshots"))
-    args = ap.parse_args()
-    build, out = Path(args.build).resolve(), Path(args.out).resolve()
+    build, out = Path(ARGS.build).resolve(), Path(ARGS.out).resolve()
+    shutil.rmtree(os.environ["PAIRWICK_EVIDENCE"], ignore_errors=True)
     dist = build / "dist"
     out.mkdir(parents=True, exist_ok=True)
     work = Path(tempfile.mkdtemp(prefix="pairwick-shots."))
@@ -160,7 +172,7 @@ def main():
             player = Player(game)
             player.start()
             player.play_level(hammers=10, dynamites=9)
-            img = game.wait_until(shop_shown, timeout=5, what="the shop")
+            img = game.wait_until(shop_shown, what="the shop")
             time.sleep(0.5)
             shoot(game, out, "shop", game.screenshot())
 
