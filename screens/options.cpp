@@ -34,20 +34,22 @@ std::string options_text(int card_mode, int sound) {
 }
 
 void options::create_buttons(HWND parent) {
-    button* next = buttons;
-    next++->push_button(parent, "Back", 295, 570, button_width, button_height, id_back);
-    next++->push_button(parent, "Save", 405, 570, button_width, button_height, id_save_options);
+    buttons[0].push_button(parent, "Back", 295, 570, button_width, button_height, id_back);
+    buttons[1].push_button(parent, "Save", 405, 570, button_width, button_height,
+                           id_save_options);
     // Creation order matters: a radio group runs from a WS_GROUP button to the next one.
-    int y = 10;
+    int i = 2;
     for (const card_set& set : card_sets) {
-        next++->radio_button(parent, set.caption, 10, y, button_width, button_height,
-                             set.sheet_id, y == 10 ? WS_GROUP : 0);
-        y += 20;
+        buttons[i].radio_button(parent, set.caption, 10, 10 + 20 * (i - 2), button_width,
+                                button_height, set.sheet_id, i == 2 ? WS_GROUP : 0);
+        ++i;
     }
-    next++->radio_button(parent, "Random", 10, y, button_width, button_height, id_random_set, 0);
-    next++->radio_button(parent, "Sound On", 10, 120, button_width, button_height, id_sound_on,
-                         WS_GROUP);
-    next->radio_button(parent, "Sound Off", 10, 140, button_width, button_height, id_sound_off, 0);
+    buttons[i].radio_button(parent, "Random", 10, 10 + 20 * (i - 2), button_width, button_height,
+                            id_random_set, 0);
+    buttons[7].radio_button(parent, "Sound On", 10, 120, button_width, button_height,
+                            id_sound_on, WS_GROUP);
+    buttons[8].radio_button(parent, "Sound Off", 10, 140, button_width, button_height,
+                            id_sound_off, 0);
     background.load("backgrounds/menu.bmp", 800, 600);
     load_options();
     if (const int id = card_mode_button(card_mode)) check(parent, id);

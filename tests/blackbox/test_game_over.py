@@ -1,11 +1,10 @@
 """An untouched game runs out of time after twelve real minutes and asks for a name."""
 import struct
-import subprocess
 import time
 
 from conftest import (MENU_X, MENU_Y, POINTS_BOX, TIME_BOX, Game, button_absent, glyphs,
-                      high_scores_shown, mean_abs_diff, offers_continue, same_glyph,
-                      send_wm_delete)
+                      high_scores_shown, immutable, mean_abs_diff, offers_continue,
+                      same_glyph, send_wm_delete)
 
 NAME = "Ada Lovelace 7"
 def dialog_geometry(game):
@@ -76,31 +75,30 @@ def test_game_over_name_entry_reaches_the_table(game_factory):
     game.save(img, "typed")
     # From here the folder takes no new files (so no temporary beside scores.dat), and the
     # process is killed at the end: the result must reach the file by itself, at Ok.
-    subprocess.run(["chattr", "+i", str(game.dir)], check=True)
     try:
-        game.click(*at(35, 47))  # "&Ok"
+        with immutable(game.dir):
+            game.click(*at(35, 47))  # "&Ok"
 
-        img = game.wait_until(high_scores_shown, what="the high-score screen")
-        game.save(img, "highscores")
-        assert not dialog_geometry(game), "the dialog is still shown"
-        # The first row now holds a name wider than "Unknown User".
-        row1 = img.crop((95, 121, 300, 139))
-        row2 = img.crop((95, 141, 300, 159))
-        assert mean_abs_diff(row1, row2) > 1
+            img = game.wait_until(high_scores_shown, what="the high-score screen")
+            game.save(img, "highscores")
+            assert not dialog_geometry(game), "the dialog is still shown"
+            # The first row now holds a name wider than "Unknown User".
+            row1 = img.crop((95, 121, 300, 139))
+            row2 = img.crop((95, 141, 300, 159))
+            assert mean_abs_diff(row1, row2) > 1
 
-        img = game.to_menu()
-        assert not offers_continue(img), "Continue offered although the game is over"
-        assert game.running()
-        game.proc.kill()
-        game.proc.wait(timeout=10)
-        # The forgotten copy is closed as a window manager would close it.
-        window = other.windows()
-        assert len(window) == 1, window
-        send_wm_delete(window[0])
-        assert other.wait_exit(20) == 0
+            img = game.to_menu()
+            assert not offers_continue(img), "Continue offered although the game is over"
+            assert game.running()
+            game.proc.kill()
+            game.proc.wait(timeout=10)
+            # The forgotten copy is closed as a window manager would close it.
+            window = other.windows()
+            assert len(window) == 1, window
+            send_wm_delete(window[0])
+            assert other.wait_exit(20) == 0
     finally:
         other.stop()
-        subprocess.run(["chattr", "-i", str(game.dir)], check=True)
 
     data = (game.dir / "scores.dat").read_bytes()
     assert len(data) == 5600
