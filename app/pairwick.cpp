@@ -19,6 +19,7 @@ void create_children(HWND window) {
     game.main_menu.create(window);
     instruments::mark("menu_buttons");
     game.opts.create_buttons(window);
+    game.saves.create_buttons(window);
     instruments::mark("options_buttons");
     game.field.reset();
     instruments::mark("board_cards");
@@ -32,6 +33,12 @@ void create_children(HWND window) {
     instruments::mark("name_dialog");
 }
 }  // namespace
+
+void route_to_game(MSG& message) {
+    if (message.message == WM_KEYDOWN && message.wParam == VK_ESCAPE &&
+        GetParent(message.hwnd) == game.window)
+        message.hwnd = game.window;
+}
 
 void paint_frame(HDC target) {
     HDC back = CreateCompatibleDC(target);
@@ -141,6 +148,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     click_sound::prepare();
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0)) {
+        route_to_game(message);
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }

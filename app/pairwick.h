@@ -10,3 +10,6 @@ INT_PTR CALLBACK EnterYourName(HWND dialog, UINT message, WPARAM wparam, LPARAM 
 HWND create_main_window(HINSTANCE instance);
 // One frame into the given paint DC: a fresh back buffer, the game's frame, one copy.
 void paint_frame(HDC target);
+// The game's keys reach the game also while one of its buttons has the focus: a key
+// message for a button is readdressed to the main window before it is dispatched.
+void route_to_game(MSG& message);

@@ -97,6 +97,7 @@ void game::main() {
         intro.draw(back_dc, 0, 0);
         main_menu.hide();
         opts.hide_options();
+        saves.hide();
         break;
     case screen_menu:
         // The menu (and the screens below that draw nothing) show the backdrop behind
@@ -104,10 +105,15 @@ void game::main() {
         opts.background.draw(back_dc, 0, 0);
         main_menu.show();
         opts.hide_options();
+        saves.hide();
         playing = false;
         break;
     case screen_play:
         play_frame();
+        break;
+    case screen_save:
+    case screen_load:
+        saves.render(back_dc, opts.background);
         break;
     case screen_high_scores:
         scores.update(back_dc);
@@ -248,12 +254,13 @@ void game::command(std::uint32_t id) {
         screen = screen_play;
         break;
     case id_save_game:
-        main_menu.hide();
-        screen = screen_save;
+        open_slots(true);
         break;
     case id_load_game:
-        main_menu.hide();
-        screen = screen_load;
+        open_slots(false);
+        break;
+    case id_slots_back:
+        leave_slots();
         break;
     case id_high_scores:
         main_menu.hide();
@@ -288,7 +295,10 @@ void game::command(std::uint32_t id) {
                         MB_OK | MB_ICONWARNING);
         break;
     default:
-        opts.choose(static_cast<int>(id));
+        if (slot_of_command(static_cast<int>(id)) >= 0)
+            choose_slot(slot_of_command(static_cast<int>(id)));
+        else
+            opts.choose(static_cast<int>(id));
         break;
     }
 }
@@ -296,17 +306,20 @@ void game::command(std::uint32_t id) {
 void game::keydown(WPARAM key) {
     if (key != VK_ESCAPE) return;
     switch (screen) {
-    case screen_play:
-        screen = screen_menu;
-        main_menu.can_continue = !is_game_over();
-        break;
     case screen_intro:
+        screen = screen_menu;
+        main_menu.can_continue = false;
+        break;
     case screen_save:
     case screen_load:
+        leave_slots();
+        break;
+    // Looking elsewhere from the menu never takes the way back into the game away.
+    case screen_play:
     case screen_high_scores:
     case screen_help:
         screen = screen_menu;
-        main_menu.can_continue = false;
+        main_menu.can_continue = in_progress();
         break;
     default:
         break;

@@ -10,6 +10,7 @@
 #include "screens/infobar.h"
 #include "screens/menu.h"
 #include "screens/options.h"
+#include "screens/saves.h"
 #include "screens/shop.h"
 
 enum screen_id {
@@ -75,6 +76,8 @@ public:
     // dialog: a new game started while the dialog waits must not change what it enters.
     score_entry ended_game;
     bool ended_game_taken;
+    // The save and load screens.
+    saves_screen saves;
 
     void initialize();
     void main();
@@ -92,8 +95,16 @@ public:
     void use_hammer(int index);
     void use_hourglass();
     void quit();
+    // A game is in progress while its clock runs: from a new game or a load until it ends.
+    bool in_progress() const;
+    // The game in progress as a save slot keeps it, and a saved game put in its place.
+    saved_game snapshot() const;
+    void restore(const saved_game& saved);
 
 private:
+    void open_slots(bool saving);
+    void leave_slots();
+    void choose_slot(int slot);
     void play_frame();
     void take_result();
     void pick_card(unsigned x, unsigned y);

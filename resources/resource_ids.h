@@ -29,6 +29,10 @@
 #define id_sound_on 600
 #define id_sound_off 601
 
+// The save and load screen's buttons: the five slots, then Back.
+#define id_slot_1 120
+#define id_slots_back 125
+
 // The name dialog's controls.
 #define id_name_edit 801
 #define id_name_ok 802

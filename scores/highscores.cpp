@@ -10,6 +10,7 @@
 
 namespace {
 const char* const file_name = "scores.dat";
+const char* const lock_name = "scores.dat.lock";
 
 bool exists(const char* path) { return GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES; }
 }  // namespace
@@ -34,12 +35,12 @@ std::size_t name_length(const score_entry& entry) {
     return end ? static_cast<const char*>(end) - entry.name : sizeof entry.name;
 }
 
-bool read_table_file(const char* path, score_entry (&table)[score_rows]) {
+long read_table_file(const char* path, score_entry (&table)[score_rows]) {
     std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
+    if (!in) return -1;
     // A short file fills the table from the front; the rest keeps what it held.
     in.read(reinterpret_cast<char*>(table), score_file_size);
-    return true;
+    return static_cast<long>(in.gcount());
 }
 
 bool write_table_file(const char* path, const score_entry (&table)[score_rows]) {
@@ -52,7 +53,7 @@ high_scores::~high_scores() { save(); }
 
 void high_scores::init() {
     background.load("backgrounds/menu.bmp", 800, 600);
-    if (read_table_file(file_name, table)) return;
+    if (read_table_file(file_name, table) >= 0) return;
     default_table(table);
     // A file that is there but cannot be read now is still the player's table: only a
     // missing one is replaced by the defaults.
@@ -60,16 +61,23 @@ void high_scores::init() {
 }
 
 void high_scores::save() {
+    // Another copy saving at the same moment reads what we write, not what we read.
+    const file_lock lock(lock_name);
     score_entry on_disk[score_rows] = {};
-    if (read_table_file(file_name, on_disk)) {
+    const long read = read_table_file(file_name, on_disk);
+    if (read == static_cast<long>(score_file_size)) {
         // Another copy of the game may have written since: its rows stay, and ours join them.
         std::memcpy(table, on_disk, sizeof table);
         for (const score_entry& result : unsaved_results) enter_into_table(result);
-    } else if (exists(file_name)) {
+    } else if (read < 0 && exists(file_name)) {
         // Held open by another program: left as it is, our results wait for the next write.
         return;
     }
-    if (write_table_file(file_name, table)) unsaved_results.clear();
+    // A missing or short file gets the table as it stands here, which holds our results.
+    // A write that reported failure may still have landed: only the file itself can tell
+    // whether our results are in it, since two equal results are two results.
+    if (write_table_file(file_name, table) || file_holds(file_name, table, sizeof table))
+        unsaved_results.clear();
 }
 
 void high_scores::enter(const score_entry& result) {

@@ -65,5 +65,6 @@ void sort_table(score_entry (&table)[score_rows]);
 std::size_t name_length(const score_entry& entry);
 // Replaces path with the table as a whole; false when nothing could be written.
 bool write_table_file(const char* path, const score_entry (&table)[score_rows]);
-// Reads up to 5600 bytes from the front of the file; false when it cannot be opened.
-bool read_table_file(const char* path, score_entry (&table)[score_rows]);
+// Reads up to 5600 bytes from the front of the file into the table: how many it read, or
+// -1 when the file cannot be opened.
+long read_table_file(const char* path, score_entry (&table)[score_rows]);

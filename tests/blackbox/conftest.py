@@ -39,6 +39,10 @@ MENU_Y = {"Continue": 150, "New game": 180, "Save": 210, "Load": 240,
 OPTION_BUTTONS = {"Castles": (10, 10), "Cars": (10, 30), "Flowers": (10, 50),
                   "Blazons": (10, 70), "Random": (10, 90), "Sound On": (10, 120),
                   "Sound Off": (10, 140), "Back": (295, 570), "Save": (405, 570)}
+# The save and load screen: five slot buttons in a column, and Back.
+SLOT_X = 100
+SLOT_Y = [180 + 40 * i for i in range(5)]
+SLOTS_BACK = (350, 570)
 TIME_BOX = (118, 92, 186, 114)
 POINTS_BOX = (118, 132, 186, 154)
 LEVEL_BOX = (118, 172, 186, 194)
@@ -120,6 +124,10 @@ def button_absent(img, x, y, w=100, h=20):
     def light_neutral(p):
         return min(p) >= 200 and max(p) - min(p) <= 12
     return _fraction(img, (x + 3, y + 3, x + w - 3, y + h - 3), light_neutral) < 0.15
+
+
+def slots_shown(img):
+    return all(button_visible(img, SLOT_X, y) for y in SLOT_Y) and button_visible(img, *SLOTS_BACK)
 
 
 def radio_dot(img, x, y):

@@ -62,6 +62,7 @@ void new_ordered_game() {
 
 namespace {
 const char* box_caption = nullptr;
+int box_answer = IDOK;
 std::string box_text;
 
 void CALLBACK close_box(HWND, UINT, UINT_PTR timer, DWORD) {
@@ -72,12 +73,14 @@ void CALLBACK close_box(HWND, UINT, UINT_PTR timer, DWORD) {
     GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
     box_text = text;
     KillTimer(nullptr, timer);
-    SendMessageA(box, WM_COMMAND, IDOK, 0);
+    SendMessageA(box, WM_COMMAND, box_answer, 0);
 }
 }  // namespace
 
-std::string answer_message_box(const char* caption, const std::function<void()>& body) {
+std::string answer_message_box(const char* caption, const std::function<void()>& body,
+                               int answer) {
     box_caption = caption;
+    box_answer = answer;
     box_text.clear();
     // The modal loop of the box dispatches this thread timer.
     const UINT_PTR timer = SetTimer(nullptr, 0, 50, close_box);

@@ -53,11 +53,7 @@ TEST_F(Window, EscapeTable) {
         {screen_menu, true, screen_menu, true},  // unchanged: was set true before
         {screen_play, true, screen_menu, true},
         {screen_play, false, screen_menu, false},
-        {screen_save, true, screen_menu, false},
-        {screen_load, true, screen_menu, false},
-        {screen_high_scores, true, screen_menu, false},
         {screen_options, true, screen_options, true},  // only Back leaves the options
-        {screen_help, true, screen_menu, false},
     };
     for (const escape_case& c : cases) {
         SCOPED_TRACE(testing::Message() << "from screen " << c.from

@@ -320,7 +320,7 @@ TEST(FuzzScores, DamagedFilesGiveTheFrontOfTheFile) {
         write_bytes("scores.dat", bytes);
         table_t table;
         std::memset(table, 0, sizeof table);
-        ASSERT_TRUE(read_table_file("scores.dat", table));
+        ASSERT_GE(read_table_file("scores.dat", table), 0);
         std::string want = bytes.substr(0, std::min(bytes.size(), score_file_size));
         want.resize(score_file_size, '\0');
         ASSERT_EQ(bytes_of(table), want);

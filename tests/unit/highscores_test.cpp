@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "scores/highscores.h"
+#include "scores/replace_file.h"
 #include "unit/support.h"
 
 namespace {
@@ -89,8 +90,8 @@ TEST(ScoresFile, ReadUsesUpToTheFirst5600Bytes) {
         write_bytes("scores.dat", pattern.substr(0, size));
         table_t table;
         std::memset(table, 0, sizeof table);
-        ASSERT_TRUE(read_table_file("scores.dat", table));
         const std::size_t used = std::min<std::size_t>(size, score_file_size);
+        ASSERT_EQ(read_table_file("scores.dat", table), static_cast<long>(used));
         std::string expected = pattern.substr(0, used);
         expected.resize(score_file_size, '\0');
         EXPECT_EQ(bytes_of(table), expected);
@@ -107,13 +108,13 @@ TEST(ScoresFile, ShortReadLeavesTheRestAsItWas) {
     write_bytes("scores.dat", pattern_bytes().substr(0, 300));
     table_t table;
     std::memset(table, 0x5A, sizeof table);
-    ASSERT_TRUE(read_table_file("scores.dat", table));
+    ASSERT_EQ(read_table_file("scores.dat", table), 300);
     const std::string bytes = bytes_of(table);
     EXPECT_EQ(bytes.substr(0, 300), pattern_bytes().substr(0, 300));
     EXPECT_EQ(bytes.substr(300), std::string(score_file_size - 300, '\x5A'));
 }
 
-TEST(ScoresFile, UnreadableFileReportsFalse) {
+TEST(ScoresFile, UnreadableFileReportsMinusOne) {
     for (bool directory : {false, true}) {
         SCOPED_TRACE(directory ? "a directory of that name" : "no file");
         clear_score_files();
@@ -122,7 +123,7 @@ TEST(ScoresFile, UnreadableFileReportsFalse) {
         }
         table_t table;
         std::memset(table, 0x5A, sizeof table);
-        EXPECT_FALSE(read_table_file("scores.dat", table));
+        EXPECT_EQ(read_table_file("scores.dat", table), -1);
         EXPECT_EQ(bytes_of(table), std::string(score_file_size, '\x5A'));
     }
     clear_score_files();
@@ -138,7 +139,7 @@ TEST(ScoresFile, WriteReplacesTheFileWithExactly5600Bytes) {
         if (std::string(before) == "long") write_bytes("scores.dat", std::string(9000, 'q'));
         EXPECT_TRUE(write_table_file("scores.dat", table));
         EXPECT_EQ(read_bytes("scores.dat"), bytes_of(table));
-        EXPECT_FALSE(exists("scores.dat.tmp"));
+        EXPECT_FALSE(exists(own_temporary("scores.dat").c_str()));
     }
 }
 
@@ -149,7 +150,7 @@ TEST(ScoresFile, FailedWriteKeepsTheOldFile) {
     clear_score_files();
     ASSERT_TRUE(CreateDirectoryA("scores.dat", nullptr));
     EXPECT_FALSE(write_table_file("scores.dat", table));
-    EXPECT_FALSE(exists("scores.dat.tmp"));
+    EXPECT_FALSE(exists(own_temporary("scores.dat").c_str()));
     EXPECT_TRUE(GetFileAttributesA("scores.dat") & FILE_ATTRIBUTE_DIRECTORY);
     clear_score_files();
 }
@@ -162,15 +163,15 @@ TEST(ScoresFile, WhereNoTemporaryCanBeMadeTheFileIsWrittenInPlace) {
         clear_score_files();
         write_bytes("scores.dat", std::string(9000, 'o'));
         if (std::string(blocker) == "directory") {
-            ASSERT_TRUE(CreateDirectoryA("scores.dat.tmp", nullptr));
+            ASSERT_TRUE(CreateDirectoryA(own_temporary("scores.dat").c_str(), nullptr));
         } else {
-            write_bytes("scores.dat.tmp", "left by a killed run");
-            ASSERT_TRUE(SetFileAttributesA("scores.dat.tmp", FILE_ATTRIBUTE_READONLY));
+            write_bytes(own_temporary("scores.dat").c_str(), "left by a killed run");
+            ASSERT_TRUE(SetFileAttributesA(own_temporary("scores.dat").c_str(), FILE_ATTRIBUTE_READONLY));
         }
         EXPECT_TRUE(write_table_file("scores.dat", table));
         EXPECT_EQ(read_bytes("scores.dat"), bytes_of(table));
     }
-    EXPECT_FALSE(exists("scores.dat.tmp") && !(GetFileAttributesA("scores.dat.tmp") &
+    EXPECT_FALSE(exists(own_temporary("scores.dat").c_str()) && !(GetFileAttributesA(own_temporary("scores.dat").c_str()) &
                                               FILE_ATTRIBUTE_DIRECTORY));
     clear_score_files();
 }
@@ -240,6 +241,69 @@ TEST(ScoresObject, EveryCopysResultsSurviveTheOthersWrites) {
         // Nothing entered twice: B's exit write re-enters nothing already on disk.
         EXPECT_STREQ(on_disk[2].name, "Unknown User");
     }
+    clear_score_files();
+}
+
+// Another copy that has read the file and not yet written it holds the lock: our save
+// waits, then reads what that copy wrote and adds our result to it.
+TEST(ScoresObject, ASaveWaitsWhileAnotherCopyHoldsTheLock) {
+    clear_score_files();
+    zeroed_scores ours;
+    ours->enter(entry("Ours", 4, 40));
+    table_t theirs;
+    default_table(theirs);
+    theirs[0] = entry("Theirs", 6, 60);
+    HANDLE done = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    {
+        file_lock other("scores.dat.lock");
+        ASSERT_TRUE(other.held());
+        struct job {
+            zeroed_scores* scores;
+            HANDLE done;
+        } work = {&ours, done};
+        HANDLE thread = CreateThread(
+            nullptr, 0,
+            [](void* p) -> DWORD {
+                auto* w = static_cast<job*>(p);
+                (*w->scores)->save();
+                SetEvent(w->done);
+                return 0;
+            },
+            &work, 0, nullptr);
+        ASSERT_NE(thread, nullptr);
+        CloseHandle(thread);
+        // Nothing may happen while the other copy holds the lock.
+        EXPECT_EQ(WaitForSingleObject(done, 300), static_cast<DWORD>(WAIT_TIMEOUT));
+        ASSERT_TRUE(write_table_file("scores.dat", theirs));
+    }
+    ASSERT_EQ(WaitForSingleObject(done, 10000), static_cast<DWORD>(WAIT_OBJECT_0));
+    CloseHandle(done);
+    const std::string bytes = read_bytes("scores.dat");
+    ASSERT_EQ(bytes.size(), score_file_size);
+    table_t on_disk;
+    std::memcpy(on_disk, bytes.data(), score_file_size);
+    EXPECT_STREQ(on_disk[0].name, "Theirs");
+    EXPECT_STREQ(on_disk[1].name, "Ours");
+    clear_score_files();
+}
+
+// Only a whole file is merged into: one cut short since start gets the table held here,
+// which has this run's result and the rows read at start.
+TEST(ScoresObject, AFileFoundShortAtWriteTimeGetsTheTableHeld) {
+    clear_score_files();
+    table_t start;
+    default_table(start);
+    start[0] = entry("Keeper", 9, 90);
+    write_bytes("scores.dat", bytes_of(start));
+    zeroed_scores scores;
+    scores->enter(entry("New", 5, 50));
+    write_bytes("scores.dat", std::string(280, 'x'));
+    scores->save();
+    const std::string bytes = read_bytes("scores.dat");
+    EXPECT_EQ(bytes, bytes_of(scores->table));
+    EXPECT_STREQ(scores->table[0].name, "Keeper");
+    EXPECT_STREQ(scores->table[1].name, "New");
+    EXPECT_STREQ(scores->table[2].name, "Unknown User");
     clear_score_files();
 }
 
@@ -383,7 +447,7 @@ TEST(ScoresObject, DirectoryInPlaceOfTheFileGivesTheDefaults) {
         EXPECT_EQ(bytes_of(scores->table), bytes_of(expected));
     }
     EXPECT_TRUE(GetFileAttributesA("scores.dat") & FILE_ATTRIBUTE_DIRECTORY);
-    EXPECT_FALSE(exists("scores.dat.tmp"));
+    EXPECT_FALSE(exists(own_temporary("scores.dat").c_str()));
     clear_score_files();
 }
 

@@ -103,9 +103,14 @@ fake_clock::fake_clock(std::uint32_t start) {
 
 fake_clock::~fake_clock() { set_tick_source(nullptr); }
 
+std::string own_temporary(const char* path) {
+    return std::string(path) + "." + std::to_string(GetCurrentProcessId()) + ".tmp";
+}
+
 void clear_score_files() {
-    for (const char* path : {"scores.dat", "scores.dat.tmp"}) {
-        DeleteFileA(path);
-        RemoveDirectoryA(path);
+    for (const std::string& path : {std::string("scores.dat"), own_temporary("scores.dat")}) {
+        SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+        DeleteFileA(path.c_str());
+        RemoveDirectoryA(path.c_str());
     }
 }

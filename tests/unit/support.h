@@ -69,5 +69,7 @@ private:
     high_scores* scores_;
 };
 
+// The temporary file this process writes beside path before renaming it over path.
+std::string own_temporary(const char* path);
 // A fresh working state: no score file, no leftover directory of that name.
 void clear_score_files();

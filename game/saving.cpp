@@ -1,0 +1,146 @@
+#include "game/game.h"
+
+#include <cstdio>
+#include <cstring>
+#include <ctime>
+
+#include "gfx/ticks.h"
+#include "resources/card_sets.h"
+
+namespace {
+// The card mode of the set the board shows; -1 when it shows none.
+int card_set_on_board(const play_field& field) {
+    for (const card_set& set : card_sets)
+        if (field.card[0]->sheet_dc && field.card[0]->sheet_dc == res->sheet_dc[set.slot])
+            return set.card_mode;
+    return -1;
+}
+}  // namespace
+
+bool game::in_progress() const { return !is_game_over(); }
+
+saved_game game::snapshot() const {
+    saved_game s = {};
+    s.saved_at = static_cast<std::int64_t>(std::time(nullptr));
+    s.level = level;
+    s.minutes = minutes;
+    s.seconds = seconds;
+    s.points = points;
+    s.hammers = hammers;
+    s.stopwatches = stopwatches;
+    s.hourglasses = hourglasses;
+    s.dynamites = dynamites;
+    s.hammers_used = hammers_used;
+    s.stopwatches_used = stopwatches_used;
+    s.hourglasses_used = hourglasses_used;
+    s.dynamites_used = dynamites_used;
+    s.in_shop = in_shop;
+    const std::uint32_t frozen_for = current_tick() - freeze_start;
+    s.freeze_elapsed = frozen ? static_cast<int>(frozen_for > 10000 ? 10000 : frozen_for) : -1;
+    s.card_mode = card_mode;
+    s.card_set = card_set_on_board(field);
+    std::memcpy(s.pictures, field.pictures, sizeof s.pictures);
+    // A card on its way out is gone, and so is a matched pair that the next frame removes.
+    const bool match_pending = picks == 2 && first_picture == second_picture;
+    for (int i = 0; i < 64; ++i) {
+        const cards& c = *field.card[i];
+        s.removed[i] = c.removed || c.exploding || c.smashing ||
+                       (match_pending && (i == first_pick || i == second_pick));
+    }
+    // A pair leaves together: a card whose partner is gone goes with it.
+    for (int i = 0; i < 64; ++i)
+        for (int j = i + 1; j < 64; ++j)
+            if (s.pictures[i] == s.pictures[j] && s.removed[i] != s.removed[j])
+                s.removed[i] = s.removed[j] = true;
+    return s;
+}
+
+void game::restore(const saved_game& s) {
+    std::memcpy(field.pictures, s.pictures, sizeof field.pictures);
+    field.reset();
+    for (int i = 0; i < 64; ++i) field.card[i]->removed = s.removed[i];
+    // The set the board had, also when the random mode drew it.
+    res->assign_card_set(field.card, s.card_set);
+    card_mode = s.card_mode;
+    sound = opts.sound;
+    level = s.level;
+    set_time(0, s.minutes, s.seconds);
+    points = s.points;
+    hammers = s.hammers;
+    stopwatches = s.stopwatches;
+    hourglasses = s.hourglasses;
+    dynamites = s.dynamites;
+    hammers_used = s.hammers_used;
+    stopwatches_used = s.stopwatches_used;
+    hourglasses_used = s.hourglasses_used;
+    dynamites_used = s.dynamites_used;
+    in_shop = s.in_shop;
+    playing = !in_shop;
+    if (in_shop) {
+        store.points = points;
+        store.hammers = hammers;
+        store.stopwatches = stopwatches;
+        store.hourglasses = hourglasses;
+        store.dynamites = dynamites;
+    }
+    frozen = s.freeze_elapsed >= 0;
+    if (frozen) freeze_start = current_tick() - static_cast<std::uint32_t>(s.freeze_elapsed);
+    picks = 0;
+    busy = false;
+    ended_game_taken = false;
+}
+
+void game::open_slots(bool saving) {
+    main_menu.hide();
+    saves.open(saving, in_progress());
+    screen = saving ? screen_save : screen_load;
+    repaint();
+}
+
+void game::leave_slots() {
+    saves.hide();
+    screen = screen_menu;
+    main_menu.can_continue = in_progress();
+    repaint();
+}
+
+void game::choose_slot(int slot) {
+    char text[128];
+    if (screen == screen_save) {
+        if (!in_progress()) return;
+        saved_game there;
+        const slot_state state = read_slot(slot, there);
+        if (state != slot_state::empty) {
+            std::snprintf(text, sizeof text, "Slot %d %s. Replace it with this game?", slot + 1,
+                          state == slot_state::saved ? "already holds a saved game"
+                                                     : "holds a damaged file");
+            if (MessageBoxA(window, text, "Save game", MB_YESNO | MB_ICONQUESTION) != IDYES)
+                return;
+        }
+        const saved_game now = snapshot();
+        if (!saved_game_is_playable(now) || !write_slot(slot, now)) {
+            MessageBoxA(window, "The game could not be saved.", "Save game",
+                        MB_OK | MB_ICONWARNING);
+            open_slots(true);
+            return;
+        }
+        // Back to the menu, from which Continue goes on exactly where the game was.
+        leave_slots();
+    } else if (screen == screen_load) {
+        saved_game saved;
+        const slot_state state = read_slot(slot, saved);
+        if (state != slot_state::saved) {
+            // The file changed since the screen read it.
+            std::snprintf(text, sizeof text, "Slot %d is %s.", slot + 1,
+                          state == slot_state::empty ? "empty"
+                                                     : "damaged and cannot be loaded");
+            MessageBoxA(window, text, "Load game", MB_OK | MB_ICONWARNING);
+            open_slots(false);
+            return;
+        }
+        restore(saved);
+        saves.hide();
+        screen = screen_play;
+        repaint();
+    }
+}
