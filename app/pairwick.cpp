@@ -1,6 +1,8 @@
 #include "app/pairwick.h"
 
+#include "app/frames.h"
 #include "app/instruments.h"
+#include "app/view.h"
 
 #include <cstdlib>
 #include <ctime>
@@ -34,53 +36,102 @@ void create_children(HWND window) {
 }
 }  // namespace
 
+void paint_frame(HDC target) { window_frame.paint_whole(target); }
+
+namespace {
+// Client pixels the window lost, which the frame of this paint message copies in full.
+const RECT* exposed = nullptr;
+
+void present_frame(HDC target) {
+    window_frame.present(target, main_view.place, exposed);
+    pacer.frame_done(game.window);
+}
+
+void paint(HWND window) {
+    PAINTSTRUCT ps;
+    BeginPaint(window, &ps);
+    // The paint DC reaches only the lost pixels; what changed elsewhere goes too.
+    HDC target = GetDC(window);
+    exposed = &ps.rcPaint;
+    instruments::paint(window, target, present_frame);
+    exposed = nullptr;
+    ReleaseDC(window, target);
+    EndPaint(window, &ps);
+}
+
+// A frame that was due: none while the window is minimised (the clock stands still, as
+// whenever no frame is drawn), and none when a paint message is on its way with one.
+void paced_frame(HWND window) {
+    RECT pending;
+    if (IsIconic(window)) {
+        KillTimer(window, frame_pacer::timer_id);
+        return;
+    }
+    if (GetUpdateRect(window, &pending, FALSE)) return;
+    HDC target = GetDC(window);
+    instruments::paint(window, target, present_frame);
+    ReleaseDC(window, target);
+}
+
+// A click on the picture reaches the game in game pixels; one on the black around it, none.
+void click(HWND window, LPARAM position) {
+    int x, y;
+    if (to_game(main_view.place, static_cast<short>(LOWORD(position)),
+                static_cast<short>(HIWORD(position)), x, y))
+        game.lbuttondown(MAKELPARAM(x, y));
+    pacer.input(window);
+}
+
+bool alt_enter(const MSG& message) {
+    return message.message == WM_SYSKEYDOWN && message.wParam == VK_RETURN;
+}
+}  // namespace
+
 void route_to_game(MSG& message) {
-    if (message.message == WM_KEYDOWN && message.wParam == VK_ESCAPE &&
-        GetParent(message.hwnd) == game.window)
-        message.hwnd = game.window;
+    const bool game_key = (message.message == WM_KEYDOWN && message.wParam == VK_ESCAPE) ||
+                          alt_enter(message);
+    if (game_key && GetParent(message.hwnd) == game.window) message.hwnd = game.window;
 }
-
-void paint_frame(HDC target) {
-    HDC back = CreateCompatibleDC(target);
-    HBITMAP buffer = CreateCompatibleBitmap(target, 800, 600);
-    HGDIOBJ previous = SelectObject(back, buffer);
-    game.back_dc = back;
-    game.main();
-    BitBlt(target, 0, 0, 800, 600, back, 0, 0, SRCCOPY);
-    SelectObject(back, previous);
-    DeleteObject(buffer);
-    DeleteDC(back);
-    game.back_dc = nullptr;
-}
-
 
 LRESULT CALLBACK WndProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
     switch (message) {
     case WM_CREATE:
         create_children(window);
         return 0;
-    case WM_PAINT: {
-        PAINTSTRUCT paint;
-        HDC target = BeginPaint(window, &paint);
-        instruments::paint(window, target, paint_frame);
-        EndPaint(window, &paint);
+    case WM_PAINT:
+        paint(window);
         return 0;
-    }
+    case WM_TIMER:
+        if (wparam == frame_pacer::timer_id) paced_frame(window);
+        return 0;
     case WM_KEYDOWN:
         if (!instruments::key(window, wparam)) game.keydown(wparam);
+        return 0;
+    case WM_SYSKEYDOWN:
+        if (wparam != VK_RETURN) return DefWindowProcA(window, message, wparam, lparam);
+        main_view.toggle(window);
         return 0;
     case WM_COMMAND:
         game.command(static_cast<std::uint32_t>(wparam));
         return 0;
     case WM_LBUTTONDOWN:
-        game.lbuttondown(lparam);
+        click(window, lparam);
+        return 0;
+    case WM_ACTIVATEAPP:
+        main_view.activate_app(window, wparam != FALSE);
+        return 0;
+    case WM_DISPLAYCHANGE:
+        // Another colour depth or refresh rate: the kept picture is made again.
+        window_frame.release();
+        pacer.read_refresh_rate();
+        InvalidateRect(window, nullptr, FALSE);
         return 0;
     case WM_DESTROY:
         PostQuitMessage(0);
         return 0;
     case WM_ENDSESSION:
-        // The session is ending (a logoff, or Wine's desktop window closed): the process
-        // is ended after this without leaving the loop, so the exit's write happens here.
+        // The session is ending (a logoff): the process is ended after this without
+        // leaving the loop, so the exit's write happens here.
         if (wparam) game.scores.save();
         return 0;
     default:
@@ -117,7 +168,7 @@ INT_PTR CALLBACK EnterYourName(HWND dialog, UINT message, WPARAM wparam, LPARAM)
     return TRUE;
 }
 
-HWND create_main_window(HINSTANCE instance) {
+HWND create_main_window(HINSTANCE instance, window_mode mode) {
     WNDCLASSEXA window_class = {};
     window_class.cbSize = sizeof window_class;
     window_class.style = CS_DBLCLKS;
@@ -128,20 +179,27 @@ HWND create_main_window(HINSTANCE instance) {
     window_class.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     window_class.lpszClassName = class_name;
     if (!RegisterClassExA(&window_class)) return nullptr;
-    return CreateWindowExA(0, class_name, class_name, WS_POPUP | WS_VISIBLE, 0, 0, 800, 600,
-                           nullptr, nullptr, instance, nullptr);
+    const RECT r = main_view.initial_rect(mode);
+    return CreateWindowExA(0, class_name, class_name, main_view.style(), r.left, r.top,
+                           r.right - r.left, r.bottom - r.top, nullptr, nullptr, instance,
+                           nullptr);
 }
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR command_line, int) {
+    // Windows would otherwise enlarge the whole window as a bitmap on a high-DPI desktop,
+    // blurred, after choosing the scale from a desktop smaller than the real one.
+    SetProcessDPIAware();
     instruments::start();
     std::srand(static_cast<unsigned>(std::time(nullptr)));
     res = new cards_res;
     instruments::mark("card_resources");
-    HWND window = create_main_window(instance);
+    HWND window = create_main_window(instance, mode_from_command_line(command_line));
     if (!window) return 0;
     game.window = window;
+    main_view.attach(window);
     instruments::mark("window_created");
-    game.initialize();
+    main_view.holds_display_mode = game.initialize(main_view.mode == window_mode::plain);
+    pacer.read_refresh_rate();
     instruments::mark("intro");
     ShowWindow(window, SW_SHOW);
     UpdateWindow(window);
@@ -149,11 +207,14 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0)) {
         route_to_game(message);
-        TranslateMessage(&message);
+        // Alt+Enter is the game's: translated, it would only make the system beep.
+        if (!alt_enter(message)) TranslateMessage(&message);
         DispatchMessageA(&message);
     }
     instruments::stop();
     game.quit();
+    window_frame.release();
+    main_view.release();
     delete res;
     res = nullptr;
     return static_cast<int>(message.wParam);

@@ -1,14 +1,16 @@
 #pragma once
 #include <windows.h>
 
+#include "app/view.h"
+
 LRESULT CALLBACK WndProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
 INT_PTR CALLBACK EnterYourName(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam);
 
 // Registers the window class and creates the main window (its creation builds the
 // buttons, reads the options, makes the board and the hidden name dialog). Returns
 // the window, or null when registration or creation fails.
-HWND create_main_window(HINSTANCE instance);
-// One frame into the given paint DC: a fresh back buffer, the game's frame, one copy.
+HWND create_main_window(HINSTANCE instance, window_mode mode = window_mode::plain);
+// One frame of the game, copied whole to target at its origin, one to one.
 void paint_frame(HDC target);
 // The game's keys reach the game also while one of its buttons has the focus: a key
 // message for a button is readdressed to the main window before it is dispatched.

@@ -68,7 +68,7 @@ bool display_already_in(const DEVMODEA& wanted, const DEVMODEA& current) {
            !differs(DM_BITSPERPEL, wanted.dmBitsPerPel, current.dmBitsPerPel);
 }
 
-void game::initialize() {
+bool game::initialize(bool switch_display) {
     std::memset(&display_mode, 0, sizeof display_mode);
     display_mode.dmSize = sizeof display_mode;
     display_mode.dmPelsWidth = 800;
@@ -80,15 +80,19 @@ void game::initialize() {
     // of start-up.
     DEVMODEA current = {};
     current.dmSize = sizeof current;
-    if (!EnumDisplaySettingsA(nullptr, ENUM_CURRENT_SETTINGS, &current) ||
-        !display_already_in(display_mode, current))
-        ChangeDisplaySettingsA(&display_mode, CDS_FULLSCREEN);
+    bool switched = false;
+    // A window of the game's own never changes the display.
+    if (switch_display && (!EnumDisplaySettingsA(nullptr, ENUM_CURRENT_SETTINGS, &current) ||
+                           !display_already_in(display_mode, current)))
+        switched = ChangeDisplaySettingsA(&display_mode, CDS_FULLSCREEN) ==
+                   DISP_CHANGE_SUCCESSFUL;
     screen = screen_intro;
     bar.load();
     field.load();
     help_screen.load();
     store.load();
     intro.load("backgrounds/intro.bmp", 800, 600);
+    return switched;
 }
 
 void game::main() {
@@ -117,14 +121,12 @@ void game::main() {
         break;
     case screen_high_scores:
         scores.update(back_dc);
-        repaint();
         break;
     case screen_options:
         opts.render_options(back_dc);
         break;
     case screen_help:
         help_screen.render(back_dc);
-        repaint();
         break;
     default:
         opts.background.draw(back_dc, 0, 0);
@@ -151,6 +153,8 @@ void game::play_frame() {
             store.hourglasses = hourglasses;
             store.dynamites = dynamites;
             store.points = points;
+            // The shop is drawn from the next frame.
+            wake_at(current_tick());
         }
         if (is_game_over()) {
             playing = false;
@@ -158,13 +162,17 @@ void game::play_frame() {
             if (name_dialog && !IsWindowVisible(name_dialog)) ShowWindow(name_dialog, SW_SHOW);
         }
         if (frozen) {
-            // The frame that ends the freeze makes no step.
-            if (current_tick() - freeze_start > 10000) frozen = false;
+            // The frame that ends the freeze makes no step; the next one may.
+            if (current_tick() - freeze_start > 10000) {
+                frozen = false;
+                wake_at(current_tick());
+            } else {
+                wake_at(freeze_start + 10001);
+            }
         } else {
             update_time();
         }
         if (picks == 2) collate();
-        repaint();
     }
     bar.hours = hours;
     bar.minutes = minutes;
@@ -176,7 +184,6 @@ void game::play_frame() {
     bar.hourglasses = hourglasses;
     bar.dynamites = dynamites;
     bar.render(back_dc);
-    repaint();
 }
 
 void game::take_result() {
@@ -198,10 +205,13 @@ void game::set_time(int h, int m, int s) {
 
 void game::update_time() {
     if (is_game_over() || hours < 0 || minutes < 0 || seconds < 0) return;
-    if (current_tick() - last_clock_tick <= 1000) return;
-    step_clock(minutes, seconds);
-    // The next second counts from this step, so no time is owed for frames not run.
-    last_clock_tick = current_tick();
+    if (current_tick() - last_clock_tick > 1000) {
+        step_clock(minutes, seconds);
+        // The next second counts from this step, so no time is owed for frames not run.
+        last_clock_tick = current_tick();
+    }
+    // The clock's next second, or the frame that finds the game over.
+    wake_at(is_game_over() ? current_tick() : last_clock_tick + 1001);
 }
 
 bool game::is_game_over() const { return hours == 0 && minutes == 0 && seconds == 0; }
@@ -367,8 +377,11 @@ void game::collate() {
     } else if (current_tick() - pick_time >= 1000) {
         first.face_up = second.face_up = false;
     } else {
+        wake_at(pick_time + 1000);
         return;
     }
+    // The board without the pair, or with both face down, on the next frame.
+    wake_at(current_tick());
     busy = false;
     picks = 0;
 }

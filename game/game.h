@@ -79,7 +79,8 @@ public:
     // The save and load screens.
     saves_screen saves;
 
-    void initialize();
+    // True when it switched the display to 800x600, which is then to be given back.
+    bool initialize(bool switch_display = true);
     void main();
     void command(std::uint32_t id);
     void keydown(WPARAM key);

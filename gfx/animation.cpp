@@ -35,7 +35,11 @@ void animation::update() {
     if (paused) return;
     // Unsigned difference: the counter's wrap-around after 49.7 days is harmless.
     const std::uint32_t elapsed = current_tick() - last_tick;
-    if (elapsed <= static_cast<std::uint32_t>(delay)) return;
+    if (elapsed > static_cast<std::uint32_t>(delay)) step();
+    if (!paused) wake_at(last_tick + static_cast<std::uint32_t>(delay) + 1);
+}
+
+void animation::step() {
     ++frame;
     // The next delay counts from the advance, so late calls stretch frames, never skip them.
     last_tick = current_tick();

@@ -44,4 +44,7 @@ public:
     void jump_to_frame(int index);
     bool mouse_hit(unsigned x, unsigned y) const;
     void remove();
+
+private:
+    void step();
 };

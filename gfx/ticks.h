@@ -8,3 +8,10 @@ using tick_source = std::uint32_t (*)();
 std::uint32_t current_tick();
 // nullptr restores the system's tick count.
 void set_tick_source(tick_source source);
+
+// Whatever waits on the tick count to change the picture (an animation's next step, the
+// clock's next second, a card turning back) says when, so that frames are drawn only
+// when something is due instead of as fast as they can be.
+void wake_at(std::uint32_t tick);
+// The earliest tick asked for since the last call, if any; forgets them all.
+bool take_wake(std::uint32_t& tick);

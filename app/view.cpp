@@ -1,0 +1,228 @@
+#include "app/view.h"
+
+#include <cctype>
+#include <cstring>
+
+#include "game/game.h"
+#include "gfx/button.h"
+#include "resources/resource_ids.h"
+
+view main_view;
+
+namespace {
+constexpr int picture_width = 800;
+constexpr int picture_height = 600;
+
+// Rounds towards minus infinity, as a pixel's index must.
+int floor_div(int a, int b) { return a >= 0 ? a / b : -((-a + b - 1) / b); }
+int clamp(int v, int low, int high) { return v < low ? low : v > high ? high : v; }
+
+bool same_word(const char* word, std::size_t length, const char* wanted) {
+    if (std::strlen(wanted) != length) return false;
+    for (std::size_t i = 0; i < length; ++i)
+        if (std::tolower(static_cast<unsigned char>(word[i])) != wanted[i]) return false;
+    return true;
+}
+
+const DWORD windowed_style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+
+MONITORINFO monitor_info(HMONITOR monitor) {
+    MONITORINFO info = {};
+    info.cbSize = sizeof info;
+    if (!GetMonitorInfoA(monitor, &info)) {
+        const RECT screen = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+        info.rcMonitor = info.rcWork = screen;
+    }
+    return info;
+}
+
+HMONITOR primary_monitor() {
+    const POINT origin = {0, 0};
+    return MonitorFromPoint(origin, MONITOR_DEFAULTTOPRIMARY);
+}
+
+BOOL CALLBACK place_button(HWND child, LPARAM font) {
+    const auto* b = reinterpret_cast<const button*>(GetWindowLongPtrA(child, GWLP_USERDATA));
+    if (!b || GetParent(child) != game.window) return TRUE;
+    const RECT game_rect = {b->x, b->y, b->x + b->width, b->y + b->height};
+    const RECT r = to_client(main_view.place, game_rect);
+    MoveWindow(child, r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE);
+    SendMessageA(child, WM_SETFONT, static_cast<WPARAM>(font), TRUE);
+    return TRUE;
+}
+}  // namespace
+
+window_mode mode_from_command_line(const char* command_line) {
+    window_mode mode = window_mode::plain;
+    const char* p = command_line ? command_line : "";
+    while (*p) {
+        while (*p == ' ' || *p == '\t') ++p;
+        const char* word = p;
+        while (*p && *p != ' ' && *p != '\t') ++p;
+        const std::size_t length = static_cast<std::size_t>(p - word);
+        if (same_word(word, length, "/window")) mode = window_mode::windowed;
+        if (same_word(word, length, "/fullscreen")) mode = window_mode::full_screen;
+    }
+    return mode;
+}
+
+int window_scale(int work_width, int work_height, int frame_width, int frame_height) {
+    const int across = (work_width - frame_width) / picture_width;
+    const int down = (work_height - frame_height) / picture_height;
+    const int scale = across < down ? across : down;
+    return scale < 1 ? 1 : scale;
+}
+
+placement centred(int width, int height) {
+    const int across = width / picture_width;
+    const int down = height / picture_height;
+    int scale = across < down ? across : down;
+    if (scale < 1) scale = 1;
+    return {scale, (width - picture_width * scale) / 2, (height - picture_height * scale) / 2};
+}
+
+bool to_game(const placement& place, int x, int y, int& game_x, int& game_y) {
+    game_x = floor_div(x - place.left, place.scale);
+    game_y = floor_div(y - place.top, place.scale);
+    return game_x >= 0 && game_x < picture_width && game_y >= 0 && game_y < picture_height;
+}
+
+RECT to_client(const placement& place, const RECT& game) {
+    return {place.left + game.left * place.scale, place.top + game.top * place.scale,
+            place.left + game.right * place.scale, place.top + game.bottom * place.scale};
+}
+
+RECT to_game_rect(const placement& place, const RECT& client) {
+    const int s = place.scale;
+    return {clamp(floor_div(client.left - place.left, s), 0, picture_width),
+            clamp(floor_div(client.top - place.top, s), 0, picture_height),
+            clamp(floor_div(client.right - place.left + s - 1, s), 0, picture_width),
+            clamp(floor_div(client.bottom - place.top + s - 1, s), 0, picture_height)};
+}
+
+DWORD view::style() const {
+    // The picture goes to the window as it changes, also outside paint messages: it must
+    // never paint over a button, which paints itself.
+    return (mode == window_mode::windowed ? windowed_style : WS_POPUP) | WS_VISIBLE |
+           WS_CLIPCHILDREN;
+}
+
+RECT view::initial_rect(window_mode requested) {
+    mode = requested;
+    if (mode == window_mode::windowed) return windowed_rect(primary_monitor());
+    if (mode == window_mode::full_screen) {
+        const RECT whole = monitor_info(primary_monitor()).rcMonitor;
+        place = centred(whole.right - whole.left, whole.bottom - whole.top);
+        return whole;
+    }
+    place = {1, 0, 0};
+    return {0, 0, picture_width, picture_height};
+}
+
+RECT view::windowed_rect(HMONITOR monitor) {
+    const RECT work = monitor_info(monitor).rcWork;
+    RECT frame = {0, 0, 0, 0};
+    AdjustWindowRectEx(&frame, windowed_style, FALSE, 0);
+    const int frame_width = frame.right - frame.left;
+    const int frame_height = frame.bottom - frame.top;
+    const int work_width = work.right - work.left;
+    const int work_height = work.bottom - work.top;
+    const int scale = window_scale(work_width, work_height, frame_width, frame_height);
+    place = {scale, 0, 0};
+    const int width = picture_width * scale + frame_width;
+    const int height = picture_height * scale + frame_height;
+    // Centred, but never with its caption above the work area.
+    const int left = work.left + (work_width - width) / 2;
+    const int top = work.top + (work_height - height > 0 ? (work_height - height) / 2 : 0);
+    return {left, top, left + width, top + height};
+}
+
+void view::attach(HWND window) {
+    if (mode != window_mode::plain) {
+        // The plain start keeps the class's icon; a window of its own shows the game's.
+        HINSTANCE module = GetModuleHandleA(nullptr);
+        for (WPARAM kind : {WPARAM{ICON_BIG}, WPARAM{ICON_SMALL}}) {
+            const bool big = kind == ICON_BIG;
+            HANDLE icon = LoadImageA(module, MAKEINTRESOURCEA(res_icon), IMAGE_ICON,
+                                     GetSystemMetrics(big ? SM_CXICON : SM_CXSMICON),
+                                     GetSystemMetrics(big ? SM_CYICON : SM_CYSMICON),
+                                     LR_SHARED);
+            if (icon) SendMessageA(window, WM_SETICON, kind, reinterpret_cast<LPARAM>(icon));
+        }
+    }
+    layout_buttons(window);
+}
+
+void view::layout_buttons(HWND window) {
+    if (place.scale != font_scale) {
+        if (font) DeleteObject(font);
+        font = nullptr;
+        font_scale = place.scale;
+        // The buttons' own font at scale 1; larger, the same face scaled as the picture is.
+        LOGFONTA face = {};
+        if (font_scale > 1 && GetObjectA(GetStockObject(SYSTEM_FONT), sizeof face, &face)) {
+            face.lfHeight *= font_scale;
+            face.lfWidth *= font_scale;
+            font = CreateFontIndirectA(&face);
+        }
+    }
+    EnumChildWindows(window, place_button, reinterpret_cast<LPARAM>(font));
+}
+
+void view::enter(HWND window, window_mode to) {
+    HMONITOR monitor = MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST);
+    const window_mode from = mode;
+    mode = to;
+    RECT r;
+    if (to == window_mode::full_screen) {
+        GetWindowRect(window, &last_window);
+        r = monitor_info(monitor).rcMonitor;
+        place = centred(r.right - r.left, r.bottom - r.top);
+    } else {
+        r = windowed_rect(monitor);
+        // Back where it was before full screen, where it is the same size.
+        const bool same_size = last_window.right - last_window.left == r.right - r.left &&
+                               last_window.bottom - last_window.top == r.bottom - r.top;
+        if (from == window_mode::full_screen && same_size) r = last_window;
+    }
+    SetWindowLongPtrA(window, GWL_STYLE, static_cast<LONG_PTR>(style()));
+    SetWindowPos(window, HWND_TOP, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                 SWP_FRAMECHANGED | SWP_SHOWWINDOW);
+    attach(window);
+    InvalidateRect(window, nullptr, FALSE);
+}
+
+void view::toggle(HWND window) {
+    if (mode == window_mode::plain) {
+        // The desktop's own mode back before the window is sized for it.
+        if (holds_display_mode) ChangeDisplaySettingsA(nullptr, 0);
+        holds_display_mode = mode_given_back = false;
+        enter(window, window_mode::windowed);
+    } else {
+        enter(window, mode == window_mode::windowed ? window_mode::full_screen
+                                                    : window_mode::windowed);
+    }
+}
+
+void view::activate_app(HWND window, bool active) {
+    if (mode != window_mode::plain) return;
+    if (!active && holds_display_mode) {
+        // Another program gets the desktop as its user set it.
+        ChangeDisplaySettingsA(nullptr, 0);
+        holds_display_mode = false;
+        mode_given_back = true;
+        ShowWindow(window, SW_MINIMIZE);
+    } else if (active && mode_given_back) {
+        mode_given_back = false;
+        holds_display_mode = ChangeDisplaySettingsA(&game.display_mode, CDS_FULLSCREEN) ==
+                             DISP_CHANGE_SUCCESSFUL;
+        ShowWindow(window, SW_RESTORE);
+        SetWindowPos(window, HWND_TOP, 0, 0, picture_width, picture_height, 0);
+    }
+}
+
+void view::release() {
+    if (font) DeleteObject(font);
+    font = nullptr;
+    font_scale = 1;
+}

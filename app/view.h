@@ -1,0 +1,62 @@
+#pragma once
+#include <windows.h>
+
+// How the game's one 800x600 picture reaches the screen: the way it was first made (a
+// pop-up at the screen's corner with the display switched to 800x600), a window of its own
+// scaled by a whole number, or the whole monitor at its own resolution with the picture
+// scaled and centred on black.
+enum class window_mode { plain, windowed, full_screen };
+
+// Where the picture sits in the client area: each game pixel is a scale-by-scale block,
+// the picture's top-left corner at (left, top).
+struct placement {
+    int scale;
+    int left;
+    int top;
+};
+
+// "/window" and "/fullscreen" choose those modes; anything else is the plain start.
+window_mode mode_from_command_line(const char* command_line);
+// The largest whole scale at which the picture and a frame of the given size fit the work
+// area; 1 where not even that fits.
+int window_scale(int work_width, int work_height, int frame_width, int frame_height);
+// The largest whole scale that fits the area, centred in it.
+placement centred(int width, int height);
+// The game pixel under a client pixel; false on the black around the picture.
+bool to_game(const placement& place, int x, int y, int& game_x, int& game_y);
+// The client pixels a rectangle of game pixels covers.
+RECT to_client(const placement& place, const RECT& game);
+// The game pixels a rectangle of client pixels touches, within the picture.
+RECT to_game_rect(const placement& place, const RECT& client);
+
+// The main window's mode and the picture's place in it, and the changes between modes.
+class view {
+public:
+    window_mode mode = window_mode::plain;
+    placement place = {1, 0, 0};
+    // The plain start switched the display to 800x600 and has to give it back.
+    bool holds_display_mode = false;
+    // The style, place and size the main window is made with.
+    DWORD style() const;
+    RECT initial_rect(window_mode requested);
+    // After the window exists: its icon and its buttons as the mode wants them.
+    void attach(HWND window);
+    // Alt+Enter: from the plain start or full screen to the window, and from the window
+    // to full screen.
+    void toggle(HWND window);
+    // Another program gained or lost the focus while the game may hold the 800x600 mode.
+    void activate_app(HWND window, bool active);
+    // A frame's placement changed or the window was uncovered: every button again.
+    void layout_buttons(HWND window);
+    void release();
+
+private:
+    void enter(HWND window, window_mode to);
+    RECT windowed_rect(HMONITOR monitor);
+    HFONT font = nullptr;
+    int font_scale = 1;
+    bool mode_given_back = false;
+    RECT last_window = {};
+};
+
+extern view main_view;
