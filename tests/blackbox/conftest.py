@@ -253,14 +253,17 @@ class Game:
         self.shot_count = 0
 
     # -- process ---------------------------------------------------------------------
-    def start(self, wait_intro=True):
+    def start(self, wait_intro=True, program=None):
+        """program: the exe as Wine is to start it (a shortcut's Windows path, say); by
+        default the one in the working directory."""
         # Under Wine the game's relative artwork paths find the exe's own folder before the
         # working directory, so the exe runs from the test's folder, as in the shipped layout.
         exe = self.dir / "Pairwick.exe"
         if not exe.exists():
             shutil.copyfile(os.environ["PAIRWICK_EXE"], exe)
         self.log = open(self.evidence("wine.log"), "ab")
-        self.proc = subprocess.Popen([WINE64, str(exe)], cwd=self.dir, stdin=subprocess.DEVNULL,
+        self.proc = subprocess.Popen([WINE64, str(program or exe)], cwd=self.dir,
+                                     stdin=subprocess.DEVNULL,
                                      stdout=self.log, stderr=subprocess.STDOUT)
         if wait_intro:
             intro = load_rgb(self.dir / "backgrounds" / "intro.bmp")
