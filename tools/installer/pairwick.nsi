@@ -44,7 +44,6 @@ VIAddVersionKey /LANG=1033 "OriginalFilename" "Pairwick-${VERSION}-setup.exe"
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${NSISDIR}\Contrib\Graphics\Icons\modern-uninstall.ico"
 !define MUI_ABORTWARNING
-!define MUI_COMPONENTSPAGE_SMALLDESC
 
 !define MUI_WELCOMEPAGE_TEXT "This will install Pairwick ${VERSION}, a pair-matching card game, \
 for you alone: it needs no administrator rights.$\r$\n$\r$\nYour scores, options and saved \
@@ -63,6 +62,8 @@ $_CLICK"
 !define MUI_FINISHPAGE_RUN_FUNCTION start_game
 !insertmacro MUI_PAGE_FINISH
 
+!define MUI_UNCONFIRMPAGE_TEXT_TOP "Pairwick ${VERSION} will be removed from the folder below. \
+Your scores, options and saved games in it are kept. $_CLICK"
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
 
@@ -192,8 +193,14 @@ Section "Pairwick" section_game
   WriteRegStr HKCU "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\${UNINSTALLER}" /S'
   WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoModify" 1
   WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoRepair" 1
-  ; The packed files' size in KB as makensis counted them.
+  ; In KB: the packed files as makensis counted them, and the uninstaller, made just now.
   SectionGetSize ${section_game} $0
+  FileOpen $1 "$INSTDIR\${UNINSTALLER}" r
+  FileSeek $1 0 END $2
+  FileClose $1
+  IntOp $2 $2 + 1023
+  IntOp $2 $2 / 1024
+  IntOp $0 $0 + $2
   WriteRegDWORD HKCU "${UNINSTALL_KEY}" "EstimatedSize" $0
 SectionEnd
 
@@ -230,4 +237,7 @@ FunctionEnd
 Section "Uninstall"
   Call un.remove_listed
   RMDir "$INSTDIR"
+  ${If} ${FileExists} "$INSTDIR"
+    DetailPrint "Kept $INSTDIR: your own files are in it."
+  ${EndIf}
 SectionEnd
