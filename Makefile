@@ -76,11 +76,12 @@ dist: build
 	tools/dist/make_dist.sh $(BUILD)
 
 # The Windows setup, $(BUILD)/Pairwick-<version>-setup.exe, which the build makes from the
-# zip with Debian's makensis; this says where it is.
-VERSION = $(shell sed -n 's/^project.Pairwick VERSION \([0-9][0-9.]*\).*/\1/p' CMakeLists.txt)
+# zip with Debian's makensis; this says where it is. The version is the one the build used.
 installer: build
-	@test -f "$(BUILD)/Pairwick-$(VERSION)-setup.exe"
-	@echo "The Windows setup: $(abspath $(BUILD))/Pairwick-$(VERSION)-setup.exe"
+	@setup="$(abspath $(BUILD))/Pairwick-$$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' \
+	    $(BUILD)/CMakeCache.txt)-setup.exe"; \
+	test -f "$$setup" || { echo "$$setup was not built" >&2; exit 1; }; \
+	echo "The Windows setup: $$setup"
 
 # Every screen of the real game, captured under a display of its own into docs/screenshots/.
 screenshots: build

@@ -13,6 +13,7 @@ import os
 import re
 import shutil
 import stat
+import struct
 import subprocess
 import time
 import warnings
@@ -205,6 +206,25 @@ def immutable(path):
         yield
     finally:
         subprocess.run(["chattr", "-i", str(path)], check=True)
+
+
+def version():
+    """The project's version, x.y.z, as CMakeLists.txt names it."""
+    text = (ROOT / "CMakeLists.txt").read_text()
+    return re.search(r"project\(Pairwick VERSION (\d+\.\d+\.\d+)", text).group(1)
+
+
+def fixed_versions(exe):
+    """The file and product versions of an exe's version block, each as its two 32-bit
+    words, for comparing with version_words(); the block is found by its signature."""
+    at = exe.index(struct.pack("<I", 0xFEEF04BD))
+    file_ms, file_ls, product_ms, product_ls = struct.unpack_from("<4I", exe, at + 8)
+    return (file_ms, file_ls), (product_ms, product_ls)
+
+
+def version_words():
+    major, minor, patch = map(int, version().split("."))
+    return (major << 16) | minor, patch << 16
 
 
 def make(*args):

@@ -15,17 +15,12 @@ from pathlib import Path, PureWindowsPath
 
 import pytest
 
-from conftest import (BUILD, OPTION_BUTTONS, ROOT, WINE64, Game, all_options_visible, label_of,
-                      mean_abs_diff, menu_shown, radio_dot)
+from conftest import (BUILD, OPTION_BUTTONS, WINE64, Game, all_options_visible, fixed_versions,
+                      label_of, mean_abs_diff, menu_shown, radio_dot, version, version_words)
 
 KEY = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Pairwick"
 LIST = "installed-files.txt"
 UNINSTALLER = "uninstall.exe"
-
-
-def version():
-    text = (ROOT / "CMakeLists.txt").read_text()
-    return re.search(r"project\(Pairwick VERSION (\d+\.\d+\.\d+)", text).group(1)
 
 
 def setup_exe():
@@ -165,11 +160,7 @@ def test_setup_installs_the_zip_the_entries_and_the_game_plays_there_until_unins
         prefix, request):
     setup = setup_exe()
     exe = setup.read_bytes()
-    # The setup's version block, found by the signature of its fixed part.
-    at = exe.index(struct.pack("<I", 0xFEEF04BD))
-    file_ms, file_ls, product_ms, product_ls = struct.unpack_from("<4I", exe, at + 8)
-    major, minor, patch = map(int, version().split("."))
-    assert (file_ms, file_ls) == (product_ms, product_ls) == ((major << 16) | minor, patch << 16)
+    assert fixed_versions(exe) == (version_words(), version_words())
     assert f"ProductVersion\0{version()}\0".encode("utf-16-le") in exe
 
     prefix.wine(str(setup), "/S")

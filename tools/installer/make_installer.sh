@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
-# Builds the Windows setup, build/Pairwick-<version>-setup.exe, with Debian's makensis:
-#   make_installer.sh [BUILD_DIR]
-# It packs the player's zip as the build made it, so the setup installs exactly what the
-# zip holds, and writes the setup's file list from it.
+# Builds the Windows setup, BUILD_DIR/Pairwick-VERSION-setup.exe, with Debian's makensis:
+#   make_installer.sh BUILD_DIR VERSION
+# (the build runs it with its own folder and the project's version). It packs the player's
+# zip as the build made it, so the setup installs exactly what the zip holds, and writes the
+# setup's file list from it.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-root=$(cd "$here/../.." && pwd)
-build=$(cd "${1:-$root/build}" && pwd)
-version=$(sed -n 's/^project(Pairwick VERSION \([0-9][0-9.]*\).*/\1/p' "$root/CMakeLists.txt")
-[[ -n $version ]] || { echo "no version in $root/CMakeLists.txt" >&2; exit 1; }
+[[ $# == 2 && $2 =~ ^[0-9]+\.[0-9]+\.[0-9]+$ ]] ||
+    { echo "usage: make_installer.sh BUILD_DIR x.y.z" >&2; exit 2; }
+build=$(cd "$1" && pwd)
+version=$2
 zip=$build/Pairwick-$version-win64.zip
 setup=$build/Pairwick-$version-setup.exe
 icon=$build/art-res/pairwick.ico
@@ -31,6 +32,7 @@ winpath() { printf '%s' "${1//\//\\}"; }
     while IFS= read -r rel; do
         dir=$(dirname "$rel")
         if [[ $dir != "$folder" ]]; then
+            # shellcheck disable=SC2016  # NSIS's own variable, written as it is
             if [[ $dir == . ]]; then echo 'SetOutPath "$INSTDIR"'
             else echo "SetOutPath \"\$INSTDIR\\$(winpath "$dir")\""; fi
             folder=$dir
