@@ -41,6 +41,12 @@ def files_under(folder):
     return {p.relative_to(folder).as_posix() for p in folder.rglob("*") if p.is_file()}
 
 
+def identities(folder):
+    """Each file under folder with what changes when it is replaced."""
+    return {p: (st.st_ino, st.st_mtime_ns, st.st_size)
+            for p in folder.rglob("*") if p.is_file() for st in [p.stat()]}
+
+
 def read_shortcut(path):
     """The target, arguments and working directory of a Shell Link (.lnk) file."""
     data = path.read_bytes()
@@ -201,6 +207,11 @@ def test_setup_installs_the_zip_the_entries_and_the_game_plays_there_until_unins
     try:
         game.start(program=links["Pairwick.lnk"]["target"])
         assert (folder / "scores.dat").stat().st_size == 5600
+        # Over a running game the setup stops before it changes anything: no file is
+        # deleted and made anew.
+        before = identities(folder)
+        assert prefix.wine(str(setup), "/S", check=False).returncode == 2
+        assert identities(folder) == before
         game.to_menu()
         game.menu("Options")
         game.wait_until(all_options_visible, what="the options buttons")

@@ -76,7 +76,7 @@ Var list  ; the open installed-files.txt while the sections run
 !macroend
 
 ; Written down before it is made: an install that stops halfway can still be removed.
-; The file goes into the output path, which the list sets to its folder.
+; The file goes into the output path, which files.nsh sets to its folder before it.
 !macro put_file source relative
   !insertmacro record file "${relative}"
   File "${STAGE}/${source}"
@@ -165,8 +165,34 @@ FunctionEnd
 !insertmacro define_remove_listed ""
 !insertmacro define_remove_listed "un."
 
+; A running game's exe can be neither replaced nor deleted: the player closes it first, or
+; the setup stops before it has changed anything.
+!macro define_game_closed prefix
+Function ${prefix}game_closed
+  Push $0
+  ${Do}
+    ClearErrors
+    FileOpen $0 "$INSTDIR\Pairwick.exe" a
+    ${IfNot} ${Errors}
+      FileClose $0
+      ${Break}
+    ${ElseIfNot} ${FileExists} "$INSTDIR\Pairwick.exe"
+      ${Break}
+    ${EndIf}
+    MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "Pairwick is running. Close it, then click \
+Retry." /SD IDCANCEL IDRETRY retry
+    Abort "Pairwick is running."
+    retry:
+  ${Loop}
+  Pop $0
+FunctionEnd
+!macroend
+!insertmacro define_game_closed ""
+!insertmacro define_game_closed "un."
+
 Section "Pairwick" section_game
   SectionIn RO
+  Call game_closed
   Call remove_listed
   CreateDirectory "$INSTDIR"
   ClearErrors
@@ -235,6 +261,7 @@ FunctionEnd
 
 ; Runs from a copy in the temporary folder, so it can delete its own file in the list.
 Section "Uninstall"
+  Call un.game_closed
   Call un.remove_listed
   RMDir "$INSTDIR"
   ${If} ${FileExists} "$INSTDIR"
