@@ -252,8 +252,8 @@ FunctionEnd
 
 Function un.onInit
   ${IfNot} ${FileExists} "$INSTDIR\${LIST}"
-    MessageBox MB_OK|MB_ICONSTOP "$INSTDIR holds no list of installed files ($INSTDIR\${LIST}), \
-so nothing is removed." /SD IDOK
+    MessageBox MB_OK|MB_ICONSTOP "$INSTDIR holds no list of installed files (${LIST}), so \
+nothing is removed." /SD IDOK
     SetErrorLevel 2
     Quit
   ${EndIf}
