@@ -11,10 +11,10 @@ DESTDIR    ?=
 PACKAGES := cmake make g++ pkg-config g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 \
             googletest libcairo2-dev libfreetype-dev fonts-dejavu-core wine wine64 xvfb \
             xdotool imagemagick python3 python3-pytest python3-pil zip unzip lintian \
-            openbox wmctrl x11-utils
+            openbox wmctrl x11-utils nsis
 
 .PHONY: all deps configure build play install uninstall deb test test-quick bench screenshots \
-        dist clean
+        dist installer clean
 all: build
 
 deps:
@@ -74,6 +74,14 @@ bench: build
 # The player's zip, build/Pairwick-<version>-win64.zip (the build makes it too).
 dist: build
 	tools/dist/make_dist.sh $(BUILD)
+
+# The Windows setup, $(BUILD)/Pairwick-<version>-setup.exe, which the build makes from the
+# zip with Debian's makensis; this says where it is. The version is the one the build used.
+installer: build
+	@setup="$(abspath $(BUILD))/Pairwick-$$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' \
+	    $(BUILD)/CMakeCache.txt)-setup.exe"; \
+	test -f "$$setup" || { echo "$$setup was not built" >&2; exit 1; }; \
+	echo "The Windows setup: $$setup"
 
 # Every screen of the real game, captured under a display of its own into docs/screenshots/.
 screenshots: build

@@ -13,6 +13,7 @@ import os
 import re
 import shutil
 import stat
+import struct
 import subprocess
 import time
 import warnings
@@ -215,6 +216,25 @@ def immutable(path):
         subprocess.run(["chattr", "-i", str(path)], check=True)
 
 
+def version():
+    """The project's version, x.y.z, as CMakeLists.txt names it."""
+    text = (ROOT / "CMakeLists.txt").read_text()
+    return re.search(r"project\(Pairwick VERSION (\d+\.\d+\.\d+)", text).group(1)
+
+
+def fixed_versions(exe):
+    """The file and product versions of an exe's version block, each as its two 32-bit
+    words, for comparing with version_words(); the block is found by its signature."""
+    at = exe.index(struct.pack("<I", 0xFEEF04BD))
+    file_ms, file_ls, product_ms, product_ls = struct.unpack_from("<4I", exe, at + 8)
+    return (file_ms, file_ls), (product_ms, product_ls)
+
+
+def version_words():
+    major, minor, patch = map(int, version().split("."))
+    return (major << 16) | minor, patch << 16
+
+
 def make(*args):
     # -o build: the tests use the build they belong to and never rebuild it.
     r = subprocess.run(["make", "-C", str(ROOT), "-o", "build", f"BUILD={BUILD}", *args],
@@ -261,14 +281,17 @@ class Game:
         self.shot_count = 0
 
     # -- process ---------------------------------------------------------------------
-    def start(self, wait_intro=True):
+    def start(self, wait_intro=True, program=None):
+        """program: the exe as Wine is to start it (a shortcut's Windows path, say); by
+        default the one in the working directory."""
         # Under Wine the game's relative artwork paths find the exe's own folder before the
         # working directory, so the exe runs from the test's folder, as in the shipped layout.
         exe = self.dir / "Pairwick.exe"
         if not exe.exists():
             shutil.copyfile(os.environ["PAIRWICK_EXE"], exe)
         self.log = open(self.evidence("wine.log"), "ab")
-        self.proc = subprocess.Popen([WINE64, str(exe)], cwd=self.dir, stdin=subprocess.DEVNULL,
+        self.proc = subprocess.Popen([WINE64, str(program or exe)], cwd=self.dir,
+                                     stdin=subprocess.DEVNULL,
                                      stdout=self.log, stderr=subprocess.STDOUT)
         if wait_intro:
             intro = load_rgb(self.dir / "backgrounds" / "intro.bmp")

@@ -1,7 +1,5 @@
 """The player's zip: what it holds, and that the game plays from a folder unpacked from it."""
 import os
-import re
-import struct
 import zipfile
 from pathlib import Path
 
@@ -9,15 +7,10 @@ import pytest
 from PIL import Image
 
 from conftest import (ART_DIRS, MENU_X, MENU_Y, Game, button_visible, cell_box, cell_centre,
-                      load_rgb, mean_abs_diff)
+                      fixed_versions, load_rgb, mean_abs_diff, version, version_words)
 
 ROOT = Path(__file__).resolve().parents[2]
 CELLS = [(c, r) for r in range(8) for c in range(8)]
-
-
-def version():
-    text = (ROOT / "CMakeLists.txt").read_text()
-    return re.search(r"project\(Pairwick VERSION (\d+\.\d+\.\d+)", text).group(1)
 
 
 def zip_path():
@@ -70,11 +63,7 @@ def test_the_zip_holds_one_folder_with_the_game_and_is_reproducible(unpacked):
 def test_the_exe_says_what_it_is_and_declares_no_windows_version(unpacked):
     _, out = unpacked
     exe = (out / f"Pairwick-{version()}" / "Pairwick.exe").read_bytes()
-    # The version block's fixed part, found by its signature.
-    at = exe.index(struct.pack("<I", 0xFEEF04BD))
-    file_ms, file_ls, product_ms, product_ls = struct.unpack_from("<4I", exe, at + 8)
-    major, minor, patch = map(int, version().split("."))
-    assert (file_ms, file_ls) == (product_ms, product_ls) == ((major << 16) | minor, patch << 16)
+    assert fixed_versions(exe) == (version_words(), version_words())
     for key, value in (("ProductName", "Pairwick"), ("OriginalFilename", "Pairwick.exe"),
                        ("ProductVersion", version()), ("FileVersion", version())):
         assert f"{key}\0".encode("utf-16-le") in exe, key

@@ -13,14 +13,9 @@ from pathlib import Path
 import pytest
 from PIL import Image
 
-from conftest import (ART_DIRS, BUILD, PREFIX, ROOT, install, make, player_env, tree)
+from conftest import (ART_DIRS, BUILD, PREFIX, install, make, player_env, tree, version)
 
 DIST = BUILD / "dist"
-
-
-def version():
-    text = (ROOT / "CMakeLists.txt").read_text()
-    return re.search(r"project\(Pairwick VERSION (\d+\.\d+\.\d+)", text).group(1)
 
 
 @pytest.fixture(scope="module")

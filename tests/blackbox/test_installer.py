@@ -1,0 +1,279 @@
+"""The Windows setup under Wine: what it installs, its Start-menu entries and its entry in
+Apps & features, the game played from its entry, a second install over the first, and the
+uninstaller, which leaves the player's files.
+
+The setup changes the registry and the user's folders, so the tests run in a Wine prefix
+of their own, made in the test's working directory, with a HOME there too (Wine links the
+prefix's Desktop and Documents to HOME's).
+"""
+import os
+import re
+import struct
+import subprocess
+import zipfile
+from pathlib import Path, PureWindowsPath
+
+import pytest
+
+from conftest import (BUILD, OPTION_BUTTONS, WINE64, Game, all_options_visible, fixed_versions,
+                      label_of, mean_abs_diff, menu_shown, radio_dot, version, version_words)
+
+KEY = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Pairwick"
+LIST = "installed-files.txt"
+UNINSTALLER = "uninstall.exe"
+
+
+def setup_exe():
+    path = BUILD / f"Pairwick-{version()}-setup.exe"
+    # A missing setup is a failure: the build makes it.
+    assert path.is_file(), f"{path} was not built"
+    return path
+
+
+def zipped_files():
+    """The player's zip as {path relative to its top folder: bytes}."""
+    top = f"Pairwick-{version()}/"
+    with zipfile.ZipFile(BUILD / f"Pairwick-{version()}-win64.zip") as z:
+        return {i.filename[len(top):]: z.read(i) for i in z.infolist() if not i.is_dir()}
+
+
+def files_under(folder):
+    return {p.relative_to(folder).as_posix() for p in folder.rglob("*") if p.is_file()}
+
+
+def identities(folder):
+    """Each file under folder with what changes when it is replaced."""
+    return {p: (st.st_ino, st.st_mtime_ns, st.st_size)
+            for p in folder.rglob("*") if p.is_file() for st in [p.stat()]}
+
+
+def read_shortcut(path):
+    """The target, arguments and working directory of a Shell Link (.lnk) file."""
+    data = path.read_bytes()
+    assert data[:4] == b"L\0\0\0", f"{path.name} is not a shell link"
+    flags = struct.unpack_from("<I", data, 0x14)[0]
+    at = 0x4C
+    if flags & 0x01:  # an item id list of the target, which the link info repeats
+        at += 2 + struct.unpack_from("<H", data, at)[0]
+    target = None
+    if flags & 0x02:  # the link info: the target as a local path
+        size, _, info_flags, _, base, _, suffix = struct.unpack_from("<7I", data, at)
+        assert info_flags & 1, f"{path.name} points at no local file"
+
+        def ansi(offset):
+            end = data.index(b"\0", at + offset)
+            return data[at + offset:end].decode("cp1252")
+        target = ansi(base) + ansi(suffix)
+        at += size
+    strings = {}
+    wide = flags & 0x80
+    for bit, name in ((0x04, "description"), (0x08, "relative path"), (0x10, "working dir"),
+                      (0x20, "arguments"), (0x40, "icon")):
+        if flags & bit:
+            count = struct.unpack_from("<H", data, at)[0]
+            at += 2
+            size = count * 2 if wide else count
+            # Wine counts a string's terminating NUL in; Windows does not.
+            text = data[at:at + size].decode("utf-16-le" if wide else "cp1252")
+            strings[name] = text.rstrip("\0")
+            at += size
+    return {"target": target, "arguments": strings.get("arguments", ""),
+            "working dir": strings.get("working dir")}
+
+
+class Prefix:
+    """A Wine prefix of the test's own, with the environment every Wine command here gets."""
+
+    def __init__(self, top):
+        self.path = top / "prefix"
+        self.home = top / "home"
+        self.home.mkdir()
+        self.env = {k: v for k, v in os.environ.items() if not k.startswith("XDG_")}
+        # No menu entries or file types for the Linux desktop: Wine's menu builder would
+        # write them under HOME for every shortcut the setup makes.
+        self.env.update(HOME=str(self.home), WINEPREFIX=str(self.path), WINEDEBUG="-all",
+                        WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d;"
+                                         "winealsa.drv,winepulse.drv=d")
+
+    def run(self, *args, check=True):
+        r = subprocess.run(args, env=self.env, stdin=subprocess.DEVNULL, capture_output=True,
+                           text=True, timeout=180)
+        assert not check or r.returncode == 0, f"{args} exited {r.returncode}:\n{r.stderr}"
+        return r
+
+    def wine(self, *args, check=True):
+        return self.run(WINE64, *args, check=check)
+
+    def settle(self):
+        """Waits for every program of the prefix to end (an uninstaller runs on from a copy
+        of itself after its own process has exited)."""
+        self.run("wineserver", "-w")
+
+    def unix(self, windows_path):
+        p = PureWindowsPath(windows_path)
+        assert p.drive.upper() == "C:", windows_path
+        return self.path / "drive_c" / Path(*p.parts[1:])
+
+    def user_folder(self):
+        users = [p for p in (self.path / "drive_c" / "users").iterdir() if p.name != "Public"]
+        assert len(users) == 1, users
+        return users[0]
+
+    def start_menu(self):
+        return (self.user_folder() / "AppData" / "Roaming" / "Microsoft" / "Windows" /
+                "Start Menu" / "Programs")
+
+    def desktop(self):
+        return self.user_folder() / "Desktop"
+
+    def uninstall_key(self):
+        """The values of the setup's uninstall key, or None where there is none."""
+        r = self.wine("reg", "query", KEY, check=False)
+        if r.returncode != 0:
+            return None
+        values = {}
+        for line in r.stdout.splitlines():
+            m = re.match(r"\s+(\S+)\s+(REG_SZ|REG_DWORD)\s+(.*)$", line)
+            if m:
+                name, kind, value = m.groups()
+                values[name] = int(value, 16) if kind == "REG_DWORD" else value
+        return values
+
+    def uninstall(self):
+        """Runs the uninstall key's quiet command, as Apps & features would."""
+        quiet = self.uninstall_key()["QuietUninstallString"]
+        m = re.fullmatch(r'"([^"]+)" (.*)', quiet)
+        assert m, quiet
+        self.wine(m.group(1), *m.group(2).split())
+        self.settle()
+
+
+@pytest.fixture(scope="module")
+def prefix(tmp_path_factory):
+    p = Prefix(tmp_path_factory.mktemp("wine"))
+    try:
+        p.run("wineboot", "-i")
+        with pytest.MonkeyPatch.context() as mp:
+            # The game started by the shared helpers runs in this prefix too.
+            for k in ("HOME", "WINEPREFIX", "WINEDLLOVERRIDES"):
+                mp.setenv(k, p.env[k])
+            yield p
+    finally:
+        p.run("wineserver", "-k", check=False)
+
+
+def test_setup_installs_the_zip_the_entries_and_the_game_plays_there_until_uninstalled(
+        prefix, request):
+    setup = setup_exe()
+    exe = setup.read_bytes()
+    assert fixed_versions(exe) == (version_words(), version_words())
+    assert f"ProductVersion\0{version()}\0".encode("utf-16-le") in exe
+
+    prefix.wine(str(setup), "/S")
+    folder = prefix.user_folder() / "AppData" / "Local" / "Programs" / "Pairwick"
+    shipped = zipped_files()
+    assert files_under(folder) == set(shipped) | {UNINSTALLER, LIST}
+    for rel, content in shipped.items():
+        assert (folder / rel).read_bytes() == content, rel
+    assert (folder / UNINSTALLER).read_bytes()[:2] == b"MZ"
+
+    menu = prefix.start_menu()
+    links = {name: read_shortcut(menu / name) for name in ("Pairwick.lnk",
+                                                           "Pairwick (window).lnk")}
+    for name, link in links.items():
+        assert prefix.unix(link["target"]) == folder / "Pairwick.exe", name
+        assert prefix.unix(link["working dir"]) == folder, name
+    assert links["Pairwick.lnk"]["arguments"] == ""
+    assert links["Pairwick (window).lnk"]["arguments"] == "/window"
+    # The desktop shortcut is for the player to choose.
+    assert not (prefix.desktop() / "Pairwick.lnk").exists()
+
+    values = prefix.uninstall_key()
+    windows_folder = links["Pairwick.lnk"]["working dir"]
+    uninstaller = f"{windows_folder}\\{UNINSTALLER}"
+    assert {k: v for k, v in values.items() if k != "EstimatedSize"} == {
+        "DisplayName": "Pairwick", "DisplayVersion": version(),
+        "Publisher": "The Pairwick developers",
+        "DisplayIcon": f"{windows_folder}\\Pairwick.exe", "InstallLocation": windows_folder,
+        "UninstallString": f'"{uninstaller}"', "QuietUninstallString": f'"{uninstaller}" /S',
+        "NoModify": 1, "NoRepair": 1}
+    installed = [len(c) for c in shipped.values()] + [(folder / UNINSTALLER).stat().st_size]
+    # Each file is counted in whole KB, rounded up.
+    kb = sum(installed) / 1024
+    assert kb <= values["EstimatedSize"] <= kb + len(installed)
+
+    # Played from the Start-menu entry: the game writes its files beside itself.
+    game = Game(prefix.unix(links["Pairwick.lnk"]["working dir"]), label_of(request))
+    try:
+        game.start(program=links["Pairwick.lnk"]["target"])
+        assert (folder / "scores.dat").stat().st_size == 5600
+        # Over a running game the setup stops before it changes anything: no file is
+        # deleted and made anew.
+        before = identities(folder)
+        assert prefix.wine(str(setup), "/S", check=False).returncode == 2
+        assert identities(folder) == before
+        game.to_menu()
+        game.menu("Options")
+        game.wait_until(all_options_visible, what="the options buttons")
+        x, y = OPTION_BUTTONS["Cars"]
+        game.click(x + 40, y + 10)
+        before = game.wait_until(lambda im: radio_dot(im, x, y) >= 6, what="Cars checked")
+        x, y = OPTION_BUTTONS["Save"]
+        game.click(x + 50, y + 10)
+        centre = (250, 200, 550, 400)
+        game.wait_until(lambda im: mean_abs_diff(im.crop(centre), before.crop(centre)) > 3,
+                        what="the confirmation box")
+        assert (folder / "options.ini").read_bytes() == b"[CARDMODE]\r\n1\r\n[SOUND]\r\n0\r\n"
+        game.key("Return")
+        game.wait_until(lambda im: mean_abs_diff(im.crop(centre), before.crop(centre)) < 1,
+                        what="the confirmation box to go")
+        x, y = OPTION_BUTTONS["Back"]
+        game.click(x + 50, y + 10)
+        game.wait_until(menu_shown, what="the menu")
+        game.menu("Exit")
+        assert game.wait_exit() == 0
+    finally:
+        game.stop()
+    scores = (folder / "scores.dat").read_bytes()
+    options = (folder / "options.ini").read_bytes()
+
+    prefix.uninstall()
+    assert files_under(folder) == {"scores.dat", "options.ini"}
+    assert [p.name for p in folder.iterdir() if p.is_dir()] == []
+    assert (folder / "scores.dat").read_bytes() == scores
+    assert (folder / "options.ini").read_bytes() == options
+    assert not any((menu / name).exists() for name in links)
+    assert prefix.uninstall_key() is None
+
+
+def test_a_second_install_keeps_the_players_files_and_drops_what_the_first_left(prefix):
+    setup = str(setup_exe())
+    # /D= names the folder; it must come last.
+    windows_folder = r"C:\Games\Pairwick"
+    folder = prefix.unix(windows_folder)
+    prefix.wine(setup, "/S", f"/D={windows_folder}")
+    assert prefix.uninstall_key()["InstallLocation"] == windows_folder
+    player = {"scores.dat": os.urandom(5600), "options.ini": b"[CARDMODE]\r\n3\r\n[SOUND]\r\n1\r\n",
+              "save1.dat": os.urandom(300), "save5.dat": os.urandom(300),
+              "cards/mine.bmp": os.urandom(100)}
+    for rel, content in player.items():
+        (folder / rel).write_bytes(content)
+    # As if the first install were an older version that shipped a file this one does not.
+    (folder / "old.bmp").write_bytes(b"BM")
+    with open(folder / LIST, "ab") as f:
+        f.write("file old.bmp\r\n".encode("utf-16-le"))
+    prefix.wine("reg", "add", KEY, "/v", "DisplayVersion", "/d", "1.0.0", "/f")
+
+    # Without /D=: the setup goes where the last install is.
+    prefix.wine(setup, "/S")
+    shipped = zipped_files()
+    assert files_under(folder) == set(shipped) | {UNINSTALLER, LIST} | set(player)
+    for rel, content in player.items():
+        assert (folder / rel).read_bytes() == content, f"{rel} changed"
+    assert prefix.uninstall_key()["DisplayVersion"] == version()
+
+    prefix.uninstall()
+    assert files_under(folder) == set(player)
+    # The folder of the player's own file stays; the others go.
+    assert sorted(p.name for p in folder.iterdir() if p.is_dir()) == ["cards"]
+    assert prefix.uninstall_key() is None

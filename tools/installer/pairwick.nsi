@@ -1,0 +1,270 @@
+; Pairwick's Windows setup, built by make_installer.sh, which passes
+;   VERSION  x.y.z          STAGE  the unpacked player's zip
+;   FILES    its file list  ICON   the program's icon      OUTFILE  the setup to write
+;
+; It installs for the current player alone: no administrator prompt, and a folder of the
+; player's own, because the game keeps its scores, options and saved games in its working
+; directory, which the shortcuts make the install folder.
+;
+; Everything the setup creates is written down in installed-files.txt as it goes, and the
+; uninstaller removes exactly that list. Whatever else is in the folder is the player's.
+
+Unicode true
+; The game is 64-bit only, and so is the setup, which can then run wherever the game can.
+Target amd64-unicode
+SetCompressor /SOLID lzma
+RequestExecutionLevel user
+ManifestDPIAware true
+
+!include MUI2.nsh
+!include LogicLib.nsh
+
+!define PUBLISHER "The Pairwick developers"
+!define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Pairwick"
+!define LIST "installed-files.txt"
+!define UNINSTALLER "uninstall.exe"
+
+Name "Pairwick ${VERSION}"
+OutFile "${OUTFILE}"
+InstallDir "$LOCALAPPDATA\Programs\Pairwick"
+; A new version goes where the last one is, with the player's files.
+InstallDirRegKey HKCU "${UNINSTALL_KEY}" "InstallLocation"
+BrandingText "Pairwick ${VERSION}"
+
+VIProductVersion "${VERSION}.0"
+VIFileVersion "${VERSION}.0"
+VIAddVersionKey /LANG=1033 "ProductName" "Pairwick"
+VIAddVersionKey /LANG=1033 "ProductVersion" "${VERSION}"
+VIAddVersionKey /LANG=1033 "FileVersion" "${VERSION}"
+VIAddVersionKey /LANG=1033 "CompanyName" "${PUBLISHER}"
+VIAddVersionKey /LANG=1033 "FileDescription" "Pairwick ${VERSION} Setup"
+VIAddVersionKey /LANG=1033 "LegalCopyright" "Copyright (c) 2026 ${PUBLISHER}, MIT License"
+VIAddVersionKey /LANG=1033 "OriginalFilename" "Pairwick-${VERSION}-setup.exe"
+
+!define MUI_ICON "${ICON}"
+!define MUI_UNICON "${NSISDIR}\Contrib\Graphics\Icons\modern-uninstall.ico"
+!define MUI_ABORTWARNING
+
+!define MUI_WELCOMEPAGE_TEXT "This will install Pairwick ${VERSION}, a pair-matching card game, \
+for you alone: it needs no administrator rights.$\r$\n$\r$\nYour scores, options and saved \
+games stay where they are when you install a newer version over this one.$\r$\n$\r$\n\
+$_CLICK"
+!insertmacro MUI_PAGE_WELCOME
+; The licence asks nothing of the player, so the page only shows it.
+!define MUI_LICENSEPAGE_TEXT_BOTTOM "Pairwick is free software under the MIT License above."
+!define MUI_LICENSEPAGE_BUTTON "$(^NextBtn)"
+!insertmacro MUI_PAGE_LICENSE "${STAGE}\LICENSE"
+!insertmacro MUI_PAGE_COMPONENTS
+!insertmacro MUI_PAGE_DIRECTORY
+!insertmacro MUI_PAGE_INSTFILES
+!define MUI_FINISHPAGE_RUN
+!define MUI_FINISHPAGE_RUN_TEXT "Start Pairwick"
+!define MUI_FINISHPAGE_RUN_FUNCTION start_game
+!insertmacro MUI_PAGE_FINISH
+
+!define MUI_UNCONFIRMPAGE_TEXT_TOP "Pairwick ${VERSION} will be removed from the folder below. \
+Your scores, options and saved games in it are kept. $_CLICK"
+!insertmacro MUI_UNPAGE_CONFIRM
+!insertmacro MUI_UNPAGE_INSTFILES
+
+!insertmacro MUI_LANGUAGE "English"
+
+Var list  ; the open installed-files.txt while the sections run
+
+!macro record kind what
+  FileWriteUTF16LE $list "${kind} ${what}$\r$\n"
+!macroend
+
+; Written down before it is made: an install that stops halfway can still be removed.
+; The file goes into the output path, which files.nsh sets to its folder before it.
+!macro put_file source relative
+  !insertmacro record file "${relative}"
+  File "${STAGE}/${source}"
+!macroend
+
+!macro put_folder relative
+  !insertmacro record folder "${relative}"
+!macroend
+
+!macro put_link link arguments description
+  !insertmacro record link "${link}"
+  ; The working directory of a shortcut is the output path at the time it is made.
+  SetOutPath "$INSTDIR"
+  CreateShortcut "${link}" "$INSTDIR\Pairwick.exe" "${arguments}" "$INSTDIR\Pairwick.exe" 0 \
+    SW_SHOWNORMAL "" "${description}"
+!macroend
+
+; Removes what installed-files.txt names and then the list: files and shortcuts, the
+; registry key, and the folders once they are empty, never anything else. The installer
+; runs it too, on an earlier install in the same folder, so nothing an older version
+; shipped is left over.
+!macro define_remove_listed prefix
+Function ${prefix}remove_listed
+  Push $0
+  Push $1
+  Push $2
+  Push $3
+  ClearErrors
+  FileOpen $0 "$INSTDIR\${LIST}" r
+  ${IfNot} ${Errors}
+    ${Do}
+      ClearErrors
+      FileReadUTF16LE $0 $1
+      ${If} ${Errors}
+        ${Break}
+      ${EndIf}
+      ${Do}
+        StrCpy $2 $1 1 -1
+        ${If} $2 != "$\r"
+        ${AndIf} $2 != "$\n"
+          ${Break}
+        ${EndIf}
+        StrCpy $1 $1 -1
+      ${Loop}
+      ${If} $1 == ""
+        ${Continue}
+      ${EndIf}
+      ; The kind is the first word, what it names the rest of the line.
+      StrCpy $3 0
+      ${Do}
+        StrCpy $2 $1 1 $3
+        ${If} $2 == " "
+        ${OrIf} $2 == ""
+          ${Break}
+        ${EndIf}
+        IntOp $3 $3 + 1
+      ${Loop}
+      StrCpy $2 $1 $3
+      IntOp $3 $3 + 1
+      StrCpy $1 $1 "" $3
+      ${If} $2 == "file"
+        Delete "$INSTDIR\$1"
+      ${ElseIf} $2 == "folder"
+        RMDir "$INSTDIR\$1"
+      ${ElseIf} $2 == "link"
+        ; A line that names no shortcut is not ours to delete.
+        StrCpy $3 $1 "" -4
+        ${If} $3 == ".lnk"
+          Delete "$1"
+        ${EndIf}
+      ${ElseIf} $2 == "key"
+        ${If} $1 == "${UNINSTALL_KEY}"
+          DeleteRegKey HKCU "$1"
+        ${EndIf}
+      ${EndIf}
+    ${Loop}
+    FileClose $0
+    Delete "$INSTDIR\${LIST}"
+  ${EndIf}
+  Pop $3
+  Pop $2
+  Pop $1
+  Pop $0
+FunctionEnd
+!macroend
+!insertmacro define_remove_listed ""
+!insertmacro define_remove_listed "un."
+
+; A running game's exe can be neither replaced nor deleted: the player closes it first, or
+; the setup stops before it has changed anything.
+!macro define_game_closed prefix
+Function ${prefix}game_closed
+  Push $0
+  ${Do}
+    ClearErrors
+    FileOpen $0 "$INSTDIR\Pairwick.exe" a
+    ${IfNot} ${Errors}
+      FileClose $0
+      ${Break}
+    ${ElseIfNot} ${FileExists} "$INSTDIR\Pairwick.exe"
+      ${Break}
+    ${EndIf}
+    MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "Pairwick is running. Close it, then click \
+Retry." /SD IDCANCEL IDRETRY retry
+    Abort "Pairwick is running."
+    retry:
+  ${Loop}
+  Pop $0
+FunctionEnd
+!macroend
+!insertmacro define_game_closed ""
+!insertmacro define_game_closed "un."
+
+Section "Pairwick" section_game
+  SectionIn RO
+  Call game_closed
+  Call remove_listed
+  CreateDirectory "$INSTDIR"
+  ClearErrors
+  FileOpen $list "$INSTDIR\${LIST}" w
+  ${If} ${Errors}
+    Abort "Cannot write in $INSTDIR."
+  ${EndIf}
+
+  !insertmacro record file "${UNINSTALLER}"
+  WriteUninstaller "$INSTDIR\${UNINSTALLER}"
+  !include "${FILES}"
+
+  !insertmacro put_link "$SMPROGRAMS\Pairwick.lnk" "" "Play Pairwick full screen"
+  !insertmacro put_link "$SMPROGRAMS\Pairwick (window).lnk" "/window" \
+    "Play Pairwick in a window"
+
+  !insertmacro record key "${UNINSTALL_KEY}"
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "Pairwick"
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "Publisher" "${PUBLISHER}"
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\Pairwick.exe"
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\${UNINSTALLER}"'
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\${UNINSTALLER}" /S'
+  WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoModify" 1
+  WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoRepair" 1
+  ; In KB: the packed files as makensis counted them, and the uninstaller, made just now.
+  SectionGetSize ${section_game} $0
+  FileOpen $1 "$INSTDIR\${UNINSTALLER}" r
+  FileSeek $1 0 END $2
+  FileClose $1
+  IntOp $2 $2 + 1023
+  IntOp $2 $2 / 1024
+  IntOp $0 $0 + $2
+  WriteRegDWORD HKCU "${UNINSTALL_KEY}" "EstimatedSize" $0
+SectionEnd
+
+Section /o "Desktop shortcut" section_desktop
+  !insertmacro put_link "$DESKTOP\Pairwick.lnk" "" "Play Pairwick full screen"
+SectionEnd
+
+Section "-close the list"
+  FileClose $list
+SectionEnd
+
+!insertmacro MUI_FUNCTION_DESCRIPTION_BEGIN
+  !insertmacro MUI_DESCRIPTION_TEXT ${section_game} \
+    "The game, its Start-menu entries and its entry in Apps & features."
+  !insertmacro MUI_DESCRIPTION_TEXT ${section_desktop} "A Pairwick icon on your desktop."
+!insertmacro MUI_FUNCTION_DESCRIPTION_END
+
+; Started like the Start-menu entry, in the install folder, where it keeps its files.
+Function start_game
+  SetOutPath "$INSTDIR"
+  Exec '"$INSTDIR\Pairwick.exe"'
+FunctionEnd
+
+Function un.onInit
+  ${IfNot} ${FileExists} "$INSTDIR\${LIST}"
+    MessageBox MB_OK|MB_ICONSTOP "$INSTDIR holds no list of installed files (${LIST}), so \
+nothing is removed." /SD IDOK
+    SetErrorLevel 2
+    Quit
+  ${EndIf}
+FunctionEnd
+
+; Runs from a copy in the temporary folder, so it can delete its own file in the list.
+Section "Uninstall"
+  Call un.game_closed
+  Call un.remove_listed
+  RMDir "$INSTDIR"
+  ${If} ${FileExists} "$INSTDIR"
+    DetailPrint "Kept $INSTDIR: your own files are in it."
+  ${EndIf}
+SectionEnd
