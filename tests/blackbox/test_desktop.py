@@ -1,5 +1,6 @@
-"""The installed game on a player's desktop: a 1920x1080 screen at 24 bits with a window
-manager, started through the installed launcher from a new HOME.
+"""The installed game on a player's large desktop: a 3840x2160 screen at 24 bits with a
+window manager, started through the installed launcher from a new HOME. The game's picture
+is 800x600 enlarged three times, so every check reads it back at one sample a block.
 
 The fixture starts its own X server and window manager and stops them, whatever happens.
 """
@@ -12,11 +13,16 @@ from pathlib import Path
 import pytest
 from PIL import Image
 
-from conftest import (BUILD, COUNT_BOX, PATIENCE, SPRITE_CENTRE, Game, cell_box, cell_centre,
+from conftest import (BUILD, COUNT_BOX, OPTION_BUTTONS, PATIENCE, SPRITE_CENTRE, Game,
+                      all_options_visible, board_shown, cell_box, cell_centre,
                       count_mismatches, install, label_of, load_rgb, menu_shown, player_env,
                       send_wm_delete, tree, uninstall)
 
-TITLE = "Pairwick - Wine desktop"
+SCREEN = (3840, 2160)
+SCALE = 3
+PICTURE = (800 * SCALE, 600 * SCALE)
+# Full screen centres the enlarged picture on black.
+CENTRED = ((SCREEN[0] - PICTURE[0]) // 2, (SCREEN[1] - PICTURE[1]) // 2)
 KEYS = ((255, 255, 255), (0, 255, 0))  # the colour keys: never shown where a key works
 
 
@@ -33,11 +39,12 @@ def wait_for(predicate, timeout, what, interval=0.1):
 
 @pytest.fixture(scope="module")
 def desktop():
-    """DISPLAY of a 1920x1080x24 X server with openbox managing it."""
+    """DISPLAY of a 3840x2160x24 X server with openbox managing it."""
     read_end, write_end = os.pipe()
     xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0",
-                             "1920x1080x24", "-nolisten", "tcp"], pass_fds=(write_end,),
-                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+                             f"{SCREEN[0]}x{SCREEN[1]}x24", "-nolisten", "tcp"],
+                            pass_fds=(write_end,), stdout=subprocess.DEVNULL,
+                            stderr=subprocess.DEVNULL)
     os.close(write_end)
     wm = None
     try:
@@ -63,7 +70,8 @@ def desktop():
 
 
 class OnDesktop(Game):
-    """The game in Wine's desktop window, wherever the window manager put it."""
+    """The game in its window, or on the whole screen, wherever the window manager put it.
+    Its screenshots are the 800x600 picture, one sample from the middle of each block."""
 
     def __init__(self, data, label, env):
         super().__init__(data, label)
@@ -83,32 +91,52 @@ class OnDesktop(Game):
         out = self.x("xdotool", "search", "--onlyvisible", "--name", pattern)
         return [int(w) for w in out.split()]
 
-    def find_window(self, pattern, timeout):
-        self.window = wait_for(lambda: (self.titled(pattern) or [None])[0], timeout,
-                               f"a window named {pattern}")
+    def client(self):
         info = self.x("xwininfo", "-id", str(self.window))
         get = lambda key: int(info.split(key)[1].split()[0])  # noqa: E731
-        self.origin = (get("Absolute upper-left X:"), get("Absolute upper-left Y:"))
-        assert (get("Width:"), get("Height:")) == (800, 600)
+        return (get("Absolute upper-left X:"), get("Absolute upper-left Y:"),
+                get("Width:"), get("Height:"))
+
+    def find_window(self, timeout, size, offset=(0, 0)):
+        """Waits for the game's window with a client of the given size; the picture sits
+        at offset in it."""
+        def found():
+            windows = self.titled("^Pairwick$")
+            if not windows:
+                return None
+            self.window = windows[0]
+            x, y, w, h = self.client()
+            return (w, h) == size and (x, y)
+        x, y = wait_for(found, timeout, f"the game's window with a {size} client")
+        self.origin = (x + offset[0], y + offset[1])
 
     def root(self):
         raw = subprocess.run(["import", "-window", "root", "-depth", "8", "rgb:-"],
                              env=self.env, check=True, capture_output=True, timeout=20).stdout
-        return Image.frombytes("RGB", (1920, 1080), raw)
+        return Image.frombytes("RGB", SCREEN, raw)
+
+    def picture(self, root=None):
+        """The enlarged picture as the screen shows it."""
+        x, y = self.origin
+        return (root or self.root()).crop((x, y, x + PICTURE[0], y + PICTURE[1]))
 
     def screenshot(self, save=None):
-        x, y = self.origin
-        img = self.root().crop((x, y, x + 800, y + 600))
+        img = self.picture().resize((800, 600), Image.NEAREST)
         if save:
             self.save(img, save)
         return img
 
     def click(self, x, y):
-        self.xdotool("mousemove", self.origin[0] + x, self.origin[1] + y, "click", 1)
+        self.xdotool("mousemove", self.origin[0] + SCALE * x + 1,
+                     self.origin[1] + SCALE * y + 1, "click", 1)
         self.last_click = time.monotonic()
 
     def state(self):
         return self.x("xprop", "-id", str(self.window), "WM_STATE")
+
+
+def enlarged(img):
+    return img.resize(PICTURE, Image.NEAREST)
 
 
 def key_pixels(img, box=(0, 0, 800, 600)):
@@ -152,7 +180,7 @@ def turn_a_card(game, shipped, tol):
     return img, field, back
 
 
-def test_the_installed_game_in_a_framed_window_and_full_screen_at_24_bits(
+def test_the_installed_game_in_an_enlarged_window_and_full_screen_at_24_bits(
         desktop, tmp_path, request):
     dest = tmp_path / "dest"
     top = install(dest)
@@ -163,6 +191,7 @@ def test_the_installed_game_in_a_framed_window_and_full_screen_at_24_bits(
     home = tmp_path / "home"
     data = home / ".local" / "share" / "pairwick"
     env = player_env(home, DISPLAY=desktop)
+
     def start(*options, name):
         game = OnDesktop(data, label_of(request, f"-{name}"), env)
         game.log = open(game.evidence("launcher.log"), "ab")
@@ -171,28 +200,52 @@ def test_the_installed_game_in_a_framed_window_and_full_screen_at_24_bits(
                                      stderr=subprocess.STDOUT)
         return game
 
-    # A window of its own, in which Wine gives the game the 16-bit mode it asks for.
+    # The game's own window, three times 800x600 on this screen.
     game = start(name="window")
     try:
         # The first start makes the player's Wine setup.
-        game.find_window(f"^{TITLE}$", timeout=240)
-        game.wait_until(lambda im: game.matches(im, intro, (0, 0, 800, 600)), timeout=60,
-                        what="the intro picture in the window")
+        game.find_window(timeout=240, size=PICTURE)
+        title = enlarged(intro)
+        wait_for(lambda: count_mismatches(game.picture(), title, tol=0) == 0, 60,
+                 "the title picture enlarged three times, pixel for pixel")
         game.save(game.root(), "desktop_title")
         # Framed, placed by the window manager, known to docks by its class.
         extents = game.x("xprop", "-id", str(game.window), "_NET_FRAME_EXTENTS")
         left, right, title_bar, bottom = map(int, extents.split("=")[1].split(","))
         assert title_bar > 0, extents
-        x, y = game.origin
-        assert 400 < x + 400 < 1520 and 200 < y + 300 < 880, game.origin
         entry = configparser.ConfigParser(interpolation=None)
         entry.optionxform = str
         entry.read(top / "share" / "applications" / "pairwick.desktop")
         wm_class = game.x("xprop", "-id", str(game.window), "WM_CLASS")
         assert f'"{entry["Desktop Entry"]["StartupWMClass"]}"' in wm_class.split("=")[1]
 
-        turn_a_card(game, shipped, tol=8)
-        game.save(game.root(), "desktop_turned_card")
+        # A click on an enlarged button and on an enlarged card.
+        game.to_menu()
+        game.save(game.picture(), "desktop_menu")
+        game.menu("Options")
+        game.wait_until(all_options_visible, what="the options' buttons, enlarged")
+        game.save(game.picture(), "desktop_options")
+        x, y = OPTION_BUTTONS["Back"]
+        game.click(x + 50, y + 10)
+        game.wait_until(menu_shown, what="the menu again")
+        turn_a_card(game, shipped, tol=0)
+        game.save(game.picture(), "desktop_turned_card")
+
+        # Alt+Enter: the whole screen, the picture centred on black, and back.
+        field = load_rgb(shipped / "backgrounds" / "field.bmp")
+        game.key("alt+Return")
+        game.find_window(PATIENCE, SCREEN, CENTRED)
+        root = wait_for(lambda: (lambda r: board_shown(game.picture(r).resize(
+            (800, 600), Image.NEAREST), field) and r)(game.root()), PATIENCE,
+            "the board on the whole screen")
+        game.save(root, "full_screen_from_the_window")
+        for box in ((0, 0, SCREEN[0], CENTRED[1]), (0, 0, CENTRED[0], SCREEN[1]),
+                    (SCREEN[0] - CENTRED[0], 0, SCREEN[0], SCREEN[1]),
+                    (0, SCREEN[1] - CENTRED[1], SCREEN[0], SCREEN[1])):
+            assert root.crop(box).getextrema() == ((0, 0),) * 3, f"not black: {box}"
+        game.key("alt+Return")
+        game.find_window(PATIENCE, PICTURE)
+        game.wait_until(lambda im: board_shown(im, field), what="the board in the window")
 
         # A second start raises the running game and starts none of its own.
         game.xdotool("windowminimize", game.window)
@@ -202,10 +255,10 @@ def test_the_installed_game_in_a_framed_window_and_full_screen_at_24_bits(
         assert second.returncode == 0, second.stderr
         assert second.stderr.strip() == "pairwick: Pairwick is already running"
         wait_for(lambda: "Normal" in game.state(), PATIENCE, "the window raised again")
-        assert len(game.titled(f"^{TITLE}$")) == 1
+        assert len(game.titled("^Pairwick$")) == 1
         assert len(running_games(data / "wineprefix")) == 1
 
-        # The close box ends the game and the launcher, with the table written.
+        # The close box ends the game the ordinary way, with the table written.
         (data / "scores.dat").unlink()
         send_wm_delete(game.window, desktop)
         assert game.wait_exit(30) == 0
@@ -213,14 +266,13 @@ def test_the_installed_game_in_a_framed_window_and_full_screen_at_24_bits(
     finally:
         game.stop()
 
-    # Full screen, the mode request fails on this screen and the game draws at its 32 bits:
-    # nothing is quantised, so the pictures arrive exactly.
+    # The whole screen from the start; on this 24-bit screen nothing is quantised, so the
+    # pictures arrive exactly.
     game = start("--fullscreen", name="full")
     try:
-        game.find_window("^Pairwick$", timeout=60)
-        assert game.origin == (0, 0)
-        game.wait_until(lambda im: count_mismatches(im, intro, tol=0) == 0, timeout=60,
-                        what="the exact intro picture")
+        game.find_window(60, SCREEN, CENTRED)
+        wait_for(lambda: count_mismatches(game.picture(), enlarged(intro), tol=0) == 0, 60,
+                 "the exact title picture, centred")
         img, field, back = turn_a_card(game, shipped, tol=0)
         game.save(game.root(), "full_screen_turned_card")
 

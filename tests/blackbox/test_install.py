@@ -95,9 +95,8 @@ def test_the_launcher_runs_the_installed_exe_in_the_players_folder_and_passes_it
     exe = str((installed / "share" / "pairwick" / "Pairwick.exe").resolve())
     env = player_env(tmp_path / "home", PAIRWICK_WINE=str(fake),
                      XDG_DATA_HOME=str(tmp_path / "xdg"))
-    # A window of its own by default: Wine's desktop of exactly the game's size.
-    for options, command in (([], ["explorer", "/desktop=Pairwick,800x600", exe]),
-                             (["--fullscreen"], [exe])):
+    # The game's own window by default, its whole screen with --fullscreen.
+    for options, command in (([], [exe, "/window"]), (["--fullscreen"], [exe, "/fullscreen"])):
         r = subprocess.run([str(installed / "bin" / "pairwick"), *options], env=env,
                            capture_output=True, text=True, stdin=subprocess.DEVNULL, timeout=60)
         assert r.returncode == 7, r.stderr
@@ -116,7 +115,16 @@ def test_the_launcher_runs_the_installed_exe_in_the_players_folder_and_passes_it
     assert r.returncode == 2 and "unknown option '--windowed'" in r.stderr
 
 
-def test_a_lock_left_by_a_killed_launcher_does_not_stop_the_next_start(installed, tmp_path):
+def command_line(proc):
+    """A process's command line; empty once it has ended."""
+    try:
+        return (proc / "cmdline").read_bytes()
+    except OSError:
+        return b""
+
+
+def test_a_game_whose_launcher_was_killed_is_still_running_and_never_killed(installed,
+                                                                            tmp_path):
     # The fake Wine holds the game's place until it is told to end.
     fake = tmp_path / "wine64"
     gate = tmp_path / "gate"
@@ -138,15 +146,48 @@ def test_a_lock_left_by_a_killed_launcher_does_not_stop_the_next_start(installed
             time.sleep(0.05)
         busy = subprocess.run([launcher], env=env, capture_output=True, text=True, timeout=60)
         assert busy.returncode == 0 and "already running" in busy.stderr, busy.stderr
+        while not (games := [p for p in Path("/proc").iterdir()
+                             if str(fake).encode() in command_line(p)]):
+            assert time.monotonic() < deadline, "the first start never started its game"
+            time.sleep(0.05)
+        assert len(games) == 1
+        # Without its launcher the game holds no lock, and is still the player's game.
         first.kill()
         first.wait(timeout=10)
+        orphan = subprocess.run([launcher], env=env, capture_output=True, text=True,
+                                timeout=60)
+        assert orphan.returncode == 0 and "already running" in orphan.stderr, orphan.stderr
+        assert games[0].exists(), "a second start ended the running game"
         gate.touch()
+        deadline = time.monotonic() + 30
+        while command_line(games[0]):
+            assert time.monotonic() < deadline, "the fake game did not end"
+            time.sleep(0.05)
         again = subprocess.run([launcher], env=env, capture_output=True, text=True, timeout=60)
         assert again.returncode == 0 and "already running" not in again.stderr, again.stderr
     finally:
         gate.touch()
         first.kill()
         first.wait(timeout=10)
+
+
+def test_a_lock_that_fails_otherwise_is_not_taken_for_a_running_game(installed, tmp_path):
+    bin_dir = tmp_path / "bin"
+    bin_dir.mkdir()
+    # A flock that cannot lock this folder (a file system without locks, say).
+    (bin_dir / "flock").write_text("#!/bin/sh\necho 'flock: cannot lock' >&2\nexit 66\n")
+    (bin_dir / "flock").chmod(0o755)
+    fake = tmp_path / "wine64"
+    fake.write_text('#!/bin/sh\n'
+                    'if [ "$1" = wineboot ]; then mkdir -p "$WINEPREFIX" &&'
+                    ' : >"$WINEPREFIX/system.reg"; exit 0; fi\nexit 0\n')
+    fake.chmod(0o755)
+    env = player_env(tmp_path / "home", PAIRWICK_WINE=str(fake))
+    env["PATH"] = f"{bin_dir}:{env['PATH']}"
+    r = subprocess.run([str(installed / "bin" / "pairwick")], env=env, capture_output=True,
+                       text=True, stdin=subprocess.DEVNULL, timeout=60)
+    assert r.returncode == 0, r.stderr
+    assert "cannot lock" in r.stderr and "already running" not in r.stderr, r.stderr
 
 
 def deb_contents(deb):
