@@ -16,10 +16,6 @@ constexpr int tile = 40;
 constexpr int tiles_across = width / tile;
 constexpr int tiles_down = height / tile;
 
-bool same_place(const placement& a, const placement& b) {
-    return a.scale == b.scale && a.left == b.left && a.top == b.top;
-}
-
 // The black around a centred picture, where the window lost it.
 void paint_bars(HDC target, const placement& place, const RECT& exposed) {
     RECT client;
@@ -138,12 +134,24 @@ void frame_buffer::present(HDC target, const placement& place, const RECT* expos
     draw_game();
     // Nearest neighbour: every game pixel a sharp block.
     SetStretchBltMode(target, COLORONCOLOR);
+    if (shown_valid) {
+        copy_changes(target, place);
+        if (exposed) copy(target, place, to_game_rect(place, *exposed));
+    } else {
+        copy(target, place, {0, 0, width, height});
+        std::memcpy(shown.data(), pixels, shown.size());
+    }
+    if (exposed) paint_bars(target, place, *exposed);
+    shown_valid = true;
+    shown_place = place;
+}
+
+void frame_buffer::copy_changes(HDC target, const placement& place) {
     const int bytes_across = stride / tiles_across;
     for (int ty = 0; ty < tiles_down; ++ty) {
-        bool dirty[tiles_across];
-        for (int tx = 0; tx < tiles_across; ++tx) dirty[tx] = !shown_valid;
+        bool dirty[tiles_across] = {};
         const std::size_t band = static_cast<std::size_t>(ty) * tile * stride;
-        for (int row = 0; row < tile && shown_valid; ++row)
+        for (int row = 0; row < tile; ++row)
             for (int tx = 0; tx < tiles_across; ++tx) {
                 const std::size_t at = band + static_cast<std::size_t>(row) * stride +
                                        static_cast<std::size_t>(tx) * bytes_across;
@@ -167,12 +175,6 @@ void frame_buffer::present(HDC target, const placement& place, const RECT* expos
             }
         }
     }
-    if (exposed) {
-        copy(target, place, to_game_rect(place, *exposed));
-        paint_bars(target, place, *exposed);
-    }
-    shown_valid = true;
-    shown_place = place;
 }
 
 void frame_buffer::paint_whole(HDC target) {
@@ -223,10 +225,9 @@ void frame_pacer::input(HWND window) {
 }
 
 void frame_pacer::read_refresh_rate() {
-    DEVMODEA mode = {};
-    mode.dmSize = sizeof mode;
-    // 0 and 1 stand for the hardware's default rate.
-    const bool known = EnumDisplaySettingsA(nullptr, ENUM_CURRENT_SETTINGS, &mode) &&
-                       mode.dmDisplayFrequency > 1;
-    refresh_us = 1000000 / (known ? mode.dmDisplayFrequency : 60);
+    HDC screen = GetDC(nullptr);
+    const int hertz = screen ? GetDeviceCaps(screen, VREFRESH) : 0;
+    if (screen) ReleaseDC(nullptr, screen);
+    // 0 and 1 stand for the hardware's default rate, which Windows does not tell.
+    refresh_us = 1000000 / (hertz > 1 ? hertz : 60);
 }

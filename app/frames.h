@@ -27,6 +27,8 @@ private:
     bool make(HDC like);
     void draw_game();
     void copy(HDC target, const placement& place, const RECT& game_rect);
+    // The tiles that differ from what the window shows, to the window.
+    void copy_changes(HDC target, const placement& place);
 
     HDC dc = nullptr;
     HBITMAP bitmap = nullptr;

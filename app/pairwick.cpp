@@ -47,11 +47,14 @@ void present_frame(HDC target) {
     pacer.frame_done(game.window);
 }
 
+// The picture goes to the window as it changes, also outside paint messages and outside
+// the lost pixels of one, so through a DC of its own that never paints over a button.
+HDC window_dc(HWND window) { return GetDCEx(window, nullptr, DCX_CACHE | DCX_CLIPCHILDREN); }
+
 void paint(HWND window) {
     PAINTSTRUCT ps;
     BeginPaint(window, &ps);
-    // The paint DC reaches only the lost pixels; what changed elsewhere goes too.
-    HDC target = GetDC(window);
+    HDC target = window_dc(window);
     exposed = &ps.rcPaint;
     instruments::paint(window, target, present_frame);
     exposed = nullptr;
@@ -68,7 +71,7 @@ void paced_frame(HWND window) {
         return;
     }
     if (GetUpdateRect(window, &pending, FALSE)) return;
-    HDC target = GetDC(window);
+    HDC target = window_dc(window);
     instruments::paint(window, target, present_frame);
     ReleaseDC(window, target);
 }

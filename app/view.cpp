@@ -52,6 +52,10 @@ BOOL CALLBACK place_button(HWND child, LPARAM font) {
 }
 }  // namespace
 
+bool same_place(const placement& a, const placement& b) {
+    return a.scale == b.scale && a.left == b.left && a.top == b.top;
+}
+
 window_mode mode_from_command_line(const char* command_line) {
     window_mode mode = window_mode::plain;
     const char* p = command_line ? command_line : "";
@@ -101,10 +105,7 @@ RECT to_game_rect(const placement& place, const RECT& client) {
 }
 
 DWORD view::style() const {
-    // The picture goes to the window as it changes, also outside paint messages: it must
-    // never paint over a button, which paints itself.
-    return (mode == window_mode::windowed ? windowed_style : WS_POPUP) | WS_VISIBLE |
-           WS_CLIPCHILDREN;
+    return (mode == window_mode::windowed ? windowed_style : WS_POPUP) | WS_VISIBLE;
 }
 
 RECT view::initial_rect(window_mode requested) {
@@ -154,6 +155,9 @@ void view::attach(HWND window) {
 }
 
 void view::layout_buttons(HWND window) {
+    // The buttons are made at their game places, which the plain start keeps.
+    if (same_place(place, laid_out)) return;
+    laid_out = place;
     if (place.scale != font_scale) {
         if (font) DeleteObject(font);
         font = nullptr;
@@ -225,4 +229,5 @@ void view::release() {
     if (font) DeleteObject(font);
     font = nullptr;
     font_scale = 1;
+    laid_out = {1, 0, 0};
 }

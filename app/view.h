@@ -15,6 +15,7 @@ struct placement {
     int top;
 };
 
+bool same_place(const placement& a, const placement& b);
 // "/window" and "/fullscreen" choose those modes; anything else is the plain start.
 window_mode mode_from_command_line(const char* command_line);
 // The largest whole scale at which the picture and a frame of the given size fit the work
@@ -55,6 +56,8 @@ private:
     RECT windowed_rect(HMONITOR monitor);
     HFONT font = nullptr;
     int font_scale = 1;
+    // Where the buttons were last put; they are made where the plain start has them.
+    placement laid_out = {1, 0, 0};
     bool mode_given_back = false;
     RECT last_window = {};
 };

@@ -4,8 +4,10 @@
 
 #include <cstdio>
 #include <initializer_list>
+#include <string>
 
-#include "scores/replace_file.h"
+#include "files/player_files.h"
+#include "files/replace_file.h"
 
 namespace {
 // "PWSG" in the file's first four bytes.
@@ -147,8 +149,9 @@ const char* slot_file_name(int slot) {
 }
 
 slot_state read_slot(int slot, saved_game& game) {
-    const char* name = slot_file_name(slot);
-    if (!name) return slot_state::empty;
+    if (!slot_file_name(slot)) return slot_state::empty;
+    const std::string path = player_file(slot_file_name(slot));
+    const char* name = path.c_str();
     std::FILE* file = std::fopen(name, "rb");
     if (!file) {
         // There but unreadable (held by another program) is not empty: it is not ours to
@@ -164,9 +167,8 @@ slot_state read_slot(int slot, saved_game& game) {
 }
 
 bool write_slot(int slot, const saved_game& game) {
-    const char* name = slot_file_name(slot);
-    if (!name) return false;
+    if (!slot_file_name(slot)) return false;
     unsigned char bytes[saved_game_size];
     encode_saved_game(game, bytes);
-    return replace_file(name, bytes, sizeof bytes);
+    return replace_file(player_file(slot_file_name(slot)).c_str(), bytes, sizeof bytes);
 }

@@ -4,13 +4,15 @@
 #include <cstring>
 #include <fstream>
 #include <initializer_list>
+#include <string>
 
 #include "gfx/text.h"
-#include "scores/replace_file.h"
+#include "files/player_files.h"
+#include "files/replace_file.h"
 
 namespace {
-const char* const file_name = "scores.dat";
-const char* const lock_name = "scores.dat.lock";
+std::string file_name() { return player_file("scores.dat"); }
+std::string lock_name() { return player_file("scores.dat.lock"); }
 
 bool exists(const char* path) { return GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES; }
 }  // namespace
@@ -53,30 +55,31 @@ high_scores::~high_scores() { save(); }
 
 void high_scores::init() {
     background.load("backgrounds/menu.bmp", 800, 600);
-    if (read_table_file(file_name, table) >= 0) return;
+    if (read_table_file(file_name().c_str(), table) >= 0) return;
     default_table(table);
     // A file that is there but cannot be read now is still the player's table: only a
     // missing one is replaced by the defaults.
-    if (!exists(file_name)) save();
+    if (!exists(file_name().c_str())) save();
 }
 
 void high_scores::save() {
     // Another copy saving at the same moment reads what we write, not what we read.
-    const file_lock lock(lock_name);
+    const std::string path = file_name();
+    const file_lock lock(lock_name().c_str());
     score_entry on_disk[score_rows] = {};
-    const long read = read_table_file(file_name, on_disk);
+    const long read = read_table_file(path.c_str(), on_disk);
     if (read == static_cast<long>(score_file_size)) {
         // Another copy of the game may have written since: its rows stay, and ours join them.
         std::memcpy(table, on_disk, sizeof table);
         for (const score_entry& result : unsaved_results) enter_into_table(result);
-    } else if (read < 0 && exists(file_name)) {
+    } else if (read < 0 && exists(path.c_str())) {
         // Held open by another program: left as it is, our results wait for the next write.
         return;
     }
     // A missing or short file gets the table as it stands here, which holds our results.
     // A write that reported failure may still have landed: only the file itself can tell
     // whether our results are in it, since two equal results are two results.
-    if (write_table_file(file_name, table) || file_holds(file_name, table, sizeof table))
+    if (write_table_file(path.c_str(), table) || file_holds(path.c_str(), table, sizeof table))
         unsaved_results.clear();
 }
 

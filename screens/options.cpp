@@ -1,7 +1,8 @@
 #include "screens/options.h"
 
 #include "resources/card_sets.h"
-#include "scores/replace_file.h"
+#include "files/player_files.h"
+#include "files/replace_file.h"
 
 namespace {
 const char* const file_name = "options.ini";
@@ -74,7 +75,7 @@ bool options::choose(int id) {
 }
 
 void options::load_options() {
-    std::FILE* file = std::fopen(file_name, "r");
+    std::FILE* file = std::fopen(player_file(file_name).c_str(), "r");
     if (!file) return;
     read_options(file, card_mode, sound);
     std::fclose(file);
@@ -82,7 +83,7 @@ void options::load_options() {
 
 bool options::save_options() {
     const std::string text = options_text(card_mode, sound);
-    return replace_file(file_name, text.data(), text.size());
+    return replace_file(player_file(file_name).c_str(), text.data(), text.size());
 }
 
 void options::show_options() {

@@ -9,6 +9,7 @@ CTest entry its own under the build tree), each named after the test that took i
 """
 import contextlib
 import ctypes
+import getpass
 import os
 import re
 import shutil
@@ -17,6 +18,7 @@ import struct
 import subprocess
 import time
 import warnings
+import zlib
 from pathlib import Path
 
 import pytest
@@ -129,6 +131,66 @@ def button_absent(img, x, y, w=100, h=20):
 
 def slots_shown(img):
     return all(button_visible(img, SLOT_X, y) for y in SLOT_Y) and button_visible(img, *SLOTS_BACK)
+
+
+def saved_game_bytes(level=1, minutes=12, seconds=0, points=0, stocks=(10, 10, 10, 10),
+                     used=(0, 0, 0, 0), in_shop=0, freeze=-1, card_mode=0, card_set=0,
+                     pictures=None, removed=0, saved_at=1796000000):
+    """A save slot's file as the game writes it: 87 little-endian 32-bit words, the last a
+    CRC-32 of the others. By default a new game's board, picture p at cells 2p and 2p+1."""
+    pictures = pictures or [i // 2 for i in range(64)]
+    words = struct.pack("<4sI2I16i64i2I", b"PWSG", 1, saved_at & 0xFFFFFFFF, saved_at >> 32,
+                        level, minutes, seconds, points, *stocks, *used, in_shop, freeze,
+                        card_mode, card_set, *pictures, removed & 0xFFFFFFFF, removed >> 32)
+    return words + struct.pack("<I", zlib.crc32(words))
+
+
+def app_data_folder(prefix=None):
+    """%APPDATA%\\Pairwick inside a Wine prefix (the tests' own by default)."""
+    prefix = Path(prefix or os.environ["WINEPREFIX"])
+    return prefix / "drive_c" / "users" / getpass.getuser() / "AppData" / "Roaming" / "Pairwick"
+
+
+def name_dialog(game):
+    """The shown "Game Over!" dialog, as a function from its template's dialog units to
+    screen pixels."""
+    def shown():
+        return [game.geometry(w) for w in game.windows("^Game Over!$", visible_only=True)]
+    deadline = time.monotonic() + PATIENCE
+    while not shown():
+        if time.monotonic() > deadline:
+            game.save(game.screenshot(), "timeout")
+            pytest.fail("no Game Over! dialog")
+        time.sleep(0.1)
+    x, y, w, h = shown()[0]
+    # The template is 140 x 60 dialog units.
+    return lambda du_x, du_y: (int(x + du_x * w / 140), int(y + du_y * h / 60))
+
+
+def play_out_slot_one(game, name):
+    """From the menu: loads slot 1, waits for its clock to run out, and enters the result
+    under name; ends on the high-score screen."""
+    game.menu("Load")
+    game.wait_until(lambda im: slots_shown(im) and button_absent(im, MENU_X, 360),
+                    what="the load screen")
+    game.click(SLOT_X + 50, SLOT_Y[0] + 10)
+    at = name_dialog(game)
+    edit = (*at(10, 20), *at(130, 34))
+
+    def caret_shown(im):
+        """A dark upright line in the box, where its frame is grey: the box has the keys."""
+        c = im.crop(edit)
+        px = c.load()
+        return any(sum(1 for j in range(c.height) if sum(px[i, j]) < 200) >= 8
+                   for i in range(c.width))
+
+    game.click(*at(70, 27))
+    game.wait_until(caret_shown, what="the caret in the name box")
+    game.type_text(name)
+    game.wait_until(lambda im: sum(1 for p in im.crop(edit).getdata() if sum(p) < 200) > 60,
+                    what="the typed name")
+    game.click(*at(35, 47))  # "&Ok"
+    return game.wait_until(high_scores_shown, what="the high-score screen")
 
 
 def radio_dot(img, x, y):

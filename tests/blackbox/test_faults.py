@@ -1,7 +1,8 @@
-"""A hostile environment: no artwork, a working directory that cannot be written, a
-scores.dat that is a directory, and a player who hammers the mouse."""
+"""A hostile environment: no artwork, an options file or a working directory that cannot
+be written, a scores.dat that is a directory, and a player who hammers the mouse."""
 import os
 import shutil
+import struct
 import subprocess
 import time
 
@@ -9,8 +10,9 @@ import pytest
 
 from conftest import (COUNT_BOX, MENU_X, MENU_Y, OPTION_BUTTONS, PATIENCE, SPRITE_CENTRE,
                       Game, all_options_visible, board_shown, button_absent, button_visible,
-                      cell_box, cell_centre, cell_classifier, high_scores_shown, label_of,
-                      load_rgb, mean_abs_diff)
+                      app_data_folder, cell_box, cell_centre, cell_classifier,
+                      high_scores_shown, label_of, load_rgb, mean_abs_diff,
+                      play_out_slot_one, radio_dot, saved_game_bytes)
 
 CELLS = [(c, r) for r in range(8) for c in range(8)]
 
@@ -131,11 +133,15 @@ def warning_icon(img, box):
                if p[0] >= 200 and 80 <= p[1] <= 180 and p[2] <= 80) >= 60
 
 
-def press_options_save(game):
+def press_options_save(game, choose=None):
     game.to_menu()
     game.wait_until(menu_up, what="the menu")
     game.menu("Options")
     game.wait_until(all_options_visible, what="the options buttons")
+    if choose:
+        x, y = OPTION_BUTTONS[choose]
+        game.click(x + 40, y + 10)
+        game.wait_until(lambda im: radio_dot(im, x, y) >= 6, what=f"{choose} checked")
     x, y = OPTION_BUTTONS["Save"]
     game.click(x + 50, y + 10)
     return save_box(game)
@@ -162,29 +168,73 @@ def test_a_successful_save_says_so_without_a_warning(game):
     assert close_box_and_exit(game) == 0
 
 
-def test_a_read_only_folder_gets_a_warning_instead_of_saved(game_factory):
+def test_an_options_file_that_cannot_be_written_gets_a_warning(game_factory):
+    game = game_factory(start=False)
+    # An options.ini that is a directory cannot be opened for writing.
+    (game.dir / "options.ini").mkdir()
+    game.start()
+    img, box = press_options_save(game)
+    game.save(img, "failed_box")
+    # The success box is narrower and has no icon; this one warns.
+    assert warning_icon(img, box), "the box does not warn: it claims a save"
+    assert game.running()
+    assert close_box_and_exit(game) == 0
+    assert (game.dir / "options.ini").is_dir()
+
+
+def test_a_folder_that_takes_no_new_files_keeps_them_in_the_players_own(game_factory):
+    """Where no new file can be made in the working directory, the player's files go to
+    %APPDATA%\\Pairwick, started from what the working directory held."""
+    own = app_data_folder()
+    shutil.rmtree(own, ignore_errors=True)
     game = game_factory(start=False)
     shutil.copyfile(os.environ["PAIRWICK_EXE"], game.dir / "Pairwick.exe")
-    immutable = make_immutable(game.dir)
-    if not immutable:
-        # Without an immutable flag: an options.ini that is a directory cannot be opened
-        # for writing either.
-        (game.dir / "options.ini").mkdir()
+    # A game saved five seconds before its end, in the working directory.
+    saved = saved_game_bytes(level=3, minutes=0, seconds=5, points=77)
+    (game.dir / "save1.dat").write_bytes(saved)
+    held = sorted(p.name for p in game.dir.iterdir())
+    if not make_immutable(game.dir):
+        pytest.skip("this file system has no immutable flag")
     try:
         game.start()
-        img, box = press_options_save(game)
-        game.save(img, "failed_box")
-        # The success box is narrower and has no icon; this one warns.
-        assert warning_icon(img, box), "the box does not warn: it claims a save"
-        assert game.running()
+        game.to_menu()
+        img = play_out_slot_one(game, "Far Away")
+        game.save(img, "result_entered")
+        game.key("Escape")
+        img, box = press_options_save(game, choose="Cars")
+        game.save(img, "saved_box")
+        assert not warning_icon(img, box), "a warning on a save that worked"
         assert close_box_and_exit(game) == 0
-        if immutable:
-            assert not (game.dir / "options.ini").exists()
-            assert not (game.dir / "scores.dat").exists()
-        else:
-            assert (game.dir / "options.ini").is_dir()
+        assert sorted(p.name for p in game.dir.iterdir()) == held
+
+        # Both are read back at the next start, with the folder still closed.
+        game.start()
+        game.to_menu()
+        img = high_score_rows(game)
+        game.save(img, "read_back")
+        row1 = img.crop((95, 121, 300, 139))
+        row2 = img.crop((95, 141, 300, 159))
+        assert mean_abs_diff(row1, row2) > 1, "the first row is not the result"
+        game.key("Escape")
+        game.wait_until(menu_up, what="the menu")
+        game.menu("Options")
+        x, y = OPTION_BUTTONS["Cars"]
+        game.wait_until(lambda im: all_options_visible(im) and radio_dot(im, x, y) >= 6,
+                        what="Cars checked")
+        game.click(*(c + d for c, d in zip(OPTION_BUTTONS["Back"], (50, 10))))
+        game.wait_until(menu_up, what="the menu")
+        game.menu("Exit")
+        assert game.wait_exit() == 0
     finally:
         subprocess.run(["chattr", "-i", str(game.dir)], capture_output=True)
+    try:
+        table = (own / "scores.dat").read_bytes()
+        assert table[:9] == b"Far Away\0"
+        assert struct.unpack_from("<2i", table, 256) == (3, 77)
+        assert (own / "options.ini").read_bytes() == b"[CARDMODE]\r\n1\r\n[SOUND]\r\n0\r\n"
+        assert (own / "save1.dat").read_bytes() == saved
+    finally:
+        shutil.rmtree(own, ignore_errors=True)
 
 
 # -- scores.dat is a directory -------------------------------------------------------------

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "scores/highscores.h"
-#include "scores/replace_file.h"
+#include "files/replace_file.h"
 #include "unit/support.h"
 
 namespace {

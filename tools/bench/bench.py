@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 """Times the game under Wine, screen by screen, against the floor program.
 
-Usage: bench.py [--build DIR] [--pairs N] [--stretch S] [--starts N]
+Usage: bench.py [--build DIR] [--pairs N] [--stretch S] [--starts N] [--share-seconds S]
 
 It times build/bench/Pairwick.exe, the game's own sources built with the frame log (the
 shipped exe has none). It starts its own Xvfb display and Wine prefix
@@ -13,7 +13,12 @@ take turns at painting: on each screen the bench stops one with SIGSTOP while th
 paints for a short stretch, floor then game, N pairs, both of a pair held on one CPU. Each
 pair's ratio divides the game's median frame by the floor's from the same second, so a
 change in the machine's load falls on both; a screen's figure is the median of its pairs'
-ratios. It asserts nothing: it prints a table and writes the same to
+ratios.
+
+Then the game runs as a player has it, its frames paced as the game paces them, and on
+each screen the bench reads how much CPU the game, its Wine server and the X server use
+(utime and stime from /proc over a stretch of wall time) and how many frames a second the
+game draws. It asserts nothing: it prints the tables and writes the same to
 BUILD/bench/results.md.
 """
 import argparse
@@ -39,6 +44,9 @@ NEW_GAME = (400, 190)
 HIGH_SCORES = (400, 280)
 HELP = (400, 340)
 EXIT = (400, 370)
+OPTIONS = (400, 310)
+SAVE = (400, 220)
+OPTIONS_BACK = (345, 580)
 
 
 class FrameLog:
@@ -97,6 +105,8 @@ class Session:
         for line in self.state.read_text().splitlines():
             if line.startswith("export DISPLAY="):
                 display = line.split("=", 1)[1]
+            if line.startswith("XVFB_PID="):
+                self.xvfb = int(line.split("=", 1)[1])
         self.env = dict(os.environ, DISPLAY=display, WINEPREFIX=str(self.prefix),
                         WINEDEBUG="-all",
                         WINEDLLOVERRIDES="mscoree,mshtml=;winealsa.drv,winepulse.drv=d")
@@ -353,6 +363,84 @@ def run_screens(session, floor_session, game_exe, floor_exe, workdir, logdir, pa
     return game.log, floor.log, screens, long_run_screen, game.proc.returncode
 
 
+def cpu_ticks(pid):
+    """User and system time a process has used, in clock ticks."""
+    with open(f"/proc/{pid}/stat") as f:
+        fields = f.read().rsplit(")", 1)[1].split()
+    return int(fields[11]) + int(fields[12])
+
+
+def wine_server(prefix):
+    """The Wine server of the given prefix."""
+    for p in Path("/proc").iterdir():
+        try:
+            if not (p / "comm").read_text().startswith("wineserver"):
+                continue
+            if f"WINEPREFIX={prefix}".encode() in (p / "environ").read_bytes().split(b"\0"):
+                return int(p.name)
+        except OSError:
+            continue
+    return None
+
+
+def cpu_shares(session, game_exe, workdir, logdir, seconds):
+    """The game as a player has it, frames paced by the game itself: on each screen, the
+    share of one core that the game, its Wine server and the X server use, and the
+    game's frames per second, over `seconds` of wall time."""
+    x = session.xdotool
+    game = Program(session, game_exe, workdir, logdir / "paced.log", repaint=False)
+    rows = []
+    try:
+        game.wait_started()
+        server = wine_server(session.prefix)
+        processes = {"game": game.proc.pid, "wineserver": server, "X": session.xvfb}
+
+        def measure(name, screen, in_shop=None):
+            def ours(fr):
+                return fr[0] == screen and (screen != 2 or fr[1] == in_shop)
+            game.wait_for(lambda log: log.frames and ours(log.frames[-1]), 30,
+                          f"the {name} screen")
+            time.sleep(1.0)  # past the switch's own frames
+            game.log.read()
+            frames_before = len(game.log.frames)
+            before = {k: cpu_ticks(v) for k, v in processes.items()}
+            begun = time.monotonic()
+            time.sleep(seconds)
+            after = {k: cpu_ticks(v) for k, v in processes.items()}
+            span = time.monotonic() - begun
+            frames = len(game.log.read().frames) - frames_before
+            hz = os.sysconf("SC_CLK_TCK")
+            share = {k: 100.0 * (after[k] - before[k]) / hz / span for k in processes}
+            rows.append((name, frames / span, share))
+            print(f"  {name}: {frames / span:.1f} frames/s, "
+                  f"{sum(share.values()):.1f} % of a core", file=sys.stderr)
+
+        def back_to_menu():
+            x("key", "Escape")
+            game.wait_for(lambda log: log.frames[-1][0] == 1, 30, "the menu")
+
+        measure("intro", 0)
+        x("key", "Escape")
+        measure("menu", 1)
+        x("mousemove", *NEW_GAME, "click", 1)
+        measure("play (full board)", 2, 0)
+        x("key", "F9")
+        measure("shop", 2, 1)
+        back_to_menu()
+        for name, screen, button in (("high scores", 5, HIGH_SCORES), ("help", 7, HELP),
+                                     ("options", 6, OPTIONS), ("save", 3, SAVE)):
+            x("mousemove", *button, "click", 1)
+            measure(name, screen)
+            if screen == 6:
+                x("mousemove", *OPTIONS_BACK, "click", 1)
+                game.wait_for(lambda log: log.frames[-1][0] == 1, 30, "the menu")
+            else:
+                back_to_menu()
+    finally:
+        game.stop(lambda: x("mousemove", *EXIT, "click", 1))
+    return rows
+
+
 def machine():
     cpu = "unknown CPU"
     try:
@@ -374,6 +462,8 @@ def main():
     ap.add_argument("--stretch", type=float, default=0.4,
                     help="seconds each program paints in its turn")
     ap.add_argument("--starts", type=int, default=9, help="timed starts of each program")
+    ap.add_argument("--share-seconds", type=float, default=10.0,
+                    help="seconds of wall time over which each screen's CPU share is read")
     args = ap.parse_args()
     build = Path(args.build).resolve()
     # The game's own sources built with the frame log; the shipped exe carries none.
@@ -394,24 +484,30 @@ def main():
     load_before = os.getloadavg()
     started = datetime.datetime.now()
     try:
-        with Session(build) as session, Session(build, "-floor") as floor_session:
-            print("Timing start-ups ...", file=sys.stderr)
-            x = session.xdotool
+        with Session(build) as session:
+            with Session(build, "-floor") as floor_session:
+                print("Timing start-ups ...", file=sys.stderr)
+                x = session.xdotool
 
-            def leave_game(prog):
-                x("key", "Escape")
-                prog.wait_for(lambda log: log.frames and log.frames[-1][0] == 1, 30,
-                              "the menu")
-                x("mousemove", *EXIT, "click", 1)
+                def leave_game(prog):
+                    x("key", "Escape")
+                    prog.wait_for(lambda log: log.frames and log.frames[-1][0] == 1, 30,
+                                  "the menu")
+                    x("mousemove", *EXIT, "click", 1)
 
-            starts = startup_times(session, {
-                "floor": (floor_exe, lambda prog: x("key", "Escape")),
-                "game": (game_exe, leave_game)}, work, logdir, args.starts)
-            floor_start, game_start = starts["floor"], starts["game"]
-            print("Timing the game's screens in turns with the floor ...", file=sys.stderr)
-            game_log, floor_log, screens, long_screen, exit_code = run_screens(
-                session, floor_session, game_exe, floor_exe, work, logdir, args.pairs,
-                args.stretch)
+                starts = startup_times(session, {
+                    "floor": (floor_exe, lambda prog: x("key", "Escape")),
+                    "game": (game_exe, leave_game)}, work, logdir, args.starts)
+                floor_start, game_start = starts["floor"], starts["game"]
+                print("Timing the game's screens in turns with the floor ...",
+                      file=sys.stderr)
+                game_log, floor_log, screens, long_screen, exit_code = run_screens(
+                    session, floor_session, game_exe, floor_exe, work, logdir, args.pairs,
+                    args.stretch)
+            # The floor gone, so that nothing but the game runs on the X server.
+            print("Reading each screen's CPU share, frames paced by the game ...",
+                  file=sys.stderr)
+            shares = cpu_shares(session, game_exe, work, logdir, args.share_seconds)
     finally:
         shutil.rmtree(work, ignore_errors=True)
     load_after = os.getloadavg()
@@ -449,6 +545,18 @@ def main():
     s = frame_stats(all_floor)
     out(f"| floor | {s['frames']} | {s['median']:.2f} | {s['p90']:.2f} | {s['fps']:.0f} "
         "| 1.00x | |")
+    out("")
+    out(f"CPU as a player has it: the game alone on its display, frames paced by the game "
+        f"itself (no forced repaint), each screen read over {args.share_seconds:g} s of "
+        "wall time after a second to settle. Shares are of one core, from utime + stime "
+        "in /proc; the frames are those the game logged in the same stretch. The goal for "
+        "the play screen is at most 5 % for the three together.")
+    out("")
+    out("| Screen | Frames/s | Game % | Wine server % | X server % | All three % |")
+    out("|---|---:|---:|---:|---:|---:|")
+    for name, fps, share in shares:
+        out(f"| {name} | {fps:.1f} | {share['game']:.1f} | {share['wineserver']:.1f} | "
+            f"{share['X']:.1f} | {sum(share.values()):.1f} |")
     out("")
     out(f"Start-up to the first finished frame, median of {args.starts} starts "
         "(after one warm-up start each; floor and game take turns, each start waits for "

@@ -1,4 +1,4 @@
-#include "scores/replace_file.h"
+#include "files/replace_file.h"
 
 #include <windows.h>
 
