@@ -1,7 +1,6 @@
 #include "files/player_files.h"
 
 #include <windows.h>
-#include <shlobj.h>
 
 #include <cstdio>
 
@@ -37,11 +36,12 @@ std::string player_folder(bool working_directory_writable, const std::string& ap
 
 std::string player_file(const char* name) {
     static const std::string folder = [] {
+        if (can_make_files_here()) return std::string();
+        // The variable Windows sets for every user, rather than the shell's folder API,
+        // whose library would load at every start for a case most players never meet.
         char app_data[MAX_PATH] = {};
-        if (can_make_files_here() ||
-            FAILED(SHGetFolderPathA(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT,
-                                    app_data)))
-            return std::string();
+        const DWORD length = GetEnvironmentVariableA("APPDATA", app_data, sizeof app_data);
+        if (length == 0 || length >= sizeof app_data) return std::string();
         return player_folder(false, app_data);
     }();
     return folder.empty() ? std::string(name) : folder + "\\" + name;

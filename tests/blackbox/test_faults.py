@@ -9,8 +9,8 @@ import time
 import pytest
 
 from conftest import (COUNT_BOX, MENU_X, MENU_Y, OPTION_BUTTONS, PATIENCE, SPRITE_CENTRE,
-                      Game, all_options_visible, board_shown, button_absent, button_visible,
-                      app_data_folder, cell_box, cell_centre, cell_classifier,
+                      Game, all_options_visible, app_data_folder, board_shown, button_absent,
+                      button_visible, cell_box, cell_centre, cell_classifier,
                       high_scores_shown, label_of, load_rgb, mean_abs_diff,
                       play_out_slot_one, radio_dot, saved_game_bytes)
 

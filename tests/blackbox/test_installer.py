@@ -16,7 +16,8 @@ from pathlib import Path, PureWindowsPath
 import pytest
 
 from conftest import (BUILD, OPTION_BUTTONS, WINE64, Game, all_options_visible, fixed_versions,
-                      label_of, mean_abs_diff, menu_shown, radio_dot, version, version_words)
+                      label_of, mean_abs_diff, menu_shown, play_out_slot_one, radio_dot,
+                      saved_game_bytes, version, version_words)
 
 KEY = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Pairwick"
 LIST = "installed-files.txt"
@@ -230,16 +231,24 @@ def test_setup_installs_the_zip_the_entries_and_the_game_plays_there_until_unins
         x, y = OPTION_BUTTONS["Back"]
         game.click(x + 50, y + 10)
         game.wait_until(menu_shown, what="the menu")
+        # A result: a game saved seconds before its end, loaded and played out.
+        (folder / "save1.dat").write_bytes(saved_game_bytes(level=4, minutes=0, seconds=3,
+                                                            points=321))
+        play_out_slot_one(game, "Installed")
+        game.key("Escape")
+        game.wait_until(menu_shown, what="the menu")
         game.menu("Exit")
         assert game.wait_exit() == 0
     finally:
         game.stop()
     scores = (folder / "scores.dat").read_bytes()
+    assert scores[:10] == b"Installed\0"
+    assert struct.unpack_from("<2i", scores, 256) == (4, 321)
     options = (folder / "options.ini").read_bytes()
 
     prefix.uninstall()
     # The player's files, the lock the game takes to write the table among them.
-    assert files_under(folder) == {"scores.dat", "scores.dat.lock", "options.ini"}
+    assert files_under(folder) == {"scores.dat", "scores.dat.lock", "options.ini", "save1.dat"}
     assert [p.name for p in folder.iterdir() if p.is_dir()] == []
     assert (folder / "scores.dat").read_bytes() == scores
     assert (folder / "options.ini").read_bytes() == options

@@ -3,6 +3,9 @@
 #include <cstring>
 #include <vector>
 
+#include "app/frames.h"
+#include "gfx/ticks.h"
+
 namespace {
 using Window = InProc;
 
@@ -290,5 +293,125 @@ TEST(WindowDisplayMode, AlreadyInModeOnlyWhenEveryAskedSettingMatches) {
     current.dmBitsPerPel = 32;
     wanted.dmFields = DM_PELSWIDTH | DM_PELSHEIGHT;
     EXPECT_TRUE(display_already_in(wanted, current));
+}
+}  // namespace
+
+namespace {
+using Frames = InProc;
+
+// Frames come only when something on screen is due: every screen that moves asks to be
+// woken no later than its next step, and one that stands still asks for nothing.
+TEST_F(Frames, EachScreenAsksToBeWokenForItsNextChangeOrNotAtAll) {
+    command(id_new_game);
+    const struct {
+        int screen;
+        bool in_shop;
+        bool moves;
+    } cases[] = {
+        {screen_play, false, true}, {screen_play, true, true}, {screen_help, false, true},
+        {screen_high_scores, false, false}, {screen_menu, false, false},
+        {screen_options, false, false}, {screen_save, false, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "screen " << c.screen << (c.in_shop ? ", shop" : ""));
+        game.screen = c.screen;
+        game.in_shop = c.in_shop;
+        clock.advance(1000);
+        std::uint32_t wake;
+        take_wake(wake);
+        frame();
+        ASSERT_EQ(take_wake(wake), c.moves);
+        // The quickest sprite steps every 100 ms.
+        if (c.moves) {
+            EXPECT_GT(static_cast<std::int32_t>(wake - clock.now), 0);
+            EXPECT_LE(wake - clock.now, 101u);
+        }
+    }
+    game.in_shop = false;
+}
+
+TEST_F(Frames, NoFrameWhileMinimisedAndTheClockStandsStill) {
+    command(id_new_game);
+    frame();
+    const int seconds = game.seconds;
+    ShowWindow(game.window, SW_MINIMIZE);
+    clock.advance(5000);
+    SendMessageA(game.window, WM_TIMER, frame_pacer::timer_id, 0);
+    EXPECT_EQ(game.seconds, seconds);
+    ShowWindow(game.window, SW_RESTORE);
+    ValidateRect(game.window, nullptr);
+    SendMessageA(game.window, WM_TIMER, frame_pacer::timer_id, 0);
+    // As after any time without frames: the first one back takes one second.
+    EXPECT_EQ(game.seconds, seconds - 1);
+    KillTimer(game.window, frame_pacer::timer_id);
+}
+
+// While the plain start holds the 800x600 mode, another program gets the desktop's own
+// mode back and the game steps aside; coming back takes the mode again.
+TEST_F(Frames, AnotherProgramTakingTheFocusGetsTheDesktopBack) {
+    ASSERT_EQ(main_view.mode, window_mode::plain);
+    main_view.holds_display_mode = true;
+    SendMessageA(game.window, WM_ACTIVATEAPP, FALSE, 0);
+    EXPECT_TRUE(IsIconic(game.window));
+    EXPECT_FALSE(main_view.holds_display_mode);
+    SendMessageA(game.window, WM_ACTIVATEAPP, TRUE, 0);
+    EXPECT_FALSE(IsIconic(game.window));
+    // This display is already at 800x600 and 16 bits, so the request succeeds.
+    EXPECT_TRUE(main_view.holds_display_mode);
+    RECT r;
+    GetWindowRect(game.window, &r);
+    EXPECT_EQ(r.left, 0);
+    EXPECT_EQ(r.top, 0);
+    EXPECT_EQ(r.right, 800);
+    EXPECT_EQ(r.bottom, 600);
+    // Without the mode held, losing the focus changes nothing.
+    main_view.holds_display_mode = false;
+    SendMessageA(game.window, WM_ACTIVATEAPP, FALSE, 0);
+    EXPECT_FALSE(IsIconic(game.window));
+}
+}  // namespace
+
+namespace {
+using Modes = InProc;
+
+// Alt+Enter leaves the plain start for a window of its own, then goes between that window
+// and the whole screen; the buttons follow the picture.
+TEST_F(Modes, AltEnterGoesFromThePlainStartToTheWindowAndFullScreen) {
+    ASSERT_EQ(main_view.mode, window_mode::plain);
+    const auto alt_enter = [] {
+        SendMessageA(game.window, WM_SYSKEYDOWN, VK_RETURN, LPARAM{1} << 29);
+    };
+    const auto client = [] {
+        RECT r;
+        GetClientRect(game.window, &r);
+        return r;
+    };
+    alt_enter();
+    EXPECT_EQ(main_view.mode, window_mode::windowed);
+    EXPECT_TRUE(GetWindowLongPtrA(game.window, GWL_STYLE) & WS_CAPTION);
+    // This screen is 800x600: a window of scale 1, the picture at the client's corner.
+    EXPECT_EQ(client().right, 800);
+    EXPECT_EQ(client().bottom, 600);
+    EXPECT_EQ(main_view.place.scale, 1);
+    alt_enter();
+    EXPECT_EQ(main_view.mode, window_mode::full_screen);
+    EXPECT_FALSE(GetWindowLongPtrA(game.window, GWL_STYLE) & WS_CAPTION);
+    RECT r;
+    GetWindowRect(game.window, &r);
+    EXPECT_EQ(r.left, 0);
+    EXPECT_EQ(r.right - r.left, GetSystemMetrics(SM_CXSCREEN));
+    alt_enter();
+    EXPECT_EQ(main_view.mode, window_mode::windowed);
+
+    // Back to the plain start for the tests that follow.
+    main_view.mode = window_mode::plain;
+    main_view.place = {1, 0, 0};
+    SetWindowLongPtrA(game.window, GWL_STYLE, static_cast<LONG_PTR>(main_view.style()));
+    SetWindowPos(game.window, HWND_TOP, 0, 0, 800, 600, SWP_FRAMECHANGED);
+    main_view.layout_buttons(game.window);
+    RECT b;
+    GetWindowRect(game.main_menu.buttons[1].hwnd, &b);
+    EXPECT_EQ(b.left, 350);
+    EXPECT_EQ(b.top, 180);
 }
 }  // namespace

@@ -38,9 +38,10 @@ ARGS = parse_args()
 os.environ["PAIRWICK_DIST"] = str(Path(ARGS.build).resolve() / "dist")
 os.environ["PAIRWICK_EVIDENCE"] = str(Path(ARGS.build).resolve() / "test-output" / "screenshots")
 
-from conftest import (ART_DIRS, MENU_X, MENU_Y, OPTION_BUTTONS, SPRITE_CENTRE,  # noqa: E402
-                      Game, all_options_visible, button_absent, button_visible, cell_centre,
-                      cell_classifier, high_scores_shown, load_rgb, mean_abs_diff)
+from conftest import (ART_DIRS, MENU_X, MENU_Y, OPTION_BUTTONS, SLOT_X, SLOT_Y,  # noqa: E402
+                      SPRITE_CENTRE, Game, all_options_visible, button_absent, button_visible,
+                      cell_centre, cell_classifier, glyphs, high_scores_shown, load_rgb,
+                      mean_abs_diff, slots_shown)
 from player import Player, shop_shown  # noqa: E402
 
 SESSION = ROOT / "tests" / "harness" / "session.sh"
@@ -167,6 +168,21 @@ def main():
             wait_menu(game)
 
             play_in_progress(game, out)
+
+            # That game kept in the first slot, and the slots as the save screen shows them.
+            game.key("Escape")
+            wait_menu(game)
+            game.menu("Save")
+            game.wait_until(slots_shown, what="the save screen")
+            game.click(SLOT_X + 50, SLOT_Y[0] + 10)
+            wait_menu(game)
+            game.menu("Save")
+            row = (SLOT_X + 115, SLOT_Y[0], 790, SLOT_Y[0] + 20)
+            shoot(game, out, "save", game.wait_until(
+                lambda im: slots_shown(im) and len(glyphs(im, row)) > 20,
+                what="the first slot in use"))
+            game.key("Escape")
+            wait_menu(game)
 
             # The shop needs a cleared board: the tests' scripted player clears one.
             player = Player(game)
