@@ -298,6 +298,35 @@ def memory_row(log, frames):
     return gdi, ws / 2**20
 
 
+def walk_screens(game, x, measure, still_screens=False):
+    """From the title to each screen in turn, measure(name, screen, in_shop) on each, and
+    back to the menu at the end; with still_screens also the options and the save screen,
+    which draw only on events."""
+    def back_to_menu():
+        x("key", "Escape")
+        game.wait_for(lambda log: log.frames[-1][0] == 1, 30, "the menu")
+
+    measure("intro", 0)
+    x("key", "Escape")
+    measure("menu", 1)
+    x("mousemove", *NEW_GAME, "click", 1)
+    measure("play (full board)", 2, 0)
+    x("key", "F9")
+    measure("shop", 2, 1)
+    back_to_menu()
+    screens = [("high scores", 5, HIGH_SCORES), ("help", 7, HELP)]
+    if still_screens:
+        screens += [("options", 6, OPTIONS), ("save", 3, SAVE)]
+    for name, screen, button in screens:
+        x("mousemove", *button, "click", 1)
+        measure(name, screen)
+        if screen == 6:  # only Back leaves the options
+            x("mousemove", *OPTIONS_BACK, "click", 1)
+            game.wait_for(lambda log: log.frames[-1][0] == 1, 30, "the menu")
+        else:
+            back_to_menu()
+
+
 def run_screens(session, floor_session, game_exe, floor_exe, workdir, logdir, pairs,
                 stretch):
     """Times each screen of the game in turns with the floor, which runs all the while on
@@ -322,24 +351,7 @@ def run_screens(session, floor_session, game_exe, floor_exe, workdir, logdir, pa
             game.wait_for(lambda log: ours(log.frames[-1]), 30, f"the {name} screen")
             timed[name] = (ours, alternate(game, floor, pairs, stretch))
 
-        def back_to_menu():
-            x("key", "Escape")
-            game.wait_for(lambda log: log.frames[-1][0] == 1, 30, "the menu")
-
-        measure("intro", 0)
-        x("key", "Escape")
-        measure("menu", 1)
-        x("mousemove", *NEW_GAME, "click", 1)
-        measure("play (full board)", 2, 0)
-        x("key", "F9")
-        measure("shop", 2, 1)
-        back_to_menu()
-        x("mousemove", *HIGH_SCORES, "click", 1)
-        measure("high scores", 5)
-        back_to_menu()
-        x("mousemove", *HELP, "click", 1)
-        measure("help", 7)
-        back_to_menu()
+        walk_screens(game, x, measure)
         # The rest of the long run on a fresh board, the screen players spend time on.
         x("mousemove", *NEW_GAME, "click", 1)
         floor.resume()
@@ -415,27 +427,7 @@ def cpu_shares(session, game_exe, workdir, logdir, seconds):
             print(f"  {name}: {frames / span:.1f} frames/s, "
                   f"{sum(share.values()):.1f} % of a core", file=sys.stderr)
 
-        def back_to_menu():
-            x("key", "Escape")
-            game.wait_for(lambda log: log.frames[-1][0] == 1, 30, "the menu")
-
-        measure("intro", 0)
-        x("key", "Escape")
-        measure("menu", 1)
-        x("mousemove", *NEW_GAME, "click", 1)
-        measure("play (full board)", 2, 0)
-        x("key", "F9")
-        measure("shop", 2, 1)
-        back_to_menu()
-        for name, screen, button in (("high scores", 5, HIGH_SCORES), ("help", 7, HELP),
-                                     ("options", 6, OPTIONS), ("save", 3, SAVE)):
-            x("mousemove", *button, "click", 1)
-            measure(name, screen)
-            if screen == 6:
-                x("mousemove", *OPTIONS_BACK, "click", 1)
-                game.wait_for(lambda log: log.frames[-1][0] == 1, 30, "the menu")
-            else:
-                back_to_menu()
+        walk_screens(game, x, measure, still_screens=True)
     finally:
         game.stop(lambda: x("mousemove", *EXIT, "click", 1))
     return rows
