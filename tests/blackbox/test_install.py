@@ -100,6 +100,9 @@ def test_the_launcher_runs_the_installed_exe_in_the_players_folder_and_passes_it
         r = subprocess.run([str(installed / "bin" / "pairwick"), *options], env=env,
                            capture_output=True, text=True, stdin=subprocess.DEVNULL, timeout=60)
         assert r.returncode == 7, r.stderr
+        # A game that ends otherwise than by Exit or its close box: where to look.
+        assert r.stderr.strip().endswith(
+            f"the game ended with code 7; Wine's messages are in {data / 'wine.log'}"), r.stderr
         cwd, prefix, debug, *args = record.read_text().splitlines()
         assert Path(cwd) == data
         assert (Path(prefix), debug) == (data / "wineprefix", "-all")
