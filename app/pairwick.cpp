@@ -1,12 +1,11 @@
 #include "app/pairwick.h"
 
-#include "app/frames.h"
-#include "app/instruments.h"
-#include "app/view.h"
-
 #include <cstdlib>
 #include <ctime>
 
+#include "app/frames.h"
+#include "app/instruments.h"
+#include "app/view.h"
 #include "game/click_sound.h"
 #include "game/game.h"
 #include "resources/resource_ids.h"
