@@ -207,6 +207,7 @@ def test_setup_installs_the_zip_the_entries_and_the_game_plays_there_until_unins
     game = Game(prefix.unix(links["Pairwick.lnk"]["working dir"]), label_of(request))
     try:
         game.start(program=links["Pairwick.lnk"]["target"])
+        game.screenshot(save="started_from_the_start_menu")
         assert (folder / "scores.dat").stat().st_size == 5600
         # Over a running game the setup stops before it changes anything: no file is
         # deleted and made anew.
@@ -234,7 +235,7 @@ def test_setup_installs_the_zip_the_entries_and_the_game_plays_there_until_unins
         # A result: a game saved seconds before its end, loaded and played out.
         (folder / "save1.dat").write_bytes(saved_game_bytes(level=4, minutes=0, seconds=3,
                                                             points=321))
-        play_out_slot_one(game, "Installed")
+        game.save(play_out_slot_one(game, "Installed"), "result_beside_the_exe")
         game.key("Escape")
         game.wait_until(menu_shown, what="the menu")
         game.menu("Exit")
