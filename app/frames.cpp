@@ -87,10 +87,11 @@ void frame_buffer::release() {
     pixels = nullptr;
     shown.clear();
     shown_valid = false;
+    failed = false;
 }
 
-void frame_buffer::draw_game() {
-    game.back_dc = dc;
+void frame_buffer::draw_game(HDC into) {
+    game.back_dc = into;
     game.main();
     game.back_dc = nullptr;
     // The section's bytes are read next: GDI's batched drawing must have reached them.
@@ -118,9 +119,7 @@ void frame_buffer::present(HDC target, const placement& place, const RECT* expos
         HDC back = CreateCompatibleDC(target);
         HBITMAP buffer = CreateCompatibleBitmap(target, width, height);
         HGDIOBJ old = SelectObject(back, buffer);
-        game.back_dc = back;
-        game.main();
-        game.back_dc = nullptr;
+        draw_game(back);
         SetStretchBltMode(target, COLORONCOLOR);
         StretchBlt(target, place.left, place.top, width * place.scale, height * place.scale,
                    back, 0, 0, width, height, SRCCOPY);
@@ -131,7 +130,7 @@ void frame_buffer::present(HDC target, const placement& place, const RECT* expos
         return;
     }
     if (!same_place(place, shown_place)) shown_valid = false;
-    draw_game();
+    draw_game(dc);
     // Nearest neighbour: every game pixel a sharp block.
     SetStretchBltMode(target, COLORONCOLOR);
     if (shown_valid) {
@@ -183,7 +182,7 @@ void frame_buffer::paint_whole(HDC target) {
         present(target, {1, 0, 0}, nullptr);
         return;
     }
-    draw_game();
+    draw_game(dc);
     BitBlt(target, 0, 0, width, height, dc, 0, 0, SRCCOPY);
     // What the window shows is no longer known to match.
     shown_valid = false;

@@ -20,12 +20,12 @@ public:
     void present(HDC target, const placement& place, const RECT* exposed);
     // One frame of the game, copied whole to target at its origin, one to one.
     void paint_whole(HDC target);
-    // Made again at the next frame, as the display now is.
+    // Made again at the next frame, as the display now is (also after a failed try).
     void release();
 
 private:
     bool make(HDC like);
-    void draw_game();
+    void draw_game(HDC into);
     void copy(HDC target, const placement& place, const RECT& game_rect);
     // The tiles that differ from what the window shows, to the window.
     void copy_changes(HDC target, const placement& place);

@@ -47,7 +47,7 @@ public:
     void toggle(HWND window);
     // Another program gained or lost the focus while the game may hold the 800x600 mode.
     void activate_app(HWND window, bool active);
-    // A frame's placement changed or the window was uncovered: every button again.
+    // Every button where the picture's placement puts it, lettered at its scale.
     void layout_buttons(HWND window);
     void release();
 

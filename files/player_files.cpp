@@ -4,10 +4,13 @@
 
 #include <cstdio>
 
+#include "saves/saved_game.h"
+
 namespace {
 // Everything of the player's that a first move to the folder of their own takes along.
-const char* const carried[] = {"scores.dat", "options.ini", "save1.dat", "save2.dat",
-                               "save3.dat", "save4.dat", "save5.dat"};
+void carry(const std::string& folder, const char* name) {
+    CopyFileA(name, (folder + "\\" + name).c_str(), TRUE);
+}
 }  // namespace
 
 bool can_make_files_here() {
@@ -25,9 +28,11 @@ std::string player_folder(bool working_directory_writable, const std::string& ap
     const std::string folder = app_data + "\\Pairwick";
     // Only a folder made now is started from the working directory's files: later, the
     // player's own changes there (a deleted table) must not be undone.
-    if (CreateDirectoryA(folder.c_str(), nullptr))
-        for (const char* name : carried)
-            CopyFileA(name, (folder + "\\" + name).c_str(), TRUE);
+    if (CreateDirectoryA(folder.c_str(), nullptr)) {
+        carry(folder, "scores.dat");
+        carry(folder, "options.ini");
+        for (int slot = 0; slot < saved_game_slots; ++slot) carry(folder, slot_file_name(slot));
+    }
     const DWORD attributes = GetFileAttributesA(folder.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY))
         return "";

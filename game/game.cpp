@@ -148,11 +148,7 @@ void game::play_frame() {
             store.convert_time_to_pionts(hours, minutes, seconds);
             in_shop = true;
             points += store.points;
-            store.hammers = hammers;
-            store.stopwatches = stopwatches;
-            store.hourglasses = hourglasses;
-            store.dynamites = dynamites;
-            store.points = points;
+            stock_the_shop();
             // The shop is drawn from the next frame.
             wake_at(current_tick());
         }
@@ -184,6 +180,14 @@ void game::play_frame() {
     bar.hourglasses = hourglasses;
     bar.dynamites = dynamites;
     bar.render(back_dc);
+}
+
+void game::stock_the_shop() {
+    store.hammers = hammers;
+    store.stopwatches = stopwatches;
+    store.hourglasses = hourglasses;
+    store.dynamites = dynamites;
+    store.points = points;
 }
 
 void game::take_result() {

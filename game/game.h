@@ -107,6 +107,8 @@ private:
     void leave_slots();
     void choose_slot(int slot);
     void play_frame();
+    // The shop sells from the game's points and stock.
+    void stock_the_shop();
     void take_result();
     void pick_card(unsigned x, unsigned y);
     void use_power_ups(unsigned x, unsigned y);

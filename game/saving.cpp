@@ -76,13 +76,7 @@ void game::restore(const saved_game& s) {
     dynamites_used = s.dynamites_used;
     in_shop = s.in_shop;
     playing = !in_shop;
-    if (in_shop) {
-        store.points = points;
-        store.hammers = hammers;
-        store.stopwatches = stopwatches;
-        store.hourglasses = hourglasses;
-        store.dynamites = dynamites;
-    }
+    if (in_shop) stock_the_shop();
     frozen = s.freeze_elapsed >= 0;
     if (frozen) freeze_start = current_tick() - static_cast<std::uint32_t>(s.freeze_elapsed);
     picks = 0;
