@@ -2,16 +2,21 @@
 
 #include <cstdlib>
 #include <ctime>
+#include <string>
 
 #include "app/frames.h"
 #include "app/instruments.h"
 #include "app/view.h"
+#include "files/player_files.h"
 #include "game/click_sound.h"
 #include "game/game.h"
 #include "resources/resource_ids.h"
+#include "text/utf8.h"
 
 namespace {
 const char* const class_name = "Pairwick";
+// A key message's previous-state bit: set on the repeats of a held key.
+constexpr LPARAM key_repeat = 1 << 30;
 // The name field holds 255 characters and its NUL.
 constexpr int max_name_length = 255;
 
@@ -84,6 +89,16 @@ void click(HWND window, LPARAM position) {
     pacer.input(window);
 }
 
+// Said once, at the end: while the game runs, the high-score screen says the results wait.
+void warn_results_lost() {
+    const std::wstring text =
+        L"Pairwick could not write this session's results into its high-score table, " +
+        widen(player_file(score_file_name)) +
+        L": the folder cannot be written, or another copy of Pairwick kept the table busy. "
+        L"Those results are lost.";
+    MessageBoxW(nullptr, text.c_str(), L"Pairwick", MB_OK | MB_ICONWARNING);
+}
+
 bool alt_enter(const MSG& message) {
     return message.message == WM_SYSKEYDOWN && message.wParam == VK_RETURN;
 }
@@ -110,20 +125,27 @@ LRESULT CALLBACK WndProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam
         if (!instruments::key(window, wparam)) game.keydown(wparam);
         return 0;
     case WM_SYSKEYDOWN:
-        if (wparam != VK_RETURN) return DefWindowProcA(window, message, wparam, lparam);
-        main_view.toggle(window);
-        return 0;
+        // Once per press: a held key's repeats would flicker between the two modes.
+        if (wparam == VK_RETURN && !(lparam & key_repeat)) main_view.toggle(window);
+        // Still the default's, which then knows that Alt went with another key: let go
+        // first, Alt alone would open the system menu and take the next Escape.
+        return DefWindowProcA(window, message, wparam, lparam);
     case WM_COMMAND:
         game.command(static_cast<std::uint32_t>(wparam));
         return 0;
     case WM_LBUTTONDOWN:
         click(window, lparam);
         return 0;
+    case WM_GETMINMAXINFO:
+        main_view.limit_size(*reinterpret_cast<MINMAXINFO*>(lparam));
+        return 0;
     case WM_ACTIVATEAPP:
         main_view.activate_app(window, wparam != FALSE);
         return 0;
     case WM_DISPLAYCHANGE:
-        // Another colour depth or refresh rate: the kept picture is made again.
+        // Another size, colour depth or refresh rate: the picture is placed as at start and
+        // the kept one made again.
+        main_view.display_changed(window);
         window_frame.release();
         pacer.read_refresh_rate();
         InvalidateRect(window, nullptr, FALSE);
@@ -214,6 +236,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR command_line, int) {
         DispatchMessageA(&message);
     }
     instruments::stop();
+    if (!game.scores.close()) warn_results_lost();
     game.quit();
     window_frame.release();
     main_view.release();

@@ -1,5 +1,6 @@
 #include "app/view.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstring>
 
@@ -179,7 +180,7 @@ void view::enter(HWND window, window_mode to) {
     mode = to;
     RECT r;
     if (to == window_mode::full_screen) {
-        GetWindowRect(window, &last_window);
+        if (from != window_mode::full_screen) GetWindowRect(window, &last_window);
         r = monitor_info(monitor).rcMonitor;
         place = centred(r.right - r.left, r.bottom - r.top);
     } else {
@@ -206,6 +207,21 @@ void view::toggle(HWND window) {
         enter(window, mode == window_mode::windowed ? window_mode::full_screen
                                                     : window_mode::windowed);
     }
+}
+
+void view::limit_size(MINMAXINFO& limits) const {
+    // A screen too small for the picture and the frame must not cut the picture: the
+    // window may stand out of it instead.
+    if (mode != window_mode::windowed) return;
+    RECT frame = {0, 0, picture_width * place.scale, picture_height * place.scale};
+    AdjustWindowRectEx(&frame, windowed_style, FALSE, 0);
+    limits.ptMaxTrackSize.x = std::max<LONG>(limits.ptMaxTrackSize.x, frame.right - frame.left);
+    limits.ptMaxTrackSize.y = std::max<LONG>(limits.ptMaxTrackSize.y, frame.bottom - frame.top);
+}
+
+void view::display_changed(HWND window) {
+    // The plain start's own mode change comes here too; it keeps its corner.
+    if (mode != window_mode::plain) enter(window, mode);
 }
 
 void view::activate_app(HWND window, bool active) {

@@ -45,6 +45,10 @@ public:
     // Alt+Enter: from the plain start or full screen to the window, and from the window
     // to full screen.
     void toggle(HWND window);
+    // The window is as large as its picture and frame, also on a screen smaller than both.
+    void limit_size(MINMAXINFO& limits) const;
+    // The desktop changed its size: the window or the full screen is placed again.
+    void display_changed(HWND window);
     // Another program gained or lost the focus while the game may hold the 800x600 mode.
     void activate_app(HWND window, bool active);
     // Every button where the picture's placement puts it, lettered at its scale.

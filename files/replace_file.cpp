@@ -1,10 +1,9 @@
 #include "files/replace_file.h"
 
-#include <windows.h>
-
-#include <cstdio>
 #include <cstring>
 #include <vector>
+
+#include "text/utf8.h"
 
 namespace {
 bool write_all(HANDLE file, const void* data, std::size_t size) {
@@ -13,41 +12,43 @@ bool write_all(HANDLE file, const void* data, std::size_t size) {
            written == size;
 }
 
-bool write_in_place(const char* path, const void* data, std::size_t size) {
-    HANDLE file = CreateFileA(path, GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
+bool write_in_place(const std::wstring& path, const void* data, std::size_t size) {
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
+    const bool made = GetLastError() != ERROR_ALREADY_EXISTS;
     // Over the old bytes first and cut the rest after, so the file is never empty on the way.
     const bool done = write_all(file, data, size) && SetEndOfFile(file) && FlushFileBuffers(file);
     CloseHandle(file);
+    // An empty file where there was none would read as a damaged slot or an empty table.
+    if (!done && made) DeleteFileW(path.c_str());
     return done;
 }
 }  // namespace
 
-bool replace_file(const char* path, const void* data, std::size_t size) {
-    char temp[MAX_PATH];
-    if (std::snprintf(temp, sizeof temp, "%s.%lu.tmp", path, GetCurrentProcessId()) <
-        static_cast<int>(sizeof temp)) {
-        // One left behind by an earlier run with our process id may be read-only since.
-        SetFileAttributesA(temp, FILE_ATTRIBUTE_NORMAL);
-        HANDLE file = CreateFileA(temp, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr);
-        if (file != INVALID_HANDLE_VALUE) {
-            // On disk before the rename, or a power loss could leave an empty file in place.
-            const bool written = write_all(file, data, size) && FlushFileBuffers(file);
-            CloseHandle(file);
-            if (written &&
-                MoveFileExA(temp, path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-                return true;
-            DeleteFileA(temp);
-        }
+bool replace_file(const std::string& path, const void* data, std::size_t size) {
+    const std::wstring target = widen(path);
+    const std::wstring temp = target + L"." + std::to_wstring(GetCurrentProcessId()) + L".tmp";
+    // One left behind by an earlier run with our process id may be read-only since.
+    SetFileAttributesW(temp.c_str(), FILE_ATTRIBUTE_NORMAL);
+    HANDLE file = CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file != INVALID_HANDLE_VALUE) {
+        // On disk before the rename, or a power loss could leave an empty file in place.
+        const bool written = write_all(file, data, size) && FlushFileBuffers(file);
+        CloseHandle(file);
+        if (written && MoveFileExW(temp.c_str(), target.c_str(),
+                                   MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+            return true;
+        DeleteFileW(temp.c_str());
     }
-    return write_in_place(path, data, size);
+    return write_in_place(target, data, size);
 }
 
-bool file_holds(const char* path, const void* data, std::size_t size) {
-    HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+bool file_holds(const std::string& path, const void* data, std::size_t size) {
+    HANDLE file = CreateFileW(widen(path).c_str(), GENERIC_READ,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
     std::vector<unsigned char> bytes(size + 1);
     DWORD read = 0;
@@ -58,14 +59,18 @@ bool file_holds(const char* path, const void* data, std::size_t size) {
     return same;
 }
 
-file_lock::file_lock(const char* path) {
-    file = CreateFileA(path, GENERIC_READ | GENERIC_WRITE,
-                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                       OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return;
-    // Another copy holds it only for one read and one write; a holder that is stuck must
-    // not keep our result from the disk.
-    const DWORD give_up = GetTickCount() + 3000;
+file_lock::file_lock(const std::string& path, DWORD patience) {
+    // Not shared for deletion: the lock must stay the one file every copy opens.
+    file = CreateFileW(widen(path).c_str(), GENERIC_READ | GENERIC_WRITE,
+                       FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
+                       FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        lockable = false;
+        return;
+    }
+    // Another copy holds it only for one read and one write. Polled rather than waited on,
+    // so that a stuck holder costs at most `patience`.
+    const DWORD start = GetTickCount();
     for (;;) {
         OVERLAPPED whole = {};
         if (LockFileEx(file, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0,
@@ -73,7 +78,12 @@ file_lock::file_lock(const char* path) {
             locked = true;
             return;
         }
-        if (static_cast<int>(GetTickCount() - give_up) >= 0) return;
+        // A file system without locks: nobody else can hold it either.
+        if (GetLastError() != ERROR_LOCK_VIOLATION) {
+            lockable = false;
+            return;
+        }
+        if (GetTickCount() - start >= patience) return;
         Sleep(10);
     }
 }

@@ -3,11 +3,18 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "files/player_files.h"
 #include "game/click_sound.h"
 #include "gfx/ticks.h"
 #include "resources/resource_ids.h"
 
 class game game;
+
+std::vector<std::string> player_file_names() {
+    std::vector<std::string> names = {score_file_name, options_file_name};
+    for (int slot = 0; slot < saved_game_slots; ++slot) names.push_back(slot_file_name(slot));
+    return names;
+}
 
 bool level_start_time(int level, clock_time& time) {
     // From level 11 the time drops every five levels, and each fifth level keeps the clock
@@ -137,10 +144,6 @@ void game::main() {
 void game::play_frame() {
     if (in_shop) {
         store.render(back_dc);
-        hammers = store.hammers;
-        stopwatches = store.stopwatches;
-        hourglasses = store.hourglasses;
-        dynamites = store.dynamites;
     } else {
         field.render(back_dc);
         if (field.is_level_finished()) {
@@ -231,6 +234,8 @@ void game::newgame() {
     in_shop = false;
     hammers_used = stopwatches_used = hourglasses_used = dynamites_used = 0;
     frozen = false;
+    // A hammer armed in the last game would strike the first card of this one.
+    hammer_armed = false;
     picks = 0;
     busy = false;
     ended_game_taken = false;
@@ -459,19 +464,26 @@ void game::use_hourglass() { add_thirty_seconds(minutes, seconds); }
 void game::shop_click(unsigned x, unsigned y) {
     if (store.dynamite.mouse_hit(x, y)) {
         store.buy_dynamite();
-        points = store.points;
     } else if (store.hammer.mouse_hit(x, y)) {
         store.buy_hammer();
-        points = store.points;
     } else if (store.hourglass.mouse_hit(x, y)) {
         store.buy_hourglass();
-        points = store.points;
     } else if (store.stopwatch.mouse_hit(x, y)) {
         store.buy_stopwatch();
-        points = store.points;
     } else if (store.next.mouse_hit(x, y)) {
         next_level();
+        return;
     }
+    take_stock_from_shop();
+}
+
+void game::take_stock_from_shop() {
+    // At once, not at the next frame: a save taken before it holds what was bought.
+    points = store.points;
+    hammers = store.hammers;
+    stopwatches = store.stopwatches;
+    hourglasses = store.hourglasses;
+    dynamites = store.dynamites;
 }
 
 void game::quit() {

@@ -107,8 +107,9 @@ private:
     void leave_slots();
     void choose_slot(int slot);
     void play_frame();
-    // The shop sells from the game's points and stock.
+    // The shop sells from the game's points and stock, and what it sells is the game's.
     void stock_the_shop();
+    void take_stock_from_shop();
     void take_result();
     void pick_card(unsigned x, unsigned y);
     void use_power_ups(unsigned x, unsigned y);

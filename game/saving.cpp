@@ -77,6 +77,7 @@ void game::restore(const saved_game& s) {
     in_shop = s.in_shop;
     playing = !in_shop;
     if (in_shop) stock_the_shop();
+    hammer_armed = false;
     frozen = s.freeze_elapsed >= 0;
     if (frozen) freeze_start = current_tick() - static_cast<std::uint32_t>(s.freeze_elapsed);
     picks = 0;

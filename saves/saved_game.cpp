@@ -6,6 +6,7 @@
 #include <initializer_list>
 #include <string>
 
+#include "files/paths.h"
 #include "files/player_files.h"
 #include "files/replace_file.h"
 
@@ -13,8 +14,10 @@ namespace {
 // "PWSG" in the file's first four bytes.
 constexpr std::uint32_t tag = 0x47535750;
 constexpr std::uint32_t version = 1;
-// Far beyond anything a player reaches, and far from where a sum or a step could overflow.
+// Far beyond anything a player reaches, and small enough that no sum of play overflows:
+// the shop turns the clock into points (minutes times 60) and adds them to the points.
 constexpr int most = 1000000000;
+constexpr int most_minutes = 1000000;
 
 class writer {
 public:
@@ -112,7 +115,7 @@ bool decode_saved_game(const unsigned char* bytes, std::size_t size, saved_game&
 
 bool saved_game_is_playable(const saved_game& game) {
     // A game whose clock has run out is over, not in progress.
-    if (!within(game.level, 1, most) || !within(game.minutes, 0, most) ||
+    if (!within(game.level, 1, most) || !within(game.minutes, 0, most_minutes) ||
         !within(game.seconds, 0, 59) || (game.minutes == 0 && game.seconds == 0) ||
         !within(game.points, 0, most))
         return false;
@@ -151,24 +154,19 @@ const char* slot_file_name(int slot) {
 slot_state read_slot(int slot, saved_game& game) {
     if (!slot_file_name(slot)) return slot_state::empty;
     const std::string path = player_file(slot_file_name(slot));
-    const char* name = path.c_str();
-    std::FILE* file = std::fopen(name, "rb");
-    if (!file) {
-        // There but unreadable (held by another program) is not empty: it is not ours to
-        // offer as free.
-        return GetFileAttributesA(name) != INVALID_FILE_ATTRIBUTES ? slot_state::damaged
-                                                                   : slot_state::empty;
-    }
     // One byte more than a slot holds, to tell a long file from a whole one.
     unsigned char bytes[saved_game_size + 1];
-    const std::size_t size = std::fread(bytes, 1, sizeof bytes, file);
-    std::fclose(file);
-    return decode_saved_game(bytes, size, game) ? slot_state::saved : slot_state::damaged;
+    const long size = read_file(path, bytes, sizeof bytes);
+    // There but unreadable (held by another program, or a folder) is not empty: it is not
+    // ours to offer as free.
+    if (size < 0) return file_exists(path) ? slot_state::damaged : slot_state::empty;
+    return decode_saved_game(bytes, static_cast<std::size_t>(size), game) ? slot_state::saved
+                                                                           : slot_state::damaged;
 }
 
 bool write_slot(int slot, const saved_game& game) {
     if (!slot_file_name(slot)) return false;
     unsigned char bytes[saved_game_size];
     encode_saved_game(game, bytes);
-    return replace_file(player_file(slot_file_name(slot)).c_str(), bytes, sizeof bytes);
+    return replace_file(player_file(slot_file_name(slot)), bytes, sizeof bytes);
 }

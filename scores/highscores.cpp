@@ -2,19 +2,17 @@
 
 #include <algorithm>
 #include <cstring>
-#include <fstream>
 #include <initializer_list>
 #include <string>
 
-#include "gfx/text.h"
+#include "files/paths.h"
 #include "files/player_files.h"
 #include "files/replace_file.h"
+#include "gfx/text.h"
 
 namespace {
-std::string file_name() { return player_file("scores.dat"); }
+std::string file_name() { return player_file(score_file_name); }
 std::string lock_name() { return player_file("scores.dat.lock"); }
-
-bool exists(const char* path) { return GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES; }
 }  // namespace
 
 void default_table(score_entry (&table)[score_rows]) {
@@ -37,50 +35,59 @@ std::size_t name_length(const score_entry& entry) {
     return end ? static_cast<const char*>(end) - entry.name : sizeof entry.name;
 }
 
-long read_table_file(const char* path, score_entry (&table)[score_rows]) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return -1;
+long read_table_file(const std::string& path, score_entry (&table)[score_rows]) {
     // A short file fills the table from the front; the rest keeps what it held.
-    in.read(reinterpret_cast<char*>(table), score_file_size);
-    return static_cast<long>(in.gcount());
+    return read_file(path, table, score_file_size);
 }
 
-bool write_table_file(const char* path, const score_entry (&table)[score_rows]) {
+bool write_table_file(const std::string& path, const score_entry (&table)[score_rows]) {
     return replace_file(path, table, score_file_size);
 }
 
 high_scores::high_scores() { init(); }
 
-high_scores::~high_scores() { save(); }
+high_scores::~high_scores() {
+    if (!closed) save();
+}
 
 void high_scores::init() {
     background.load("backgrounds/menu.bmp", 800, 600);
-    if (read_table_file(file_name().c_str(), table) >= 0) return;
+    if (read_table_file(file_name(), table) >= 0) return;
     default_table(table);
     // A file that is there but cannot be read now is still the player's table: only a
     // missing one is replaced by the defaults.
-    if (!exists(file_name().c_str())) save();
+    if (!file_exists(file_name())) save();
 }
 
-void high_scores::save() {
+bool high_scores::close() {
+    closed = true;
+    // The last chance for this run's results: a holder of the lock gets longer than during play.
+    return save(10000);
+}
+
+bool high_scores::save(unsigned long patience) {
     // Another copy saving at the same moment reads what we write, not what we read.
     const std::string path = file_name();
-    const file_lock lock(lock_name().c_str());
+    const file_lock lock(lock_name(), patience);
+    // Another copy is between its read and its write, which ours would undo: our results
+    // wait for the next write.
+    if (!lock.may_write()) return false;
     score_entry on_disk[score_rows] = {};
-    const long read = read_table_file(path.c_str(), on_disk);
+    const long read = read_table_file(path, on_disk);
     if (read == static_cast<long>(score_file_size)) {
         // Another copy of the game may have written since: its rows stay, and ours join them.
         std::memcpy(table, on_disk, sizeof table);
         for (const score_entry& result : unsaved_results) enter_into_table(result);
-    } else if (read < 0 && exists(path.c_str())) {
+    } else if (read < 0 && file_exists(path)) {
         // Held open by another program: left as it is, our results wait for the next write.
-        return;
+        return unsaved_results.empty();
     }
     // A missing or short file gets the table as it stands here, which holds our results.
     // A write that reported failure may still have landed: only the file itself can tell
     // whether our results are in it, since two equal results are two results.
-    if (write_table_file(path.c_str(), table) || file_holds(path.c_str(), table, sizeof table))
+    if (write_table_file(path, table) || file_holds(path, table, sizeof table))
         unsaved_results.clear();
+    return unsaved_results.empty();
 }
 
 void high_scores::enter(const score_entry& result) {
@@ -131,13 +138,16 @@ void high_scores::update(HDC surface) {
     SetTextColor(surface, RGB(0, 0, 0));
     SetBkMode(surface, TRANSPARENT);
     draw_text(surface, 380, 50, "High Scores");
+    if (!unsaved_results.empty())
+        draw_text(surface, 160, 75,
+                  "Not on disk yet: scores.dat cannot be written now. Pairwick tries again as it closes.");
     struct column {
         const char* heading;
         int heading_x;
     };
     static const column headings[8] = {{"Place", 15},      {"Player name", 100},
                                        {"Level", 230},     {"Hammers", 280},
-                                       {"Stopwatchs", 360}, {"Hourglases", 440},
+                                       {"Stopwatches", 360}, {"Hourglasses", 440},
                                        {"Dynamites", 520}, {"Points", 600}};
     for (const column& c : headings) draw_text(surface, c.heading_x, 103, c.heading);
     for (int i = 0; i < score_rows; ++i) {

@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "gfx/loadbmp.h"
@@ -20,6 +21,7 @@ struct score_entry {
 static_assert(sizeof(score_entry) == 280, "scores.dat records are 280 bytes");
 
 constexpr int score_rows = 20;
+constexpr char score_file_name[] = "scores.dat";
 constexpr std::size_t score_file_size = score_rows * sizeof(score_entry);
 
 // The twenty best results by level, read at start, written when a result is entered and
@@ -39,7 +41,11 @@ public:
     high_scores& operator=(const high_scores&) = delete;
 
     void init();
-    void save();
+    // Enters this run's results into the file; false while any of them is not on disk. It
+    // waits up to `patience` ms for another copy that is writing the file.
+    bool save(unsigned long patience = 3000);
+    // The write at exit, after which destruction writes nothing.
+    bool close();
     bool check_level(int level) const;
     void get_level(int value);
     void get_points(int value);
@@ -55,6 +61,7 @@ public:
 
 private:
     void enter_into_table(const score_entry& result);
+    bool closed = false;
 };
 
 // The rules behind the table, on plain records.
@@ -64,7 +71,7 @@ void sort_table(score_entry (&table)[score_rows]);
 // Length of a name field read from a file, which may lack its NUL.
 std::size_t name_length(const score_entry& entry);
 // Replaces path with the table as a whole; false when nothing could be written.
-bool write_table_file(const char* path, const score_entry (&table)[score_rows]);
+bool write_table_file(const std::string& path, const score_entry (&table)[score_rows]);
 // Reads up to 5600 bytes from the front of the file into the table: how many it read, or
 // -1 when the file cannot be opened.
-long read_table_file(const char* path, score_entry (&table)[score_rows]);
+long read_table_file(const std::string& path, score_entry (&table)[score_rows]);

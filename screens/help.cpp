@@ -21,11 +21,11 @@ void help::render(HDC surface) {
     };
     const row rows[4] = {
         {hammer_anim, 100,
-         "You can use this to remove one picture pair. You can choise pair."},
-        {stopwatch_anim, 160, "You can use this to stop time. Time will be stop 15 seconds."},
-        {hourglass_anim, 220, "You can use this to get extra time. You will get 10 seconds."},
+         "You can use this to remove one picture pair. You can choose the pair."},
+        {stopwatch_anim, 160, "You can use this to stop time. Time will stop for 10 seconds."},
+        {hourglass_anim, 220, "You can use this to get extra time. You will get 30 seconds."},
         {dynamite_anim, 280,
-         "You can use this to remove one picture pair. You can not choise pair."},
+         "You can use this to remove one picture pair. You can not choose the pair."},
     };
     for (const row& r : rows) {
         r.sprite.update();

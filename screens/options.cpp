@@ -1,11 +1,11 @@
 #include "screens/options.h"
 
-#include "resources/card_sets.h"
+#include "files/paths.h"
 #include "files/player_files.h"
 #include "files/replace_file.h"
+#include "resources/card_sets.h"
 
 namespace {
-const char* const file_name = "options.ini";
 constexpr int button_width = 100;
 constexpr int button_height = 20;
 
@@ -75,7 +75,7 @@ bool options::choose(int id) {
 }
 
 void options::load_options() {
-    std::FILE* file = std::fopen(player_file(file_name).c_str(), "r");
+    std::FILE* file = open_file(player_file(options_file_name), L"r");
     if (!file) return;
     read_options(file, card_mode, sound);
     std::fclose(file);
@@ -83,7 +83,7 @@ void options::load_options() {
 
 bool options::save_options() {
     const std::string text = options_text(card_mode, sound);
-    return replace_file(player_file(file_name).c_str(), text.data(), text.size());
+    return replace_file(player_file(options_file_name), text.data(), text.size());
 }
 
 void options::show_options() {

@@ -7,6 +7,8 @@
 #include "gfx/button.h"
 #include "gfx/loadbmp.h"
 
+constexpr char options_file_name[] = "options.ini";
+
 // The card set and sound choices, their screen and options.ini.
 class options {
 public:

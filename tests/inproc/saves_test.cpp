@@ -108,13 +108,17 @@ TEST_F(Saves, SaveThenLoadGivesBackTheGameAsItGoesOn) {
     EXPECT_TRUE(game.field.card[4]->face_up);
     EXPECT_TRUE(game.field.card[2]->exploding);
 
-    // Another game in between, with another set.
-    game.opts.card_mode = 0;
+    // Another game in between, with another set than the one drawn for the saved game.
+    for (const card_set& other : card_sets)
+        if (res->sheet_dc[other.slot] != set) game.opts.card_mode = other.card_mode;
     command(id_new_game);
+    ASSERT_NE(game.field.card[0]->sheet_dc, set);
+    game.hammer_armed = true;
     clock.advance(60000);
     load_from(0);
     EXPECT_EQ(game.screen, screen_play);
     EXPECT_TRUE(game.playing);
+    EXPECT_FALSE(game.hammer_armed);
     EXPECT_FALSE(game.in_shop);
     EXPECT_EQ(game.level, 7);
     EXPECT_EQ(game.hours, 0);
@@ -162,12 +166,16 @@ TEST_F(Saves, AGameSavedInTheShopLoadsIntoTheShop) {
     for (const auto& c : game.field.card) c->removed = true;
     frame();
     ASSERT_TRUE(game.in_shop);
-    game.store.buy_hammer();
-    game.points = game.store.points;
-    frame();
-    const int points = game.points, hammers = game.hammers;
+    frame();  // the shop's sprites are placed by its first frame
+    // Bought and saved before the next frame: the save holds the hammer with its price paid.
+    game.store.points = 500;
+    click(400, 270);
+    const int points = game.store.points, hammers = game.store.hammers;
+    ASSERT_EQ(points, 380);
     save_in(1);
     command(id_new_game);
+    // Only what the load puts in the shop can be there.
+    game.store.points = game.store.hammers = 0;
     load_from(1);
     EXPECT_TRUE(game.in_shop);
     EXPECT_FALSE(game.playing);

@@ -287,6 +287,33 @@ TEST(ScoresObject, ASaveWaitsWhileAnotherCopyHoldsTheLock) {
     clear_score_files();
 }
 
+// A copy that keeps the lock longer than a save waits is never written over: our result
+// waits for the next write, and the high-score screen says so.
+TEST(ScoresObject, ALockHeldLongerThanTheWaitKeepsTheResultForTheNextWrite) {
+    clear_score_files();
+    zeroed_scores ours;
+    ours->enter(entry("Ours", 4, 40));
+    const std::string before = read_bytes("scores.dat");
+    {
+        file_lock other("scores.dat.lock");
+        ASSERT_TRUE(other.held());
+        EXPECT_FALSE(ours->save(50));
+        EXPECT_TRUE(read_bytes("scores.dat") == before);
+    }
+    EXPECT_TRUE(ours->save());
+    EXPECT_TRUE(ours->unsaved_results.empty());
+    EXPECT_EQ(read_bytes("scores.dat").substr(0, 4), "Ours");
+    clear_score_files();
+}
+
+// A write that fails leaves no file where there was none: an empty one would read as a
+// damaged slot or an empty table.
+TEST(ScoresFile, AFailedWriteMakesNoFile) {
+    clear_score_files();
+    EXPECT_FALSE(replace_file("scores.dat", nullptr, score_file_size));
+    EXPECT_FALSE(exists("scores.dat"));
+}
+
 // Only a whole file is merged into: one cut short since start gets the table held here,
 // which has this run's result and the rows read at start.
 TEST(ScoresObject, AFileFoundShortAtWriteTimeGetsTheTableHeld) {
@@ -325,8 +352,8 @@ TEST(ScoresScreen, EachColumnShowsItsOwnValue) {
         const char* column;
         int x;
         const char* text;
-    } columns[] = {{"Level", 240, "11"},      {"Hammers", 290, "22"},   {"Stopwatchs", 360, "33"},
-                   {"Hourglases", 440, "44"}, {"Dynamites", 520, "55"}, {"Points", 600, "66"}};
+    } columns[] = {{"Level", 240, "11"},      {"Hammers", 290, "22"},   {"Stopwatches", 360, "33"},
+                   {"Hourglasses", 440, "44"}, {"Dynamites", 520, "55"}, {"Points", 600, "66"}};
     for (const auto& c : columns) {
         SCOPED_TRACE(c.column);
         surface alone(800, 600);

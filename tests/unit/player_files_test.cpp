@@ -5,10 +5,13 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <vector>
 
 #include "files/player_files.h"
 
 namespace {
+const std::vector<std::string> carried = {"scores.dat", "options.ini", "save2.dat"};
+
 std::string read_bytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
@@ -18,32 +21,60 @@ bool exists(const std::string& path) {
     return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
+void remove_all(const std::string& own) {
+    for (const std::string& name : carried) {
+        SetFileAttributesA((own + "\\" + name).c_str(), FILE_ATTRIBUTE_NORMAL);
+        DeleteFileA((own + "\\" + name).c_str());
+        SetFileAttributesA(name.c_str(), FILE_ATTRIBUTE_NORMAL);
+        DeleteFileA(name.c_str());
+    }
+    RemoveDirectoryA(own.c_str());
+    RemoveDirectoryA("appdata");
+}
+
 TEST(PlayerFiles, AFolderThatTakesNoFilesSendsThemToThePlayersOwnStartedOnce) {
     // This test's working directory takes files: they stay in it.
     EXPECT_TRUE(can_make_files_here());
-    EXPECT_EQ(player_folder(true, "appdata"), "");
+    EXPECT_EQ(player_folder(true, "appdata", carried), "");
     EXPECT_EQ(player_file("scores.dat"), "scores.dat");
     // No application-data folder known: nowhere else to go.
-    EXPECT_EQ(player_folder(false, ""), "");
+    EXPECT_EQ(player_folder(false, "", carried), "");
 
     ASSERT_TRUE(CreateDirectoryA("appdata", nullptr));
     std::ofstream("scores.dat", std::ios::binary) << "the table";
     std::ofstream("save2.dat", std::ios::binary) << "a saved game";
-    const std::string own = player_folder(false, "appdata");
+    // As on a read-only medium: the copy is the player's to write all the same.
+    ASSERT_TRUE(SetFileAttributesA("scores.dat", FILE_ATTRIBUTE_READONLY));
+    const std::string own = player_folder(false, "appdata", carried);
     EXPECT_EQ(own, "appdata\\Pairwick");
     EXPECT_EQ(read_bytes(own + "\\scores.dat"), "the table");
     EXPECT_EQ(read_bytes(own + "\\save2.dat"), "a saved game");
     EXPECT_FALSE(exists(own + "\\options.ini"));
+    EXPECT_FALSE(GetFileAttributesA((own + "\\scores.dat").c_str()) & FILE_ATTRIBUTE_READONLY);
 
     // Later starts take nothing along again: a table the player deleted stays deleted.
     ASSERT_TRUE(DeleteFileA((own + "\\scores.dat").c_str()));
-    EXPECT_EQ(player_folder(false, "appdata"), own);
+    EXPECT_EQ(player_folder(false, "appdata", carried), own);
     EXPECT_FALSE(exists(own + "\\scores.dat"));
+    remove_all(own);
+}
 
-    DeleteFileA((own + "\\save2.dat").c_str());
-    RemoveDirectoryA(own.c_str());
-    RemoveDirectoryA("appdata");
-    DeleteFileA("scores.dat");
-    DeleteFileA("save2.dat");
+// A file that cannot be copied now (another program holds it) leaves no folder that lacks
+// it; the next start carries everything.
+TEST(PlayerFiles, ACarryThatFailsLeavesNoFolderAndIsDoneAgainLater) {
+    ASSERT_TRUE(CreateDirectoryA("appdata", nullptr));
+    std::ofstream("scores.dat", std::ios::binary) << "the table";
+    std::ofstream("options.ini", std::ios::binary) << "options";
+    HANDLE held = CreateFileA("options.ini", GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    EXPECT_EQ(player_folder(false, "appdata", carried), "");
+    EXPECT_FALSE(exists("appdata\\Pairwick"));
+    CloseHandle(held);
+    const std::string own = player_folder(false, "appdata", carried);
+    ASSERT_EQ(own, "appdata\\Pairwick");
+    EXPECT_EQ(read_bytes(own + "\\scores.dat"), "the table");
+    EXPECT_EQ(read_bytes(own + "\\options.ini"), "options");
+    remove_all(own);
 }
 }  // namespace

@@ -91,8 +91,9 @@ TEST(SavedGame, DamagedFilesAreRefused) {
     };
     std::string wrong_version = good;
     put_word(wrong_version, 4, 2);
+    // A point more still makes a game that play reaches: only the checksum tells.
     std::string flipped = good;
-    flipped[100] ^= 0x01;
+    flipped[7 * 4] ^= 0x01;
     std::string wrong_tag = good;
     wrong_tag[0] = 'X';
     const damage cases[] = {
@@ -121,6 +122,7 @@ TEST(SavedGame, ValuesNoPlayReachesAreRefusedBehindAGoodChecksum) {
         {"a picture three times", [](saved_game& g) { g.pictures[0] = g.pictures[1]; }},
         {"seconds 60", [](saved_game& g) { g.seconds = 60; }},
         {"negative minutes", [](saved_game& g) { g.minutes = -1; }},
+        {"minutes whose points would overflow", [](saved_game& g) { g.minutes = 40000000; }},
         {"a clock that ran out", [](saved_game& g) { g.minutes = g.seconds = 0; }},
         {"negative points", [](saved_game& g) { g.points = -1; }},
         {"negative stock", [](saved_game& g) { g.dynamites = -3; }},
