@@ -10,6 +10,7 @@
 #include "files/player_files.h"
 #include "game/click_sound.h"
 #include "game/game.h"
+#include "gfx/button.h"
 #include "resources/resource_ids.h"
 #include "text/utf8.h"
 
@@ -29,13 +30,20 @@ void create_children(HWND window) {
     instruments::mark("options_buttons");
     game.field.reset();
     instruments::mark("board_cards");
-    game.name_dialog = CreateDialogParamA(GetModuleHandleA(nullptr),
-                                          MAKEINTRESOURCEA(res_name_dialog), window,
+    // A Unicode dialog: its box keeps a name in any script as typed.
+    game.name_dialog = CreateDialogParamW(GetModuleHandleW(nullptr),
+                                          MAKEINTRESOURCEW(res_name_dialog), window,
                                           EnterYourName, 0);
     if (game.name_dialog) {
-        SendDlgItemMessageA(game.name_dialog, id_name_edit, EM_LIMITTEXT, max_name_length, 0);
+        SendDlgItemMessageW(game.name_dialog, id_name_edit, EM_LIMITTEXT, max_name_length, 0);
+        // Enter presses Ok.
+        SendMessageW(game.name_dialog, DM_SETDEFID, id_name_ok, 0);
         ShowWindow(game.name_dialog, SW_HIDE);
+        main_view.attach_dialog(game.name_dialog);
     }
+    // Focus and underlined letters show once the keyboard is used, as in Windows' dialogs.
+    SendMessageW(window, WM_CHANGEUISTATE, MAKEWPARAM(UIS_SET, UISF_HIDEFOCUS | UISF_HIDEACCEL),
+                 0);
     instruments::mark("name_dialog");
 }
 }  // namespace
@@ -81,7 +89,9 @@ void paced_frame(HWND window) {
 }
 
 // A click on the picture reaches the game in game pixels; one on the black around it, none.
+// The keyboard's highlight is put away: the mouse is in use.
 void click(HWND window, LPARAM position) {
+    game.highlight_shown = false;
     int x, y;
     if (to_game(main_view.place, static_cast<short>(LOWORD(position)),
                 static_cast<short>(HIWORD(position)), x, y))
@@ -105,9 +115,23 @@ bool alt_enter(const MSG& message) {
 }  // namespace
 
 void route_to_game(MSG& message) {
-    const bool game_key = (message.message == WM_KEYDOWN && message.wParam == VK_ESCAPE) ||
-                          alt_enter(message);
-    if (game_key && GetParent(message.hwnd) == game.window) message.hwnd = game.window;
+    // Every key is the game's, also while one of its buttons has the focus; the buttons
+    // are pressed through the game's own table of keys.
+    const bool key = message.message >= WM_KEYFIRST && message.message <= WM_KEYLAST;
+    if (key && GetAncestor(message.hwnd, GA_PARENT) == game.window) message.hwnd = game.window;
+}
+
+bool name_dialog_key(MSG& message) {
+    HWND dialog = game.name_dialog;
+    if (!dialog || (message.hwnd != dialog && !IsChild(dialog, message.hwnd))) return false;
+    // Escape presses Cancel; the close box, which sends the same IDCANCEL, does nothing.
+    if (message.message == WM_KEYDOWN && message.wParam == VK_ESCAPE) {
+        SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(id_name_cancel, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(GetDlgItem(dialog, id_name_cancel)));
+        return true;
+    }
+    // Tab, Enter and the underlined letters, as in any dialog.
+    return IsDialogMessageW(dialog, &message) != FALSE;
 }
 
 LRESULT CALLBACK WndProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
@@ -136,6 +160,14 @@ LRESULT CALLBACK WndProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam
     case WM_LBUTTONDOWN:
         click(window, lparam);
         return 0;
+    case WM_SETCURSOR:
+        // An armed hammer shows over the board as a cross: the next click strikes there.
+        if (LOWORD(lparam) == HTCLIENT && game.hammer_armed && game.screen == screen_play &&
+            game.playing) {
+            SetCursor(LoadCursorA(nullptr, IDC_CROSS));
+            return TRUE;
+        }
+        return DefWindowProcA(window, message, wparam, lparam);
     case WM_GETMINMAXINFO:
         main_view.limit_size(*reinterpret_cast<MINMAXINFO*>(lparam));
         return 0;
@@ -164,17 +196,25 @@ LRESULT CALLBACK WndProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam
 }
 
 INT_PTR CALLBACK EnterYourName(HWND dialog, UINT message, WPARAM wparam, LPARAM) {
+    if (message == WM_SHOWWINDOW && wparam) {
+        // Over the board, at the picture's scale, with the caret in the box.
+        main_view.place_dialog();
+        HWND edit = GetDlgItem(dialog, id_name_edit);
+        PostMessageW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(edit), TRUE);
+        return FALSE;
+    }
     if (message != WM_COMMAND) return FALSE;
     const int id = LOWORD(wparam);
     if (id == id_name_ok) {
-        const int length = static_cast<int>(SendDlgItemMessageA(dialog, id_name_edit,
-                                                                WM_GETTEXTLENGTH, 0, 0));
+        const int length = GetWindowTextLengthW(GetDlgItem(dialog, id_name_edit));
         if (length <= 0) {
-            MessageBoxA(dialog, "You didn't enter anything!", "Warning", MB_OK);
+            MessageBoxW(dialog, L"You didn't enter anything!", L"Warning", MB_OK);
         } else {
+            std::wstring typed(static_cast<std::size_t>(length) + 1, L'\0');
+            typed.resize(static_cast<std::size_t>(
+                GetDlgItemTextW(dialog, id_name_edit, &typed[0], length + 1)));
             score_entry result = game.ended_game;
-            // Never more than the field holds, whatever the box was given.
-            GetDlgItemTextA(dialog, id_name_edit, result.name, sizeof result.name);
+            store_name(result, narrow(typed));
             game.scores.enter(result);
             // On disk at once: a killed process or an ended session runs no destructors.
             game.scores.save();
@@ -229,11 +269,13 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR command_line, int) {
     UpdateWindow(window);
     click_sound::prepare();
     MSG message;
-    while (GetMessageA(&message, nullptr, 0, 0)) {
+    // Wide messages: a letter typed into the name box in any script arrives whole.
+    while (GetMessageW(&message, nullptr, 0, 0)) {
+        if (name_dialog_key(message)) continue;
         route_to_game(message);
         // Alt+Enter is the game's: translated, it would only make the system beep.
         if (!alt_enter(message)) TranslateMessage(&message);
-        DispatchMessageA(&message);
+        DispatchMessageW(&message);
     }
     instruments::stop();
     if (!game.scores.close()) warn_results_lost();

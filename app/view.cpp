@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <cctype>
 #include <cstring>
+#include <cwchar>
 
 #include "game/game.h"
 #include "gfx/button.h"
+#include "gfx/text.h"
 #include "resources/resource_ids.h"
 
 view main_view;
@@ -156,22 +158,80 @@ void view::attach(HWND window) {
 }
 
 void view::layout_buttons(HWND window) {
-    // The buttons are made at their game places, which the plain start keeps.
-    if (same_place(place, laid_out)) return;
+    button::focus_scale = place.scale;
+    if (font && same_place(place, laid_out)) return;
     laid_out = place;
-    if (place.scale != font_scale) {
-        if (font) DeleteObject(font);
-        font = nullptr;
+    // The game's own font at the picture's scale: the same letters whatever the desktop's
+    // DPI does to the stock font, which would not fit the buttons at 150 %.
+    HFONT previous = font;
+    if (!font || place.scale != font_scale) {
+        const LOGFONTW face = game_font(place.scale);
+        font = CreateFontIndirectW(&face);
         font_scale = place.scale;
-        // The buttons' own font at scale 1; larger, the same face scaled as the picture is.
-        LOGFONTA face = {};
-        if (font_scale > 1 && GetObjectA(GetStockObject(SYSTEM_FONT), sizeof face, &face)) {
-            face.lfHeight *= font_scale;
-            face.lfWidth *= font_scale;
-            font = CreateFontIndirectA(&face);
-        }
     }
     EnumChildWindows(window, place_button, reinterpret_cast<LPARAM>(font));
+    if (previous && previous != font) DeleteObject(previous);
+    if (dialog && IsWindowVisible(dialog)) place_dialog();
+}
+
+void view::attach_dialog(HWND made) {
+    dialog = made;
+    RECT client;
+    GetClientRect(dialog, &client);
+    made_size = {client.right, client.bottom};
+    made_controls.clear();
+    for (HWND c = GetWindow(dialog, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+        RECT r;
+        GetWindowRect(c, &r);
+        MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&r), 2);
+        made_controls.push_back({c, r});
+    }
+    place_dialog();
+}
+
+void view::place_dialog() {
+    if (!dialog) return;
+    HDC screen = GetDC(nullptr);
+    const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
+    if (screen) ReleaseDC(nullptr, screen);
+    // At scale 1 in a window it stays as its template makes it; larger, or on the whole
+    // screen, it grows with the picture and stands on the board.
+    const bool as_made = place.scale == 1 && mode != window_mode::full_screen;
+    const double grow = as_made ? 1.0 : place.scale * 96.0 / (dpi > 0 ? dpi : 96);
+    const int height = -static_cast<int>(11.0 * dpi / 96 * grow + 0.5);
+    if (!dialog_font || height != dialog_font_height) {
+        // Eight points at 96 dpi in a face that has every script a name may be typed in.
+        LOGFONTW face = {};
+        face.lfHeight = height;
+        face.lfCharSet = DEFAULT_CHARSET;
+        std::wcscpy(face.lfFaceName, L"Tahoma");
+        HFONT previous = dialog_font;
+        dialog_font = CreateFontIndirectW(&face);
+        dialog_font_height = height;
+        for (const auto& c : made_controls)
+            SendMessageW(c.first, WM_SETFONT, reinterpret_cast<WPARAM>(dialog_font), TRUE);
+        if (previous) DeleteObject(previous);
+    }
+    const auto grown = [grow](LONG v) { return static_cast<LONG>(v * grow + 0.5); };
+    for (const auto& c : made_controls) {
+        const RECT& r = c.second;
+        MoveWindow(c.first, grown(r.left), grown(r.top), grown(r.right) - grown(r.left),
+                   grown(r.bottom) - grown(r.top), TRUE);
+    }
+    RECT frame = {0, 0, grown(made_size.cx), grown(made_size.cy)};
+    AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrW(dialog, GWL_STYLE)), FALSE,
+                       static_cast<DWORD>(GetWindowLongPtrW(dialog, GWL_EXSTYLE)));
+    const int width = frame.right - frame.left, tall = frame.bottom - frame.top;
+    if (as_made) {
+        SetWindowPos(dialog, nullptr, 0, 0, width, tall,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        return;
+    }
+    const RECT board = to_client(place, {200, 0, 800, 600});
+    POINT centre = {(board.left + board.right) / 2, (board.top + board.bottom) / 2};
+    ClientToScreen(game.window, &centre);
+    SetWindowPos(dialog, nullptr, centre.x - width / 2, centre.y - tall / 2, width, tall,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void view::enter(HWND window, window_mode to) {
@@ -244,6 +304,9 @@ void view::activate_app(HWND window, bool active) {
 void view::release() {
     if (font) DeleteObject(font);
     font = nullptr;
+    if (dialog_font) DeleteObject(dialog_font);
+    dialog_font = nullptr;
+    dialog = nullptr;
     font_scale = 1;
     laid_out = {1, 0, 0};
 }

@@ -1,6 +1,9 @@
 #pragma once
 #include <windows.h>
 
+#include <utility>
+#include <vector>
+
 // How the game's one 800x600 picture reaches the screen: the way it was first made (a
 // pop-up at the screen's corner with the display switched to 800x600), a window of its own
 // scaled by a whole number, or the whole monitor at its own resolution with the picture
@@ -53,6 +56,10 @@ public:
     void activate_app(HWND window, bool active);
     // Every button where the picture's placement puts it, lettered at its scale.
     void layout_buttons(HWND window);
+    // The name dialog: its controls as its template made them, and then as large as the
+    // picture and over the board whenever it shows.
+    void attach_dialog(HWND made);
+    void place_dialog();
     void release();
 
 private:
@@ -64,6 +71,11 @@ private:
     placement laid_out = {1, 0, 0};
     bool mode_given_back = false;
     RECT last_window = {};
+    HWND dialog = nullptr;
+    SIZE made_size = {};
+    std::vector<std::pair<HWND, RECT>> made_controls;
+    HFONT dialog_font = nullptr;
+    int dialog_font_height = 0;
 };
 
 extern view main_view;

@@ -2,6 +2,8 @@
 
 #include <initializer_list>
 
+#include "gfx/marker.h"
+
 void deal_pictures(int (&pictures)[64], int (*draw_random)()) {
     int tally[32] = {};
     for (int& picture : pictures) {
@@ -88,4 +90,38 @@ void play_field::remove() {
     background.delete_bitmap();
     backs.release();
     for (std::unique_ptr<cards>& c : card) c.reset();
+}
+
+void cards_on_board(const play_field& field, bool (&present)[64]) {
+    for (int i = 0; i < 64; ++i) present[i] = !field.card[i]->removed;
+}
+
+int next_card(const bool (&present)[64], int from, int dx, int dy) {
+    if (from < 0 || from >= 64) {
+        for (int i = 0; i < 64; ++i)
+            if (present[i]) return i;
+        return from;
+    }
+    const int column = from % 8, row = from / 8;
+    int best = from, best_cost = 0;
+    for (int i = 0; i < 64; ++i) {
+        if (!present[i]) continue;
+        const int across = (i % 8 - column) * dx + (i / 8 - row) * dy;  // along the arrow
+        const int aside = dx ? i / 8 - row : i % 8 - column;
+        if (across <= 0) continue;
+        // A step aside costs more than any way along it.
+        const int cost = (aside < 0 ? -aside : aside) * 8 + across;
+        if (best == from || cost < best_cost) {
+            best = i;
+            best_cost = cost;
+        }
+    }
+    return best;
+}
+
+void draw_highlight(HDC hdc, int index) {
+    if (index < 0 || index >= 64) return;
+    // Over the gap around the card, clear of its neighbours.
+    const int left = card_left(index) - 5, top = card_top(index) - 5;
+    draw_marker(hdc, {left, top, left + 60, top + 60});
 }

@@ -28,7 +28,16 @@ public:
 // Fills positions 0..63 in order, each with a draw % 32 redrawn until the picture still
 // has a copy to place: every picture lands exactly twice.
 void deal_pictures(int (&pictures)[64], int (*draw_random)());
+// Which places still hold a card.
+void cards_on_board(const play_field& field, bool (&present)[64]);
 // True while some picture has both its cards on the board.
 bool whole_pair_left(const play_field& field);
 int card_left(int index);
 int card_top(int index);
+// The card an arrow key goes to from the board place `from` (-1 for none yet) in the
+// direction (dx, dy): the nearest one still there in that direction, in the same row or
+// column if there is one, else in the nearest row or column beyond. `from` itself when
+// there is none; the top-left card left for a first step.
+int next_card(const bool (&present)[64], int from, int dx, int dy);
+// The marker around the board place `index`: where the keyboard is.
+void draw_highlight(HDC hdc, int index);

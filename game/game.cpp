@@ -5,6 +5,7 @@
 
 #include "files/player_files.h"
 #include "game/click_sound.h"
+#include "gfx/text.h"
 #include "gfx/ticks.h"
 #include "resources/resource_ids.h"
 
@@ -172,6 +173,7 @@ void game::play_frame() {
             update_time();
         }
         if (picks == 2) collate();
+        if (highlight_shown) draw_highlight(back_dc, highlight);
     }
     bar.hours = hours;
     bar.minutes = minutes;
@@ -182,6 +184,7 @@ void game::play_frame() {
     bar.stopwatches = stopwatches;
     bar.hourglasses = hourglasses;
     bar.dynamites = dynamites;
+    bar.hammer_armed = hammer_armed && !in_shop;
     bar.render(back_dc);
 }
 
@@ -226,6 +229,7 @@ bool game::is_game_over() const { return hours == 0 && minutes == 0 && seconds =
 void game::newgame() {
     field.place_random();
     field.reset();
+    highlight = 0;
     points = 0;
     level = 1;
     hammers = stopwatches = hourglasses = dynamites = 10;
@@ -247,6 +251,7 @@ void game::newgame() {
 void game::next_level() {
     field.place_random();
     field.reset();
+    highlight = 0;
     ++level;
     clock_time start;
     if (level_start_time(level, start)) set_time(0, start.minutes, start.seconds);
@@ -322,30 +327,6 @@ void game::command(std::uint32_t id) {
     }
 }
 
-void game::keydown(WPARAM key) {
-    if (key != VK_ESCAPE) return;
-    switch (screen) {
-    case screen_intro:
-        screen = screen_menu;
-        main_menu.can_continue = false;
-        break;
-    case screen_save:
-    case screen_load:
-        leave_slots();
-        break;
-    // Looking elsewhere from the menu never takes the way back into the game away.
-    case screen_play:
-    case screen_high_scores:
-    case screen_help:
-        screen = screen_menu;
-        main_menu.can_continue = in_progress();
-        break;
-    default:
-        break;
-    }
-    repaint();
-}
-
 void game::lbuttondown(LPARAM position) {
     const unsigned x = static_cast<unsigned>(position) & 0xFFFF;
     const unsigned y = (static_cast<unsigned>(position) >> 16) & 0xFFFF;
@@ -396,14 +377,12 @@ void game::collate() {
 }
 
 void game::use_power_ups(unsigned x, unsigned y) {
-    if (dynamites > 0 && bar.dynamite.mouse_hit(x, y) && use_dynamite()) {
-        --dynamites;
-        ++dynamites_used;
-    }
+    if (bar.dynamite.mouse_hit(x, y)) use_power_up(power_dynamite);
     if (hammers > 0) {
         if (!hammer_armed) {
-            if (bar.hammer.mouse_hit(x, y)) hammer_armed = true;
+            if (bar.hammer.mouse_hit(x, y)) use_power_up(power_hammer);
         } else {
+            // Armed, any click strikes: a card's pair, or nothing, and the hammer is spent.
             for (int i = 0; i < 64; ++i)
                 if (field.card[i]->mouse_hit(x, y)) {
                     use_hammer(i);
@@ -414,16 +393,38 @@ void game::use_power_ups(unsigned x, unsigned y) {
             hammer_armed = false;
         }
     }
-    if (hourglasses > 0 && bar.hourglass.mouse_hit(x, y)) {
-        use_hourglass();
-        --hourglasses;
-        ++hourglasses_used;
-    }
-    if (stopwatches > 0 && bar.stopwatch.mouse_hit(x, y)) {
-        freeze_start = current_tick();
-        --stopwatches;
-        ++stopwatches_used;
-        frozen = true;
+    if (bar.hourglass.mouse_hit(x, y)) use_power_up(power_hourglass);
+    if (bar.stopwatch.mouse_hit(x, y)) use_power_up(power_stopwatch);
+}
+
+void game::use_power_up(int which) {
+    switch (which) {
+    case power_hammer:
+        if (hammers > 0) hammer_armed = true;
+        break;
+    case power_stopwatch:
+        if (stopwatches > 0) {
+            freeze_start = current_tick();
+            --stopwatches;
+            ++stopwatches_used;
+            frozen = true;
+        }
+        break;
+    case power_hourglass:
+        if (hourglasses > 0) {
+            use_hourglass();
+            --hourglasses;
+            ++hourglasses_used;
+        }
+        break;
+    case power_dynamite:
+        if (dynamites > 0 && use_dynamite()) {
+            --dynamites;
+            ++dynamites_used;
+        }
+        break;
+    default:
+        break;
     }
 }
 
@@ -462,16 +463,33 @@ void game::use_hammer(int index) {
 void game::use_hourglass() { add_thirty_seconds(minutes, seconds); }
 
 void game::shop_click(unsigned x, unsigned y) {
-    if (store.dynamite.mouse_hit(x, y)) {
-        store.buy_dynamite();
-    } else if (store.hammer.mouse_hit(x, y)) {
-        store.buy_hammer();
-    } else if (store.hourglass.mouse_hit(x, y)) {
-        store.buy_hourglass();
-    } else if (store.stopwatch.mouse_hit(x, y)) {
-        store.buy_stopwatch();
-    } else if (store.next.mouse_hit(x, y)) {
+    if (store.dynamite.mouse_hit(x, y))
+        buy_power_up(power_dynamite);
+    else if (store.hammer.mouse_hit(x, y))
+        buy_power_up(power_hammer);
+    else if (store.hourglass.mouse_hit(x, y))
+        buy_power_up(power_hourglass);
+    else if (store.stopwatch.mouse_hit(x, y))
+        buy_power_up(power_stopwatch);
+    else if (store.next.mouse_hit(x, y))
         next_level();
+}
+
+void game::buy_power_up(int which) {
+    switch (which) {
+    case power_hammer:
+        store.buy_hammer();
+        break;
+    case power_stopwatch:
+        store.buy_stopwatch();
+        break;
+    case power_hourglass:
+        store.buy_hourglass();
+        break;
+    case power_dynamite:
+        store.buy_dynamite();
+        break;
+    default:
         return;
     }
     take_stock_from_shop();
@@ -490,4 +508,5 @@ void game::quit() {
     field.remove();
     help_screen.remove();
     bar.delete_bar();
+    release_picture_font();
 }

@@ -24,6 +24,9 @@ enum screen_id {
     screen_help = 7,
 };
 
+// The power-ups in the order the bar and the shop show them, which the keys 1 to 4 follow.
+enum power_up_id { power_hammer, power_stopwatch, power_hourglass, power_dynamite };
+
 // Whether `current` already has every setting that `wanted` asks for (its width, height
 // and colour depth, as far as its field mask names them).
 bool display_already_in(const DEVMODEA& wanted, const DEVMODEA& current);
@@ -78,6 +81,10 @@ public:
     bool ended_game_taken;
     // The save and load screens.
     saves_screen saves;
+    // Where the keyboard is on the board, a place 0 to 63, shown from the first arrow key
+    // until the next click.
+    int highlight;
+    bool highlight_shown;
 
     // True when it switched the display to 800x600, which is then to be given back.
     bool initialize(bool switch_display = true);
@@ -103,6 +110,11 @@ public:
     void restore(const saved_game& saved);
 
 private:
+    // The keys of each screen, as the clicks there would act.
+    void board_key(WPARAM key);
+    void shop_key(WPARAM key);
+    void slots_key(WPARAM key);
+    void leave_for_menu();
     void open_slots(bool saving);
     void leave_slots();
     void choose_slot(int slot);
@@ -113,7 +125,10 @@ private:
     void take_result();
     void pick_card(unsigned x, unsigned y);
     void use_power_ups(unsigned x, unsigned y);
+    // What a click on a power-up's sprite does, with its count's rules; the hammer arms.
+    void use_power_up(int which);
     void shop_click(unsigned x, unsigned y);
+    void buy_power_up(int which);
     void repaint() const;
 };
 

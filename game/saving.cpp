@@ -59,6 +59,9 @@ void game::restore(const saved_game& s) {
     std::memcpy(field.pictures, s.pictures, sizeof field.pictures);
     field.reset();
     for (int i = 0; i < 64; ++i) field.card[i]->removed = s.removed[i];
+    bool present[64];
+    cards_on_board(field, present);
+    highlight = next_card(present, -1, 0, 0);
     // The set the board had, also when the random mode drew it.
     res->assign_card_set(field.card, s.card_set);
     card_mode = s.card_mode;

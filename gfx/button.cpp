@@ -1,11 +1,71 @@
 #include "gfx/button.h"
 
+#include <cctype>
+
+int button::focus_scale = 1;
+bool button::keyboard_cues = false;
+
 namespace {
+WNDPROC standard_button = nullptr;
+
+// A dotted frame of scale-sized dots, inside the bevel of a push button or around a radio
+// button and its caption.
+void draw_focus(HWND hwnd, HDC dc) {
+    RECT r;
+    GetClientRect(hwnd, &r);
+    const LONG_PTR style = GetWindowLongPtrA(hwnd, GWL_STYLE);
+    const bool push = (style & BS_TYPEMASK) == BS_PUSHBUTTON ||
+                      (style & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
+    const int s = button::focus_scale;
+    if (push) InflateRect(&r, -4, -4);
+    const COLORREF previous = SetDCBrushColor(dc, RGB(0, 0, 0));
+    const auto dot = [&](int x, int y) {
+        const RECT d = {x, y, x + s, y + s};
+        FillRect(dc, &d, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+    };
+    for (int x = r.left; x + s <= r.right; x += 2 * s) {
+        dot(x, r.top);
+        dot(x, r.bottom - s);
+    }
+    for (int y = r.top + 2 * s; y + 2 * s <= r.bottom; y += 2 * s) {
+        dot(r.left, y);
+        dot(r.right - s, y);
+    }
+    SetDCBrushColor(dc, previous);
+}
+
+LRESULT CALLBACK game_button(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+    const LRESULT result = CallWindowProcA(standard_button, hwnd, message, wparam, lparam);
+    switch (message) {
+    case WM_PAINT:
+        if (button::keyboard_cues && GetFocus() == hwnd) {
+            HDC dc = GetDC(hwnd);
+            draw_focus(hwnd, dc);
+            ReleaseDC(hwnd, dc);
+        }
+        break;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+        // The standard button paints only its own focus mark on these.
+        InvalidateRect(hwnd, nullptr, TRUE);
+        break;
+    default:
+        break;
+    }
+    return result;
+}
+
 HWND make_button(HWND parent, const char* caption, int x, int y, int width, int height, int id,
                  DWORD style) {
-    return CreateWindowExA(0, "Button", caption, WS_CHILD | WS_VISIBLE | style, x, y, width,
-                           height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                           nullptr, nullptr);
+    HWND made = CreateWindowExA(0, "Button", caption, WS_CHILD | WS_VISIBLE | style, x, y, width,
+                                height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                nullptr, nullptr);
+    if (made) {
+        const auto previous = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
+            made, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(game_button)));
+        if (!standard_button) standard_button = previous;
+    }
+    return made;
 }
 }  // namespace
 
@@ -38,4 +98,47 @@ void button::show_button() {
 
 void button::hide_button() {
     if (hwnd) ShowWindow(hwnd, SW_HIDE);
+}
+
+bool button::usable() const { return hwnd && IsWindowVisible(hwnd) && IsWindowEnabled(hwnd); }
+
+void button::press() const {
+    if (usable()) SendMessageA(hwnd, BM_CLICK, 0, 0);
+}
+
+void button::show_keyboard_cues(HWND parent) {
+    if (keyboard_cues) return;
+    keyboard_cues = true;
+    // The underlined letters; the focus frame is ours.
+    SendMessageA(parent, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEACCEL), 0);
+    if (HWND focus = GetFocus()) InvalidateRect(focus, nullptr, TRUE);
+}
+
+const button* focused_button(const button* const* buttons, int count) {
+    const HWND focus = GetFocus();
+    for (int i = 0; i < count; ++i)
+        if (buttons[i]->usable() && buttons[i]->hwnd == focus) return buttons[i];
+    return nullptr;
+}
+
+const button* move_focus(const button* const* buttons, int count, int step) {
+    const button* focused = focused_button(buttons, count);
+    int at = -1;
+    for (int i = 0; i < count; ++i)
+        if (buttons[i] == focused) at = i;
+    for (int n = 0; n < count; ++n) {
+        at = at < 0 ? (step > 0 ? 0 : count - 1) : (at + step + count) % count;
+        if (buttons[at]->usable()) {
+            SetFocus(buttons[at]->hwnd);
+            return buttons[at];
+        }
+    }
+    return nullptr;
+}
+
+char underlined_letter(const char* caption) {
+    for (const char* c = caption; c && *c; ++c)
+        if (c[0] == '&' && c[1] != '\0' && c[1] != '&')
+            return static_cast<char>(std::toupper(static_cast<unsigned char>(c[1])));
+    return 0;
 }

@@ -17,7 +17,26 @@ public:
                       int id, int extra_style);
     void show_button();
     void hide_button();
+    // Shown and enabled: the keyboard may reach it.
+    bool usable() const;
+    // As a click: a radio button is checked, and the window gets the command.
+    void press() const;
+
+    // The focus frame is the game's own, drawn at the picture's scale once the keyboard is
+    // in use, as Windows shows focus and underlined letters only after a key.
+    static int focus_scale;
+    static bool keyboard_cues;
+    static void show_keyboard_cues(HWND parent);
 
 private:
     void place(HWND made, int left, int top, int w, int h);
 };
+
+// Keyboard moves among a screen's buttons, in the order given: the focus goes `step`
+// usable buttons on from the focused one (1 forward, -1 back, round the ends), or to the
+// first or last when none of them has it. Returns the newly focused button, or null.
+const button* move_focus(const button* const* buttons, int count, int step);
+// The usable button among them that has the focus, or null.
+const button* focused_button(const button* const* buttons, int count);
+// The letter a caption underlines, upper case ("E&xit" underlines X); 0 for none.
+char underlined_letter(const char* caption);

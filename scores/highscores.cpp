@@ -9,6 +9,7 @@
 #include "files/player_files.h"
 #include "files/replace_file.h"
 #include "gfx/text.h"
+#include "text/utf8.h"
 
 namespace {
 std::string file_name() { return player_file(score_file_name); }
@@ -112,6 +113,20 @@ void high_scores::enter_into_table(const score_entry& result) {
     sort();
 }
 
+void store_name(score_entry& entry, const std::string& utf8) {
+    const std::size_t length = utf8_prefix(utf8.data(), utf8.size(), sizeof entry.name - 1);
+    std::memcpy(entry.name, utf8.data(), length);
+    entry.name[length] = '\0';
+}
+
+void draw_name(HDC surface, int x, int y, const score_entry& entry) {
+    const std::size_t length = name_length(entry);
+    if (is_utf8(entry.name, length))
+        draw_text(surface, x, y, entry.name, length);
+    else
+        draw_code_page_text(surface, x, y, entry.name, length);
+}
+
 bool high_scores::check_level(int level) const { return table[score_rows - 1].level < level; }
 
 void high_scores::get_level(int value) { table[score_rows - 1].level = value; }
@@ -147,14 +162,16 @@ void high_scores::update(HDC surface) {
     };
     static const column headings[8] = {{"Place", 15},      {"Player name", 100},
                                        {"Level", 230},     {"Hammers", 280},
-                                       {"Stopwatches", 360}, {"Hourglasses", 440},
+                                       {"Stopwatches", 354}, {"Hourglasses", 435},
                                        {"Dynamites", 520}, {"Points", 600}};
+    // The two longest headings stand a few pixels left of their values to stay within
+    // their columns.
     for (const column& c : headings) draw_text(surface, c.heading_x, 103, c.heading);
     for (int i = 0; i < score_rows; ++i) {
         const score_entry& e = table[i];
         const int y = 120 + 20 * i;
         draw_number(surface, 20, y, "%d)", i + 1);
-        TextOutA(surface, 100, y, e.name, static_cast<int>(name_length(e)));
+        draw_name(surface, 100, y, e);
         draw_number(surface, 240, y, "%d", e.level);
         draw_number(surface, 290, y, "%d", e.hammers_used);
         draw_number(surface, 360, y, "%d", e.stopwatches_used);

@@ -70,6 +70,11 @@ void default_table(score_entry (&table)[score_rows]);
 void sort_table(score_entry (&table)[score_rows]);
 // Length of a name field read from a file, which may lack its NUL.
 std::size_t name_length(const score_entry& entry);
+// A name is kept as UTF-8, cut to the 255 bytes the field holds at a character's edge.
+void store_name(score_entry& entry, const std::string& utf8);
+// Names written before they were kept as UTF-8 are in the system's code page: a name
+// whose bytes are not UTF-8 is one of those, and is drawn as it always was.
+void draw_name(HDC surface, int x, int y, const score_entry& entry);
 // Replaces path with the table as a whole; false when nothing could be written.
 bool write_table_file(const std::string& path, const score_entry (&table)[score_rows]);
 // Reads up to 5600 bytes from the front of the file into the table: how many it read, or

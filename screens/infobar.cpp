@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <initializer_list>
 
+#include "gfx/marker.h"
 #include "gfx/text.h"
 #include "screens/power_ups.h"
 
@@ -67,6 +68,7 @@ void info_bar::render(HDC hdc) {
     stopwatch.draw(hdc, 45, 375);
     hourglass.draw(hdc, 45, 445);
     dynamite.draw(hdc, 45, 515);
+    if (hammer_armed) draw_marker(hdc, {35, 295, 163, 365});
 
     SetBkMode(hdc, TRANSPARENT);
     draw_text(hdc, 20, 96, "Time:");
@@ -74,7 +76,7 @@ void info_bar::render(HDC hdc) {
     draw_text(hdc, 20, 176, "Level:");
     char time_text[40];
     const int n = format_time(time_text, sizeof time_text, hours, minutes, seconds);
-    TextOutA(hdc, 123, 96, time_text, n);
+    draw_text(hdc, 123, 96, time_text, static_cast<std::size_t>(n));
     text_x = points_text_x(points, text_x);
     draw_number(hdc, text_x, 136, "%i", points);
     text_x = level_text_x(level, text_x);

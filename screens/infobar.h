@@ -20,6 +20,8 @@ public:
     int stopwatches;
     int hourglasses;
     int dynamites;
+    // Marks the hammer's box: the next click or key strikes.
+    bool hammer_armed;
     int text_x;
     load_bmp background;
     load_bmp text_box;

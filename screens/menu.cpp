@@ -10,11 +10,12 @@ struct menu_item {
     int y;
     int id;
 };
+// Each caption underlines the letter that presses its button.
 const menu_item items[8] = {
-    {"Continue", 150, id_continue},       {"New game", 180, id_new_game},
-    {"Save", 210, id_save_game},          {"Load", 240, id_load_game},
-    {"High scores", 270, id_high_scores}, {"Options", 300, id_options},
-    {"Help / Credits", 330, id_help},     {"Exit", 360, id_exit},
+    {"&Continue", 150, id_continue},       {"&New game", 180, id_new_game},
+    {"&Save", 210, id_save_game},          {"&Load", 240, id_load_game},
+    {"&High scores", 270, id_high_scores}, {"&Options", 300, id_options},
+    {"H&elp / Credits", 330, id_help},     {"E&xit", 360, id_exit},
 };
 }  // namespace
 
@@ -36,4 +37,11 @@ void menu::show() {
 
 void menu::hide() {
     for (button& b : buttons) b.hide_button();
+}
+
+const button* menu::button_of_letter(WPARAM key) const {
+    for (int i = 0; i < 8; ++i)
+        if (underlined_letter(items[i].caption) == static_cast<char>(key) && buttons[i].usable())
+            return &buttons[i];
+    return nullptr;
 }

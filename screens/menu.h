@@ -12,4 +12,6 @@ public:
     void create(HWND parent);
     void show();
     void hide();
+    // The shown button whose caption underlines the letter of this key; null for none.
+    const button* button_of_letter(WPARAM key) const;
 };

@@ -97,18 +97,26 @@ class OnDesktop(Game):
         return (get("Absolute upper-left X:"), get("Absolute upper-left Y:"),
                 get("Width:"), get("Height:"))
 
-    def find_window(self, timeout, size, offset=(0, 0)):
-        """Waits for the game's window with a client of the given size; the picture sits
-        at offset in it."""
+    def find_window(self, timeout, size, offset=(0, 0), showing=None):
+        """Waits for the game's window with a client of the given size, the picture at
+        offset in it, and (if given) for showing(screen) to hold there; returns the screen.
+        The window is found again at every poll: the window manager may still be moving
+        it after a change of mode."""
         def found():
             windows = self.titled("^Pairwick$")
             if not windows:
                 return None
             self.window = windows[0]
             x, y, w, h = self.client()
-            return (w, h) == size and (x, y)
-        x, y = wait_for(found, timeout, f"the game's window with a {size} client")
-        self.origin = (x + offset[0], y + offset[1])
+            if (w, h) != size:
+                return None
+            self.origin = (x + offset[0], y + offset[1])
+            if showing is None:
+                return True
+            root = self.root()
+            return showing(root) and root
+        return wait_for(found, timeout, f"the game's window with a {size} client" +
+                        (" showing what was expected" if showing else ""))
 
     def root(self):
         raw = subprocess.run(["import", "-window", "root", "-depth", "8", "rgb:-"],
@@ -234,10 +242,8 @@ def test_the_installed_game_in_an_enlarged_window_and_full_screen_at_24_bits(
         # Alt+Enter: the whole screen, the picture centred on black, and back.
         field = load_rgb(shipped / "backgrounds" / "field.bmp")
         game.key("alt+Return")
-        game.find_window(PATIENCE, SCREEN, CENTRED)
-        root = wait_for(lambda: (lambda r: board_shown(game.picture(r).resize(
-            (800, 600), Image.NEAREST), field) and r)(game.root()), PATIENCE,
-            "the board on the whole screen")
+        root = game.find_window(PATIENCE, SCREEN, CENTRED, showing=lambda r: board_shown(
+            game.picture(r).resize((800, 600), Image.NEAREST), field))
         game.save(root, "full_screen_from_the_window")
         for box in ((0, 0, SCREEN[0], CENTRED[1]), (0, 0, CENTRED[0], SCREEN[1]),
                     (SCREEN[0] - CENTRED[0], 0, SCREEN[0], SCREEN[1]),
