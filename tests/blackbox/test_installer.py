@@ -8,6 +8,7 @@ prefix's Desktop and Documents to HOME's).
 """
 import os
 import re
+import shutil
 import struct
 import subprocess
 import zipfile
@@ -287,4 +288,19 @@ def test_a_second_install_keeps_the_players_files_and_drops_what_the_first_left(
     assert files_under(folder) == set(player)
     # The folder of the player's own file stays; the others go.
     assert sorted(p.name for p in folder.iterdir() if p.is_dir()) == ["cards"]
+    assert prefix.uninstall_key() is None
+
+
+def test_an_install_elsewhere_replaces_the_first(prefix):
+    setup, first, second = str(setup_exe()), r"C:\Old\Pairwick", r"C:\New\Pairwick"
+    prefix.wine(setup, "/S", f"/D={first}")
+    menu, desktop = prefix.start_menu(), prefix.desktop() / "Pairwick.lnk"
+    shutil.copy(menu / "Pairwick.lnk", desktop)  # the player had chosen it
+    prefix.wine(setup, "/S", f"/D={second}")
+    assert not prefix.unix(first).exists()
+    assert prefix.uninstall_key()["InstallLocation"] == second
+    assert read_shortcut(desktop)["target"] == second + r"\Pairwick.exe"
+
+    prefix.uninstall()
+    assert not desktop.exists() and not list(menu.glob("Pairwick*"))
     assert prefix.uninstall_key() is None

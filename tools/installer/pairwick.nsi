@@ -18,6 +18,7 @@ ManifestDPIAware true
 
 !include MUI2.nsh
 !include LogicLib.nsh
+!include Sections.nsh
 
 !define PUBLISHER "The Pairwick developers"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Pairwick"
@@ -96,8 +97,7 @@ Var list  ; the open installed-files.txt while the sections run
 
 ; Removes what installed-files.txt names and then the list: files and shortcuts, the
 ; registry key, and the folders once they are empty, never anything else. The installer
-; runs it too, on an earlier install in the same folder, so nothing an older version
-; shipped is left over.
+; runs it too, on an earlier install, so nothing an older version shipped is left over.
 !macro define_remove_listed prefix
 Function ${prefix}remove_listed
   Push $0
@@ -190,9 +190,30 @@ FunctionEnd
 !insertmacro define_game_closed ""
 !insertmacro define_game_closed "un."
 
+; An install in another folder shares the Start-menu entries and the key with this one, so
+; it goes first: uninstalled later, it would take this one's along. The player's files stay
+; in its folder.
+Function remove_earlier
+  Push $0
+  Push $1
+  ReadRegStr $0 HKCU "${UNINSTALL_KEY}" "InstallLocation"
+  ${If} $0 != ""
+  ${AndIf} $0 != $INSTDIR
+    StrCpy $1 $INSTDIR
+    StrCpy $INSTDIR $0
+    Call game_closed
+    Call remove_listed
+    RMDir "$INSTDIR"
+    StrCpy $INSTDIR $1
+  ${EndIf}
+  Pop $1
+  Pop $0
+FunctionEnd
+
 Section "Pairwick" section_game
   SectionIn RO
   Call game_closed
+  Call remove_earlier
   Call remove_listed
   CreateDirectory "$INSTDIR"
   ClearErrors
@@ -243,6 +264,15 @@ SectionEnd
     "The game, its Start-menu entries and its entry in Apps & features."
   !insertmacro MUI_DESCRIPTION_TEXT ${section_desktop} "A Pairwick icon on your desktop."
 !insertmacro MUI_FUNCTION_DESCRIPTION_END
+
+; An upgrade keeps the desktop shortcut the player has, also under /S.
+Function .onInit
+  ReadRegStr $0 HKCU "${UNINSTALL_KEY}" "InstallLocation"
+  ${If} $0 != ""
+  ${AndIf} ${FileExists} "$DESKTOP\Pairwick.lnk"
+    !insertmacro SelectSection ${section_desktop}
+  ${EndIf}
+FunctionEnd
 
 ; Started like the Start-menu entry, in the install folder, where it keeps its files.
 Function start_game
