@@ -7,7 +7,8 @@
 ; directory, which the shortcuts make the install folder.
 ;
 ; Everything the setup creates is written down in installed-files.txt as it goes, and the
-; uninstaller removes exactly that list. Whatever else is in the folder is the player's.
+; uninstaller removes what that list names, as far as the setup could have written it.
+; Whatever else is in the folder is the player's.
 
 Unicode true
 ; The game is 64-bit only, and so is the setup, which can then run wherever the game can.
@@ -99,6 +100,91 @@ Var list  ; the open installed-files.txt while the sections run
 ; registry key, and the folders once they are empty, never anything else. The installer
 ; runs it too, on an earlier install, so nothing an older version shipped is left over.
 !macro define_remove_listed prefix
+; The list lies in a folder the player writes in, so a line is followed only where the setup
+; could have written it ($3 is 1 then; $2 is the kind, $1 what the line names): a file or
+; folder by a plain name inside the install folder, never one of the player's files, and a
+; shortcut named Pairwick straight in the Start menu's or the desktop's folder.
+Function ${prefix}ours
+  Push $4
+  Push $5
+  Push $6
+  Push $7
+  Push $8
+  Push $9
+  StrCpy $4 $1
+  ${If} $2 == "link"
+    StrCpy $4 ""
+    StrLen $5 "$SMPROGRAMS\"
+    StrCpy $6 $1 $5
+    ${IfThen} $6 == "$SMPROGRAMS\" ${|} StrCpy $4 $1 "" $5 ${|}
+    StrLen $5 "$DESKTOP\"
+    StrCpy $6 $1 $5
+    ${IfThen} $6 == "$DESKTOP\" ${|} StrCpy $4 $1 "" $5 ${|}
+    StrCpy $5 $4 8
+    StrCpy $6 $4 "" -4
+    ${If} $5 != "Pairwick"
+    ${OrIf} $6 != ".lnk"
+      StrCpy $4 ""
+    ${EndIf}
+  ${EndIf}
+  ; Windows reads a name otherwise than written when a part is empty, "..", or ends in a dot
+  ; or space (which it drops), and where there is a drive, a stream, a wildcard, a "/" or a
+  ; short "~" name.
+  StrCpy $3 1
+  StrCpy $5 "\"  ; the character before the first: a leading "\" begins with an empty part
+  StrCpy $6 0
+  ; The name up to its second dot: "scores.dat" also of "scores.dat.lock" and of the
+  ; temporary "scores.dat.1234.tmp".
+  StrCpy $8 $4
+  StrCpy $9 0
+  ${Do}
+    StrCpy $7 $4 1 $6
+    ${If} $7 == ""
+      ${Break}
+    ${ElseIf} $7 == "*"
+    ${OrIf} $7 == "?"
+    ${OrIf} $7 == ":"
+    ${OrIf} $7 == "/"
+    ${OrIf} $7 == "~"
+      StrCpy $3 0
+    ${ElseIf} $7 == "\"
+      ${If} $5 == "\"
+      ${OrIf} $5 == "."
+      ${OrIf} $5 == " "
+      ${OrIf} $2 == "link"
+        StrCpy $3 0
+      ${EndIf}
+    ${ElseIf} $7 == "."
+      IntOp $9 $9 + 1
+      ${IfThen} $9 == 2 ${|} StrCpy $8 $4 $6 ${|}
+    ${EndIf}
+    StrCpy $5 $7
+    IntOp $6 $6 + 1
+  ${Loop}
+  ${If} $5 == "\"
+  ${OrIf} $5 == "."
+  ${OrIf} $5 == " "
+    StrCpy $3 0
+  ${EndIf}
+  ${If} $2 == "file"
+    ${If} $8 == "scores.dat"
+    ${OrIf} $8 == "options.ini"
+    ${OrIf} $8 == "save1.dat"
+    ${OrIf} $8 == "save2.dat"
+    ${OrIf} $8 == "save3.dat"
+    ${OrIf} $8 == "save4.dat"
+    ${OrIf} $8 == "save5.dat"
+      StrCpy $3 0
+    ${EndIf}
+  ${EndIf}
+  Pop $9
+  Pop $8
+  Pop $7
+  Pop $6
+  Pop $5
+  Pop $4
+FunctionEnd
+
 Function ${prefix}remove_listed
   Push $0
   Push $1
@@ -137,16 +223,15 @@ Function ${prefix}remove_listed
       StrCpy $2 $1 $3
       IntOp $3 $3 + 1
       StrCpy $1 $1 "" $3
-      ${If} $2 == "file"
+      Call ${prefix}ours
+      ${If} $3 != 1
+        DetailPrint "Not removed, not the setup's: $2 $1"
+      ${ElseIf} $2 == "file"
         Delete "$INSTDIR\$1"
       ${ElseIf} $2 == "folder"
         RMDir "$INSTDIR\$1"
       ${ElseIf} $2 == "link"
-        ; A line that names no shortcut is not ours to delete.
-        StrCpy $3 $1 "" -4
-        ${If} $3 == ".lnk"
-          Delete "$1"
-        ${EndIf}
+        Delete "$1"
       ${ElseIf} $2 == "key"
         ${If} $1 == "${UNINSTALL_KEY}"
           DeleteRegKey HKCU "$1"
