@@ -296,13 +296,21 @@ def test_an_install_elsewhere_replaces_the_first_and_the_list_reaches_no_further
     prefix.wine(setup, "/S", f"/D={first}")
     menu, desktop = prefix.start_menu(), prefix.desktop() / "Pairwick.lnk"
     shutil.copy(menu / "Pairwick.lnk", desktop)  # the player had chosen it
+    old, folder = prefix.unix(first), prefix.unix(second)
+    for rel in ("scores.dat", "save2.dat", "options.ini"):
+        (old / rel).write_bytes(f"old {rel}".encode())
+    folder.mkdir(parents=True)
+    (folder / "options.ini").write_bytes(b"new options.ini")
     prefix.wine(setup, "/S", f"/D={second}")
-    assert not prefix.unix(first).exists()
+    # The player's files go along, but never over one the new folder has.
+    assert [(folder / rel).read_bytes() for rel in ("scores.dat", "save2.dat", "options.ini")] == [
+        b"old scores.dat", b"old save2.dat", b"new options.ini"]
+    assert files_under(old) == {"options.ini"}
+    assert (old / "options.ini").read_bytes() == b"old options.ini"
     assert prefix.uninstall_key()["InstallLocation"] == second
     assert read_shortcut(desktop)["target"] == second + r"\Pairwick.exe"
 
     # Lines the setup never writes, each with the file it aims at, which stays.
-    folder = prefix.unix(second)
     start_menu_link = re.search(r"link .*\\Pairwick\.lnk", (folder / LIST).read_text("utf-16-le"))
     hostile = {r"file ..\victim.txt": folder.parent / "victim.txt",
                "file *.ini": folder / "options.ini", r"file \save2.dat": folder / "save2.dat",

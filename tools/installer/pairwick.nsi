@@ -275,12 +275,29 @@ FunctionEnd
 !insertmacro define_game_closed ""
 !insertmacro define_game_closed "un."
 
+; Moves the player's file $2 from the earlier install's folder $0 to this one's, $1, unless
+; this one already holds one: the player's own there is never replaced. A file that stays
+; behind is said in the details, and never deleted.
+Function carry
+  ${If} ${FileExists} "$0\$2"
+    ${If} ${FileExists} "$1\$2"
+      DetailPrint "Not carried, $1 has its own: $0\$2"
+    ${Else}
+      ClearErrors
+      Rename "$0\$2" "$1\$2"
+      ${IfThen} ${Errors} ${|} DetailPrint "Not carried, it could not be moved: $0\$2" ${|}
+    ${EndIf}
+  ${EndIf}
+FunctionEnd
+
 ; An install in another folder shares the Start-menu entries and the key with this one, so
-; it goes first: uninstalled later, it would take this one's along. The player's files stay
-; in its folder.
+; it goes first: uninstalled later, it would take this one's along. The player's scores,
+; options and saved games come along to this folder, where the shortcuts will start the game.
 Function remove_earlier
   Push $0
   Push $1
+  Push $2
+  Push $3
   ReadRegStr $0 HKCU "${UNINSTALL_KEY}" "InstallLocation"
   ${If} $0 != ""
   ${AndIf} $0 != $INSTDIR
@@ -288,9 +305,20 @@ Function remove_earlier
     StrCpy $INSTDIR $0
     Call game_closed
     Call remove_listed
+    CreateDirectory "$1"
+    StrCpy $2 "scores.dat"
+    Call carry
+    StrCpy $2 "options.ini"
+    Call carry
+    ${For} $3 1 5
+      StrCpy $2 "save$3.dat"
+      Call carry
+    ${Next}
     RMDir "$INSTDIR"
     StrCpy $INSTDIR $1
   ${EndIf}
+  Pop $3
+  Pop $2
   Pop $1
   Pop $0
 FunctionEnd
