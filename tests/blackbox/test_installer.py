@@ -8,6 +8,7 @@ prefix's Desktop and Documents to HOME's).
 """
 import os
 import re
+import shutil
 import struct
 import subprocess
 import zipfile
@@ -287,4 +288,41 @@ def test_a_second_install_keeps_the_players_files_and_drops_what_the_first_left(
     assert files_under(folder) == set(player)
     # The folder of the player's own file stays; the others go.
     assert sorted(p.name for p in folder.iterdir() if p.is_dir()) == ["cards"]
+    assert prefix.uninstall_key() is None
+
+
+def test_an_install_elsewhere_replaces_the_first_and_the_list_reaches_no_further(prefix):
+    setup, first, second = str(setup_exe()), r"C:\Old\Pairwick", r"C:\New\Pairwick"
+    prefix.wine(setup, "/S", f"/D={first}")
+    menu, desktop = prefix.start_menu(), prefix.desktop() / "Pairwick.lnk"
+    shutil.copy(menu / "Pairwick.lnk", desktop)  # the player had chosen it
+    old, folder = prefix.unix(first), prefix.unix(second)
+    for rel in ("scores.dat", "save2.dat", "options.ini"):
+        (old / rel).write_bytes(f"old {rel}".encode())
+    folder.mkdir(parents=True)
+    (folder / "options.ini").write_bytes(b"new options.ini")
+    prefix.wine(setup, "/S", f"/D={second}")
+    # The player's files go along, but never over one the new folder has.
+    assert [(folder / rel).read_bytes() for rel in ("scores.dat", "save2.dat", "options.ini")] == [
+        b"old scores.dat", b"old save2.dat", b"new options.ini"]
+    assert files_under(old) == {"options.ini"}
+    assert (old / "options.ini").read_bytes() == b"old options.ini"
+    assert prefix.uninstall_key()["InstallLocation"] == second
+    assert read_shortcut(desktop)["target"] == second + r"\Pairwick.exe"
+
+    # Lines the setup never writes, each with the file it aims at, which stays.
+    start_menu_link = re.search(r"link .*\\Pairwick\.lnk", (folder / LIST).read_text("utf-16-le"))
+    hostile = {r"file ..\victim.txt": folder.parent / "victim.txt",
+               "file *.ini": folder / "options.ini", r"file \save2.dat": folder / "save2.dat",
+               "file scores.dat": folder / "scores.dat",
+               "file save3.dat.42.tmp": folder / "save3.dat.42.tmp",
+               r"link C:\Pairwick.lnk": prefix.path / "drive_c" / "Pairwick.lnk",
+               start_menu_link.group().replace("Pairwick.lnk", "Other.lnk"): menu / "Other.lnk"}
+    for target in hostile.values():
+        target.write_bytes(b"mine")
+    with open(folder / LIST, "ab") as f:
+        f.write("".join(f"{line}\r\n" for line in hostile).encode("utf-16-le"))
+    prefix.uninstall()
+    assert [line for line, target in hostile.items() if not target.exists()] == []
+    assert not desktop.exists() and not list(menu.glob("Pairwick*"))
     assert prefix.uninstall_key() is None

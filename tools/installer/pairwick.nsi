@@ -7,7 +7,8 @@
 ; directory, which the shortcuts make the install folder.
 ;
 ; Everything the setup creates is written down in installed-files.txt as it goes, and the
-; uninstaller removes exactly that list. Whatever else is in the folder is the player's.
+; uninstaller removes what that list names, as far as the setup could have written it.
+; Whatever else is in the folder is the player's.
 
 Unicode true
 ; The game is 64-bit only, and so is the setup, which can then run wherever the game can.
@@ -18,6 +19,7 @@ ManifestDPIAware true
 
 !include MUI2.nsh
 !include LogicLib.nsh
+!include Sections.nsh
 
 !define PUBLISHER "The Pairwick developers"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Pairwick"
@@ -96,9 +98,93 @@ Var list  ; the open installed-files.txt while the sections run
 
 ; Removes what installed-files.txt names and then the list: files and shortcuts, the
 ; registry key, and the folders once they are empty, never anything else. The installer
-; runs it too, on an earlier install in the same folder, so nothing an older version
-; shipped is left over.
+; runs it too, on an earlier install, so nothing an older version shipped is left over.
 !macro define_remove_listed prefix
+; The list lies in a folder the player writes in, so a line is followed only where the setup
+; could have written it ($3 is 1 then; $2 is the kind, $1 what the line names): a file or
+; folder by a plain name inside the install folder, never one of the player's files, and a
+; shortcut named Pairwick straight in the Start menu's or the desktop's folder.
+Function ${prefix}ours
+  Push $4
+  Push $5
+  Push $6
+  Push $7
+  Push $8
+  Push $9
+  StrCpy $4 $1
+  ${If} $2 == "link"
+    StrCpy $4 ""
+    StrLen $5 "$SMPROGRAMS\"
+    StrCpy $6 $1 $5
+    ${IfThen} $6 == "$SMPROGRAMS\" ${|} StrCpy $4 $1 "" $5 ${|}
+    StrLen $5 "$DESKTOP\"
+    StrCpy $6 $1 $5
+    ${IfThen} $6 == "$DESKTOP\" ${|} StrCpy $4 $1 "" $5 ${|}
+    StrCpy $5 $4 8
+    StrCpy $6 $4 "" -4
+    ${If} $5 != "Pairwick"
+    ${OrIf} $6 != ".lnk"
+      StrCpy $4 ""
+    ${EndIf}
+  ${EndIf}
+  ; Windows reads a name otherwise than written when a part is empty, "..", or ends in a dot
+  ; or space (which it drops), and where there is a drive, a stream, a wildcard, a "/" or a
+  ; short "~" name.
+  StrCpy $3 1
+  StrCpy $5 "\"  ; the character before the first: a leading "\" begins with an empty part
+  StrCpy $6 0
+  ; The name up to its second dot: "scores.dat" also of "scores.dat.lock" and of the
+  ; temporary "scores.dat.1234.tmp".
+  StrCpy $8 $4
+  StrCpy $9 0
+  ${Do}
+    StrCpy $7 $4 1 $6
+    ${If} $7 == ""
+      ${Break}
+    ${ElseIf} $7 == "*"
+    ${OrIf} $7 == "?"
+    ${OrIf} $7 == ":"
+    ${OrIf} $7 == "/"
+    ${OrIf} $7 == "~"
+      StrCpy $3 0
+    ${ElseIf} $7 == "\"
+      ${If} $5 == "\"
+      ${OrIf} $5 == "."
+      ${OrIf} $5 == " "
+      ${OrIf} $2 == "link"
+        StrCpy $3 0
+      ${EndIf}
+    ${ElseIf} $7 == "."
+      IntOp $9 $9 + 1
+      ${IfThen} $9 == 2 ${|} StrCpy $8 $4 $6 ${|}
+    ${EndIf}
+    StrCpy $5 $7
+    IntOp $6 $6 + 1
+  ${Loop}
+  ${If} $5 == "\"
+  ${OrIf} $5 == "."
+  ${OrIf} $5 == " "
+    StrCpy $3 0
+  ${EndIf}
+  ${If} $2 == "file"
+    ${If} $8 == "scores.dat"
+    ${OrIf} $8 == "options.ini"
+    ${OrIf} $8 == "save1.dat"
+    ${OrIf} $8 == "save2.dat"
+    ${OrIf} $8 == "save3.dat"
+    ${OrIf} $8 == "save4.dat"
+    ${OrIf} $8 == "save5.dat"
+      StrCpy $3 0
+    ${EndIf}
+  ${EndIf}
+  Pop $9
+  Pop $8
+  Pop $7
+  Pop $6
+  Pop $5
+  Pop $4
+FunctionEnd
+
 Function ${prefix}remove_listed
   Push $0
   Push $1
@@ -137,16 +223,15 @@ Function ${prefix}remove_listed
       StrCpy $2 $1 $3
       IntOp $3 $3 + 1
       StrCpy $1 $1 "" $3
-      ${If} $2 == "file"
+      Call ${prefix}ours
+      ${If} $3 != 1
+        DetailPrint "Not removed, not the setup's: $2 $1"
+      ${ElseIf} $2 == "file"
         Delete "$INSTDIR\$1"
       ${ElseIf} $2 == "folder"
         RMDir "$INSTDIR\$1"
       ${ElseIf} $2 == "link"
-        ; A line that names no shortcut is not ours to delete.
-        StrCpy $3 $1 "" -4
-        ${If} $3 == ".lnk"
-          Delete "$1"
-        ${EndIf}
+        Delete "$1"
       ${ElseIf} $2 == "key"
         ${If} $1 == "${UNINSTALL_KEY}"
           DeleteRegKey HKCU "$1"
@@ -190,9 +275,58 @@ FunctionEnd
 !insertmacro define_game_closed ""
 !insertmacro define_game_closed "un."
 
+; Moves the player's file $2 from the earlier install's folder $0 to this one's, $1, unless
+; this one already holds one: the player's own there is never replaced. A file that stays
+; behind is said in the details, and never deleted.
+Function carry
+  ${If} ${FileExists} "$0\$2"
+    ${If} ${FileExists} "$1\$2"
+      DetailPrint "Not carried, $1 has its own: $0\$2"
+    ${Else}
+      ClearErrors
+      Rename "$0\$2" "$1\$2"
+      ${IfThen} ${Errors} ${|} DetailPrint "Not carried, it could not be moved: $0\$2" ${|}
+    ${EndIf}
+  ${EndIf}
+FunctionEnd
+
+; An install in another folder shares the Start-menu entries and the key with this one, so
+; it goes first: uninstalled later, it would take this one's along. The player's scores,
+; options and saved games come along to this folder, where the shortcuts will start the game.
+Function remove_earlier
+  Push $0
+  Push $1
+  Push $2
+  Push $3
+  ReadRegStr $0 HKCU "${UNINSTALL_KEY}" "InstallLocation"
+  ${If} $0 != ""
+  ${AndIf} $0 != $INSTDIR
+    StrCpy $1 $INSTDIR
+    StrCpy $INSTDIR $0
+    Call game_closed
+    Call remove_listed
+    CreateDirectory "$1"
+    StrCpy $2 "scores.dat"
+    Call carry
+    StrCpy $2 "options.ini"
+    Call carry
+    ${For} $3 1 5
+      StrCpy $2 "save$3.dat"
+      Call carry
+    ${Next}
+    RMDir "$INSTDIR"
+    StrCpy $INSTDIR $1
+  ${EndIf}
+  Pop $3
+  Pop $2
+  Pop $1
+  Pop $0
+FunctionEnd
+
 Section "Pairwick" section_game
   SectionIn RO
   Call game_closed
+  Call remove_earlier
   Call remove_listed
   CreateDirectory "$INSTDIR"
   ClearErrors
@@ -243,6 +377,15 @@ SectionEnd
     "The game, its Start-menu entries and its entry in Apps & features."
   !insertmacro MUI_DESCRIPTION_TEXT ${section_desktop} "A Pairwick icon on your desktop."
 !insertmacro MUI_FUNCTION_DESCRIPTION_END
+
+; An upgrade keeps the desktop shortcut the player has, also under /S.
+Function .onInit
+  ReadRegStr $0 HKCU "${UNINSTALL_KEY}" "InstallLocation"
+  ${If} $0 != ""
+  ${AndIf} ${FileExists} "$DESKTOP\Pairwick.lnk"
+    !insertmacro SelectSection ${section_desktop}
+  ${EndIf}
+FunctionEnd
 
 ; Started like the Start-menu entry, in the install folder, where it keeps its files.
 Function start_game
