@@ -19,7 +19,9 @@ set(ART_DIST_FILES
   info_bar/background.bmp info_bar/boxs.bmp info_bar/boxs2.bmp info_bar/chain.bmp
   animations/hammer.bmp animations/stopwatch.bmp animations/hourglass.bmp
   animations/dynamite.bmp animations/next.bmp
-  cards/hammer.bmp cards/dynamite.bmp other/help_title.bmp)
+  cards/hammer.bmp cards/dynamite.bmp other/help_title.bmp
+  other/options_title.bmp other/scores_title.bmp other/save_title.bmp other/load_title.bmp
+  other/menu_title.bmp)
 list(TRANSFORM ART_DIST_FILES PREPEND ${DIST_DIR}/ OUTPUT_VARIABLE ART_DIST_PATHS)
 
 if(PAIRWICK_ART_DIR)

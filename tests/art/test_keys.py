@@ -40,6 +40,11 @@ PRESENCE = [
     ("info_bar/boxs2.bmp", None, 0.001, 0.1, True),
     ("info_bar/chain.bmp", None, 0.2, 0.8, False),
     ("other/help_title.bmp", None, 0.3, 0.9, True),
+    ("other/options_title.bmp", None, 0.3, 0.9, True),
+    ("other/scores_title.bmp", None, 0.3, 0.9, True),
+    ("other/save_title.bmp", None, 0.3, 0.9, True),
+    ("other/load_title.bmp", None, 0.3, 0.9, True),
+    ("other/menu_title.bmp", None, 0.3, 0.9, True),
 ]
 
 
@@ -69,7 +74,8 @@ def test_dynamite_spare_column_is_key(art):
 
 HALO_FILES = ["animations/hammer.bmp", "animations/stopwatch.bmp", "animations/hourglass.bmp",
               "animations/dynamite.bmp", "cards/hammer.bmp", "cards/dynamite.bmp", "info_bar/chain.bmp",
-              "other/help_title.bmp"]
+              "other/help_title.bmp", "other/options_title.bmp", "other/scores_title.bmp",
+              "other/save_title.bmp", "other/load_title.bmp", "other/menu_title.bmp"]
 
 
 def light_edge_share(img, key):

@@ -24,7 +24,9 @@ DIST = [
     ("animations/stopwatch.bmp", GREEN), ("animations/hourglass.bmp", GREEN),
     ("animations/dynamite.bmp", WHITE), ("animations/next.bmp", WHITE),
     ("cards/hammer.bmp", WHITE), ("cards/dynamite.bmp", WHITE),
-    ("other/help_title.bmp", WHITE),
+    ("other/help_title.bmp", WHITE), ("other/options_title.bmp", WHITE),
+    ("other/scores_title.bmp", WHITE), ("other/save_title.bmp", WHITE),
+    ("other/load_title.bmp", WHITE), ("other/menu_title.bmp", WHITE),
 ]
 RES = ["castles.bmp", "flowers.bmp", "cars.bmp", "blazons.bmp"]
 
@@ -113,8 +115,10 @@ def main():
     rows = [
         [("play screen (mock-up)", 1), ("backgrounds/intro.bmp", 1)],
         [("backgrounds/menu.bmp", 1), ("backgrounds/field.bmp", 1), ("info_bar/background.bmp", 1)],
-        [("info_bar/boxs.bmp", 2), ("info_bar/boxs2.bmp", 2), ("other/help_title.bmp", 2),
-         ("info_bar/chain.bmp", 1)],
+        [("info_bar/boxs.bmp", 2), ("info_bar/boxs2.bmp", 2), ("info_bar/chain.bmp", 1)],
+        [("other/help_title.bmp", 2), ("other/options_title.bmp", 2), ("other/scores_title.bmp", 2)],
+        [("other/save_title.bmp", 2), ("other/load_title.bmp", 2)],
+        [("other/menu_title.bmp", 2)],
         [("animations/hammer.bmp", 2)], [("animations/stopwatch.bmp", 2), ("animations/next.bmp", 2)],
         [("animations/hourglass.bmp", 2)], [("animations/dynamite.bmp", 2)],
         [("cards/hammer.bmp", 2)], [("cards/dynamite.bmp", 2)],

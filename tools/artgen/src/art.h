@@ -96,7 +96,20 @@ image bar_background();
 image bar_boxs();
 image bar_boxs2();
 image bar_chain();
-image help_title();
+
+// A screen's heading in the help title's style: navy letters outlined in gold and ink on
+// the white key, with a gold star each side where they fit beside the word, or a gold rule
+// with a star under it. Outline, stars and gradient scale with the letters (32 px = 1).
+struct title {
+    const char* file;  // in the dist folder
+    const char* text;
+    int w, h;
+    double size;       // letter size in px
+    bool rule;         // the rule under the word, for the game's name over the menu
+};
+// False, with a message, when the word or its rule would not keep clear of the edge.
+bool title_fits(const title& t, std::string& err);
+image draw_title(const title& t);
 std::vector<uint8_t> click_sound(int rate);
 
 // The program's icon at one size, and the .ico (16, 32, 48, 256) with a PNG per size

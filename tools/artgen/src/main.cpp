@@ -34,6 +34,16 @@ bool make_dirs(const std::string& p) {
     return true;
 }
 
+// The screens' headings, each a line: one function draws them all in the help title's style.
+const art::title titles[] = {
+    {"other/help_title.bmp", "Help", 160, 40, 32, false},
+    {"other/options_title.bmp", "Options", 200, 40, 32, false},
+    {"other/scores_title.bmp", "High Scores", 260, 40, 32, false},
+    {"other/save_title.bmp", "Save game", 240, 40, 32, false},
+    {"other/load_title.bmp", "Load game", 240, 40, 32, false},
+    {"other/menu_title.bmp", "Pairwick", 360, 90, 64, true},
+};
+
 int usage() {
     std::fprintf(stderr, "usage: artgen <dist_dir> <res_dir> [--font PATH]\n");
     return 2;
@@ -86,8 +96,14 @@ int main(int argc, char** argv) {
         {dist + "/animations/next.bmp", art::anim_next},
         {dist + "/cards/hammer.bmp", art::cards_hammer},
         {dist + "/cards/dynamite.bmp", art::cards_dynamite},
-        {dist + "/other/help_title.bmp", art::help_title},
     };
+    for (const art::title& t : titles) {
+        if (!art::title_fits(t, err)) {
+            std::fprintf(stderr, "artgen: %s\n", err.c_str());
+            return 1;
+        }
+        jobs.push_back({dist + "/" + t.file, [&t] { return art::draw_title(t); }});
+    }
     // A sheet for every set the game lists, under the name its resource script links.
     for (const card_set& s : card_sets) {
         const art::card_set_art* cards = art::find_card_set(s.sheet_id);

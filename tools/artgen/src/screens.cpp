@@ -1,4 +1,4 @@
-// Full-screen backdrops, the info bar pieces and the help title.
+// Full-screen backdrops, the info bar pieces and the screens' titles.
 #include "art.h"
 #include "cards.h"
 
@@ -316,22 +316,96 @@ image bar_chain() {
     return c.keyed(key::white);
 }
 
-image help_title() {
-    canvas c(160, 40);
-    cairo_t* cr = c.cr;
-    text_path_centered(cr, "Help", 80, 20, 32);
+namespace {
+
+// What a title's drawing and its fit check share, so the two cannot disagree. Lengths are
+// the help title's (32 px letters) times k.
+struct title_layout {
+    double k;
+    double cx, cy;            // centre of the word's ink
+    double half_w, half_h;    // the word's ink with its outline
+    double star_dx;           // from the word's centre to each star's; 0: no stars
+    double rule_y, rule_half; // the rule's centre line and half its length; 0: no rule
+};
+
+constexpr double title_edge = 1;  // px of key kept round everything a title draws
+// The help title's measures: half the outline's width, the stars' outer and inner radii, and
+// how far the letters' shading runs either side of their centre.
+constexpr double title_outline = 3, title_star_r = 9, title_star_in = 2.5, title_shade = 14;
+// The menu's rule: the gap between the word's outline and the star over the rule, its radius.
+constexpr double title_rule_gap = 2, title_rule_star_r = 5;
+
+title_layout layout_title(cairo_t* cr, const title& t) {
+    title_layout l{};
+    l.k = t.size / 32;
+    use_font(cr, t.size);
+    cairo_text_extents_t e;
+    cairo_text_extents(cr, t.text, &e);
+    l.half_w = e.width / 2 + title_outline * l.k;
+    l.half_h = e.height / 2 + title_outline * l.k;
+    l.cx = t.w / 2.0;
+    l.cy = t.h / 2.0;
+    if (t.rule) {
+        // The word and the rule's star below it, centred together.
+        double below = (title_rule_gap + 2 * title_rule_star_r + 0.5) * l.k;
+        l.cy = (t.h - below) / 2.0;
+        l.rule_y = std::round(l.cy + l.half_h + title_rule_gap * l.k + title_rule_star_r * l.k);
+        l.rule_half = e.width / 2;
+    }
+    // A star's gap to the outline is its own radius, so the stars follow the word's width;
+    // whole pixels, as the help title has them, so every title's stars rasterise alike.
+    double dx = std::round(e.width / 2 + (title_outline + 2 * title_star_r) * l.k);
+    if (l.cx + dx + (title_star_r + 0.5) * l.k <= t.w - title_edge) l.star_dx = dx;
+    return l;
+}
+
+void title_star(cairo_t* cr, double x, double y, double r, double k) {
+    star(cr, x, y, 4, r, r * title_star_in / title_star_r, 0);
+    fill_pat(cr, lin(0, y - r, 0, y + r, pal::gold_light, pal::gold_dark), true);
     set(cr, pal::ink);
-    cairo_set_line_width(cr, 6);
+    cairo_set_line_width(cr, k);
+    cairo_stroke(cr);
+}
+
+}  // namespace
+
+bool title_fits(const title& t, std::string& err) {
+    canvas c(1, 1);
+    title_layout l = layout_title(c.cr, t);
+    double bottom = l.rule_half > 0 ? l.rule_y + (title_rule_star_r + 0.5) * l.k : l.cy + l.half_h;
+    if (l.cx - l.half_w < title_edge || l.cy - l.half_h < title_edge || bottom > t.h - title_edge) {
+        err = std::string("the title \"") + t.text + "\" does not fit " + std::to_string(t.w) + "x" +
+              std::to_string(t.h);
+        return false;
+    }
+    return true;
+}
+
+image draw_title(const title& t) {
+    canvas c(t.w, t.h);
+    cairo_t* cr = c.cr;
+    title_layout l = layout_title(cr, t);
+    const double k = l.k;
+    text_path_centered(cr, t.text, l.cx, l.cy, t.size);
+    set(cr, pal::ink);
+    cairo_set_line_width(cr, 2 * title_outline * k);
     cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
     cairo_stroke_preserve(cr);
     set(cr, pal::gold);
-    cairo_set_line_width(cr, 3);
+    cairo_set_line_width(cr, title_outline * k);
     cairo_stroke_preserve(cr);
-    fill_pat(cr, lin(0, 6, 0, 34, pal::navy_light, pal::navy_dark));
-    for (int s = -1; s <= 1; s += 2) {
-        star(cr, 80 + s * 60, 20, 4, 9, 2.5, 0);
-        fill_pat(cr, lin(0, 11, 0, 29, pal::gold_light, pal::gold_dark), true);
-        set(cr, pal::ink); cairo_set_line_width(cr, 1); cairo_stroke(cr);
+    fill_pat(cr, lin(0, l.cy - title_shade * k, 0, l.cy + title_shade * k, pal::navy_light, pal::navy_dark));
+    if (l.star_dx > 0)
+        for (int s = -1; s <= 1; s += 2) title_star(cr, l.cx + s * l.star_dx, l.cy, title_star_r * k, k);
+    if (l.rule_half > 0) {
+        // A fine gold rule as wide as the word, with a star over its middle.
+        double t2 = 1.5 * k;
+        ellipse(cr, l.cx, l.rule_y, l.rule_half, t2);
+        fill_pat(cr, lin(0, l.rule_y - t2, 0, l.rule_y + t2, pal::gold_light, pal::gold_dark), true);
+        set(cr, pal::ink);
+        cairo_set_line_width(cr, 1);
+        cairo_stroke(cr);
+        title_star(cr, l.cx, l.rule_y, title_rule_star_r * k, k);
     }
     return c.keyed(key::white);
 }
