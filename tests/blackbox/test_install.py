@@ -95,14 +95,18 @@ def test_the_launcher_runs_the_installed_exe_in_the_players_folder_and_passes_it
     exe = str((installed / "share" / "pairwick" / "Pairwick.exe").resolve())
     env = player_env(tmp_path / "home", PAIRWICK_WINE=str(fake),
                      XDG_DATA_HOME=str(tmp_path / "xdg"))
+    # A player, unlike root, may not read other users' processes; the files stay open.
+    player = ["setpriv", "--reuid=65534", "--regid=65534", "--clear-groups",
+              "--inh-caps=+dac_override", "--ambient-caps=+dac_override"]
     # The game's own window by default, its whole screen with --fullscreen.
     for options, command in (([], [exe, "/window"]), (["--fullscreen"], [exe, "/fullscreen"])):
-        r = subprocess.run([str(installed / "bin" / "pairwick"), *options], env=env,
+        r = subprocess.run([*player, str(installed / "bin" / "pairwick"), *options], env=env,
                            capture_output=True, text=True, stdin=subprocess.DEVNULL, timeout=60)
         assert r.returncode == 7, r.stderr
         # A game that ends otherwise than by Exit or its close box: where to look.
         assert r.stderr.strip().endswith(
             f"the game ended with code 7; Wine's messages are in {data / 'wine.log'}"), r.stderr
+        assert all(line.startswith("pairwick: ") for line in r.stderr.splitlines()), r.stderr
         cwd, prefix, debug, *args = record.read_text().splitlines()
         assert Path(cwd) == data
         assert (Path(prefix), debug) == (data / "wineprefix", "-all")
