@@ -189,12 +189,17 @@ def test_a_lock_that_fails_otherwise_is_not_taken_for_a_running_game(installed, 
                     'if [ "$1" = wineboot ]; then mkdir -p "$WINEPREFIX" &&'
                     ' : >"$WINEPREFIX/system.reg"; exit 0; fi\nexit 0\n')
     fake.chmod(0o755)
+    # Nor is a Wine server stopped: another start may be launching its game just now.
+    (tmp_path / "wineserver").write_text(f'#!/bin/sh\n: >"{tmp_path / "stopped"}"\n')
+    (tmp_path / "wineserver").chmod(0o755)
+    (tmp_path / "home" / ".local" / "share" / "pairwick" / "wineprefix").mkdir(parents=True)
     env = player_env(tmp_path / "home", PAIRWICK_WINE=str(fake))
     env["PATH"] = f"{bin_dir}:{env['PATH']}"
     r = subprocess.run([str(installed / "bin" / "pairwick")], env=env, capture_output=True,
                        text=True, stdin=subprocess.DEVNULL, timeout=60)
     assert r.returncode == 0, r.stderr
     assert "cannot lock" in r.stderr and "already running" not in r.stderr, r.stderr
+    assert not (tmp_path / "stopped").exists()
 
 
 def deb_contents(deb):
