@@ -15,3 +15,6 @@ void paint_frame(HDC target);
 // The game's keys reach the game also while one of its buttons has the focus: a key
 // message for a button is readdressed to the main window before it is dispatched.
 void route_to_game(MSG& message);
+// The name dialog's keys, as any dialog has them, with Escape as Cancel: true when the
+// message was the dialog's and is handled.
+bool name_dialog_key(MSG& message);

@@ -115,6 +115,7 @@ void game::main() {
         // The menu (and the screens below that draw nothing) show the backdrop behind
         // the buttons rather than whatever a fresh bitmap holds.
         opts.background.draw(back_dc, 0, 0);
+        main_menu.title.draw(back_dc);
         main_menu.show();
         opts.hide_options();
         saves.hide();

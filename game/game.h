@@ -113,6 +113,7 @@ private:
     // The keys of each screen, as the clicks there would act.
     void board_key(WPARAM key);
     void shop_key(WPARAM key);
+    void options_key(WPARAM key);
     void slots_key(WPARAM key);
     void leave_for_menu();
     void open_slots(bool saving);

@@ -1,4 +1,4 @@
-#include <iterator>
+#include <cstddef>
 
 #include "game/game.h"
 #include "gfx/button.h"
@@ -56,10 +56,10 @@ bool button_key(const button* const* buttons, int count, WPARAM key,
 }
 
 template <std::size_t n>
-bool button_key(const button (&row)[n], WPARAM key, const button* enter = nullptr) {
+bool button_key(const button (&row)[n], WPARAM key) {
     const button* buttons[n];
     for (std::size_t i = 0; i < n; ++i) buttons[i] = &row[i];
-    return button_key(buttons, static_cast<int>(n), key, enter);
+    return button_key(buttons, static_cast<int>(n), key);
 }
 }  // namespace
 
@@ -72,6 +72,8 @@ void game::keydown(WPARAM key) {
         }
         break;
     case screen_menu:
+        // Keys may come before the frame that shows the menu's buttons.
+        main_menu.show();
         if (const button* b = main_menu.button_of_letter(key))
             b->press();
         else
@@ -98,7 +100,7 @@ void game::keydown(WPARAM key) {
         if (key == VK_ESCAPE)
             command(id_back);
         else
-            button_key(opts.buttons, key, &opts.buttons[1]);
+            options_key(key);
         break;
     default:
         break;
@@ -144,6 +146,15 @@ void game::shop_key(WPARAM key) {
         buy_power_up(power_hammer + d - 1);
     else if (is_press(key))
         next_level();
+}
+
+void game::options_key(WPARAM key) {
+    // The radio buttons down the screen, then Back and Save along its foot; Enter saves.
+    const button* buttons[9];
+    for (int i = 0; i < 7; ++i) buttons[i] = &opts.buttons[i + 2];
+    buttons[7] = &opts.buttons[0];
+    buttons[8] = &opts.buttons[1];
+    button_key(buttons, 9, key, &opts.buttons[1]);
 }
 
 void game::slots_key(WPARAM key) {

@@ -53,6 +53,7 @@ high_scores::~high_scores() {
 
 void high_scores::init() {
     background.load("backgrounds/menu.bmp", 800, 600);
+    title.load("other/scores_title.bmp", 294, 40, 20);
     if (read_table_file(file_name(), table) >= 0) return;
     default_table(table);
     // A file that is there but cannot be read now is still the player's table: only a
@@ -152,7 +153,7 @@ void high_scores::update(HDC surface) {
     }
     SetTextColor(surface, RGB(0, 0, 0));
     SetBkMode(surface, TRANSPARENT);
-    draw_text(surface, 380, 50, "High Scores");
+    title.draw(surface);
     if (!unsaved_results.empty())
         draw_text(surface, 160, 75,
                   "Not on disk yet: scores.dat cannot be written now. Pairwick tries again as it closes.");

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "gfx/loadbmp.h"
+#include "screens/titles.h"
 
 // One result; the same 280 bytes are a record of scores.dat.
 struct score_entry {
@@ -29,6 +30,7 @@ constexpr std::size_t score_file_size = score_rows * sizeof(score_entry);
 class high_scores {
 public:
     load_bmp background;
+    screen_title title;
     score_entry table[score_rows];
     // This run's results that the file does not hold yet. Every write enters them into what
     // the file holds at that moment, so other copies of the game and a file that could not

@@ -20,6 +20,7 @@ const menu_item items[8] = {
 }  // namespace
 
 void menu::create(HWND parent) {
+    title.load("other/menu_title.bmp", 360, 90, 40);
     for (int i = 0; i < 8; ++i)
         buttons[i].push_button(parent, items[i].caption, 350, items[i].y, 100, 20, items[i].id);
 }

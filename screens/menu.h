@@ -2,12 +2,14 @@
 #include <windows.h>
 
 #include "gfx/button.h"
+#include "screens/titles.h"
 
-// The main menu: eight push buttons in a column; it draws nothing itself.
+// The main menu: eight push buttons in a column under the game's name.
 class menu {
 public:
     button buttons[8];
     bool can_continue;
+    screen_title title;
 
     void create(HWND parent);
     void show();

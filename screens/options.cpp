@@ -3,6 +3,7 @@
 #include "files/paths.h"
 #include "files/player_files.h"
 #include "files/replace_file.h"
+#include "gfx/text.h"
 #include "resources/card_sets.h"
 
 namespace {
@@ -52,6 +53,7 @@ void options::create_buttons(HWND parent) {
     buttons[8].radio_button(parent, "Sound Off", 10, 140, button_width, button_height,
                             id_sound_off, 0);
     background.load("backgrounds/menu.bmp", 800, 600);
+    title.load("other/options_title.bmp", 222, 40, 20);
     load_options();
     if (const int id = card_mode_button(card_mode)) check(parent, id);
     if (sound == 0 || sound == 1) check(parent, sound == 1 ? id_sound_on : id_sound_off);
@@ -94,4 +96,12 @@ void options::hide_options() {
     for (button& b : buttons) b.hide_button();
 }
 
-void options::render_options(HDC surface) { background.draw(surface, 0, 0); }
+void options::render_options(HDC surface) {
+    background.draw(surface, 0, 0);
+    title.draw(surface);
+    // Each group's caption beside it, level with its middle.
+    SetTextColor(surface, RGB(0, 0, 0));
+    SetBkMode(surface, TRANSPARENT);
+    draw_text(surface, 122, 52, "Cards");
+    draw_text(surface, 122, 132, "Sound");
+}

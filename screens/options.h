@@ -6,6 +6,7 @@
 
 #include "gfx/button.h"
 #include "gfx/loadbmp.h"
+#include "screens/titles.h"
 
 constexpr char options_file_name[] = "options.ini";
 
@@ -14,6 +15,7 @@ class options {
 public:
     button buttons[9];
     load_bmp background;
+    screen_title title;
     int card_mode;
     int sound;
 

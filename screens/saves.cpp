@@ -68,6 +68,8 @@ void saves_screen::create_buttons(HWND parent) {
     }
     back.push_button(parent, "Back", 350, 570, 100, 20, id_slots_back);
     back.hide_button();
+    save_title.load("other/save_title.bmp", 278, 40, 20);
+    load_title.load("other/load_title.bmp", 278, 40, 20);
 }
 
 void saves_screen::open(bool for_saving, bool game_in_progress) {
@@ -91,7 +93,7 @@ void saves_screen::render(HDC surface, load_bmp& backdrop) {
     backdrop.draw(surface, 0, 0);
     SetTextColor(surface, RGB(0, 0, 0));
     SetBkMode(surface, TRANSPARENT);
-    draw_text(surface, 360, 60, saving ? "Save game" : "Load game");
+    (saving ? save_title : load_title).draw(surface);
     const char* guide = !saving   ? "Click a saved game to play on from where it was saved."
                         : can_save ? "Click a slot to keep the game in progress there."
                                    : "There is no game to save.";

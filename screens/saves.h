@@ -6,6 +6,7 @@
 #include "gfx/button.h"
 #include "gfx/loadbmp.h"
 #include "saves/saved_game.h"
+#include "screens/titles.h"
 
 // The save and the load screen: five slots, each with what it holds, and Back.
 class saves_screen {
@@ -17,6 +18,8 @@ public:
     bool can_save;
     slot_state states[saved_game_slots];
     saved_game games[saved_game_slots];
+    screen_title save_title;
+    screen_title load_title;
 
     void create_buttons(HWND parent);
     // Reads the slots again and shows the screen's buttons, each usable only where its

@@ -26,10 +26,10 @@ DIST_FILES = {
     "cards/hammer.bmp": (350, 50, WHITE, 50, 7),
     "cards/dynamite.bmp": (850, 50, WHITE, 50, 17),
     "other/help_title.bmp": (160, 40, WHITE, None, None),
-    "other/options_title.bmp": (200, 40, WHITE, None, None),
-    "other/scores_title.bmp": (260, 40, WHITE, None, None),
-    "other/save_title.bmp": (240, 40, WHITE, None, None),
-    "other/load_title.bmp": (240, 40, WHITE, None, None),
+    "other/options_title.bmp": (222, 40, WHITE, None, None),
+    "other/scores_title.bmp": (294, 40, WHITE, None, None),
+    "other/save_title.bmp": (278, 40, WHITE, None, None),
+    "other/load_title.bmp": (278, 40, WHITE, None, None),
     "other/menu_title.bmp": (360, 90, WHITE, None, None),
 }
 # The card sheets, as the resource script links them into the exe.

@@ -104,6 +104,28 @@ TEST_F(NameDialog, CancelShowsTheTableUnchanged) {
     EXPECT_EQ(std::memcmp(before, game.scores.table, sizeof before), 0);
 }
 
+// The caret is in the box when the dialog opens; Enter presses Ok and Escape Cancel, as
+// the message loop hands the dialog its keys; a name in any script is kept as typed.
+TEST_F(NameDialog, EnterAndEscapeAndANameInAnyScript) {
+    HWND edit = GetDlgItem(game.name_dialog, id_name_edit);
+    MSG m;
+    while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE))
+        if (!name_dialog_key(m)) DispatchMessageW(&m);
+    EXPECT_EQ(GetFocus(), edit);
+    fill_table({0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
+    game.ended_game.level = 2;
+    SetWindowTextW(edit, L"Zo\u00eb \u0141ukasz \u674e");
+    MSG escape = {edit, WM_KEYDOWN, VK_ESCAPE, 0, 0, {}};
+    EXPECT_TRUE(name_dialog_key(escape));
+    EXPECT_FALSE(visible(game.name_dialog));
+    EXPECT_STREQ(game.scores.table[0].name, "row0");
+    ShowWindow(game.name_dialog, SW_SHOW);
+    MSG enter = {edit, WM_KEYDOWN, VK_RETURN, 0, 0, {}};
+    EXPECT_TRUE(name_dialog_key(enter));
+    EXPECT_EQ(game.screen, screen_high_scores);
+    EXPECT_STREQ(game.scores.table[0].name, "Zo\xc3\xab \xc5\x81ukasz \xe6\x9d\x8e");
+}
+
 TEST_F(NameDialog, CloseBoxDoesNothing) {
     dialog_command(IDCANCEL);
     EXPECT_TRUE(visible(game.name_dialog));

@@ -37,10 +37,10 @@ bool make_dirs(const std::string& p) {
 // The screens' headings, each a line: one function draws them all in the help title's style.
 const art::title titles[] = {
     {"other/help_title.bmp", "Help", 160, 40, 32, false},
-    {"other/options_title.bmp", "Options", 200, 40, 32, false},
-    {"other/scores_title.bmp", "High Scores", 260, 40, 32, false},
-    {"other/save_title.bmp", "Save game", 240, 40, 32, false},
-    {"other/load_title.bmp", "Load game", 240, 40, 32, false},
+    {"other/options_title.bmp", "Options", 222, 40, 32, false},
+    {"other/scores_title.bmp", "High Scores", 294, 40, 32, false},
+    {"other/save_title.bmp", "Save game", 278, 40, 32, false},
+    {"other/load_title.bmp", "Load game", 278, 40, 32, false},
     {"other/menu_title.bmp", "Pairwick", 360, 90, 64, true},
 };
 
