@@ -15,6 +15,25 @@ int card_set_on_board(const play_field& field) {
             return set.card_mode;
     return -1;
 }
+HHOOK escape_hook = nullptr;
+
+// Windows' Yes/No box ignores Escape; ours takes it as No, as a player expects of Escape.
+LRESULT CALLBACK escape_is_no(int code, WPARAM wparam, LPARAM lparam) {
+    const MSG* m = reinterpret_cast<const MSG*>(lparam);
+    if (code == MSGF_DIALOGBOX && m->message == WM_KEYDOWN && m->wParam == VK_ESCAPE) {
+        PostMessageA(GetAncestor(m->hwnd, GA_ROOT), WM_COMMAND, IDNO, 0);
+        return TRUE;
+    }
+    return CallNextHookEx(escape_hook, code, wparam, lparam);
+}
+
+bool ask_yes(HWND owner, const char* text, const char* caption) {
+    escape_hook = SetWindowsHookExA(WH_MSGFILTER, escape_is_no, nullptr, GetCurrentThreadId());
+    const int answer = MessageBoxA(owner, text, caption, MB_YESNO | MB_ICONQUESTION);
+    if (escape_hook) UnhookWindowsHookEx(escape_hook);
+    escape_hook = nullptr;
+    return answer == IDYES;
+}
 }  // namespace
 
 bool game::in_progress() const { return !is_game_over(); }
@@ -112,8 +131,7 @@ void game::choose_slot(int slot) {
             std::snprintf(text, sizeof text, "Slot %d %s. Replace it with this game?", slot + 1,
                           state == slot_state::saved ? "already holds a saved game"
                                                      : "holds a damaged file");
-            if (MessageBoxA(window, text, "Save game", MB_YESNO | MB_ICONQUESTION) != IDYES)
-                return;
+            if (!ask_yes(window, text, "Save game")) return;
         }
         const saved_game now = snapshot();
         if (!saved_game_is_playable(now) || !write_slot(slot, now)) {

@@ -105,21 +105,19 @@ def check_save_or_load(game, screen):
     game.save(img, screen)
 
 
-def check_options_ignore_escape(game):
+def check_options_escape_as_back(game):
     game.menu("Options")
     img = game.wait_until(all_options_visible, what="the nine options buttons")
     game.save(img, "options")
     assert all(button_absent(img, MENU_X, y) for y in MENU_Y.values())
-    # Escape is ignored: a card set chosen after it is checked on the options screen still
-    # (had Escape left, nothing would be there to click).
+    # Escape leaves as Back does: a card set chosen is not saved.
     choice = next(n for n in CARD_SETS if radio_dot(img, *OPTION_BUTTONS[n]) == 0)
-    game.key("Escape")
     x, y = OPTION_BUTTONS[choice]
     game.click(x + 40, y + 10)
-    game.wait_until(lambda im: radio_dot(im, x, y) >= 6 and all_options_visible(im)
-                    and all(button_absent(im, MENU_X, yy) for yy in MENU_Y.values()),
-                    what=f"{choice} checked on the options screen after Escape")
-    game.click(*(c + d for c, d in zip(OPTION_BUTTONS["Back"], (50, 10))))
+    game.wait_until(lambda im: radio_dot(im, x, y) >= 6, what=f"{choice} checked")
+    game.key("Escape")
+    wait_menu(game, with_continue=True)
+    assert not (game.dir / "options.ini").exists()
 
 
 def test_intro_until_escape_help_and_the_exit_button(game_factory):
@@ -132,15 +130,15 @@ def test_intro_until_escape_help_and_the_exit_button(game_factory):
     assert wins, "no window named Pairwick"
     assert (0, 0, 800, 600) in [game.geometry(w) for w in wins]
 
-    # Only Escape leaves the intro: other keys and clicks on the hidden buttons do nothing.
-    # Had any of them left it, the menu after Escape would offer Continue (a game started),
-    # would not come (the options, which ignore Escape, or the program ended), or the
-    # program would be gone.
-    game.key("Return")
-    game.key("space")
+    # Escape, Enter or Space leave the intro; other keys and clicks on the hidden buttons do
+    # nothing. Had any of them left it, the menu after Enter would offer Continue (a game
+    # started), would not come (the options, where Enter saves, or the program ended), or
+    # the program would be gone.
+    game.key("a")
+    game.key("Tab")
     for caption in ("New game", "Exit", "Options"):
         game.menu(caption)
-    game.key("Escape")
+    game.key("Return")
     game.save(wait_menu(game, with_continue=False), "menu")
     assert game.running()
 
@@ -156,8 +154,8 @@ def test_screens_after_a_game_and_the_close_box(game):
     game.new_game()
     game.key("Escape")
     wait_menu(game, with_continue=True)
-    # The options keep Continue as it was; Back returns to the menu.
-    check_options_ignore_escape(game)
+    # The options keep Continue as it was; Escape returns to the menu as Back does.
+    check_options_escape_as_back(game)
     img = wait_menu(game, with_continue=True)
     assert all(button_absent(img, x, y) for x, y in OPTION_BUTTONS.values())
     # Looking at these from the menu keeps the way back into the game.

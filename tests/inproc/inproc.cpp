@@ -76,6 +76,12 @@ void CALLBACK close_box(HWND, UINT, UINT_PTR timer, DWORD) {
     // The text is the box's static control (id 0xFFFF).
     GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
     box_text = text;
+    if (box_answer < 0) {
+        // A box the key leaves open is answered Yes at the next tick: a failure, not a hang.
+        PostMessageA(box, WM_KEYDOWN, static_cast<WPARAM>(-box_answer), 0);
+        box_answer = IDYES;
+        return;
+    }
     KillTimer(nullptr, timer);
     SendMessageA(box, WM_COMMAND, box_answer, 0);
 }

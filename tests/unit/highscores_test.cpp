@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <cwchar>
 #include <fstream>
 #include <iterator>
 #include <new>
@@ -14,6 +15,8 @@
 
 #include "scores/highscores.h"
 #include "files/replace_file.h"
+#include "gfx/text.h"
+#include "text/utf8.h"
 #include "unit/support.h"
 
 namespace {
@@ -372,6 +375,57 @@ TEST(ScoresScreen, EachColumnShowsItsOwnValue) {
         EXPECT_GT(std::count(drawn.begin(), drawn.end(), true), 10);
     }
     clear_score_files();
+}
+
+// A name is kept as the UTF-8 of what was typed, cut to the field at a character's edge.
+TEST(ScoresNames, KeptAsUtf8WholeCharactersOnly) {
+    // As typed into the box, through the file and back.
+    const wchar_t* const typed[] = {L"Zo\u00eb", L"\u0141ukasz \u017b\u00f3\u0142\u0107",
+                                    L"\u03a3\u03c9\u03ba\u03c1\u03ac\u03c4\u03b7\u03c2",
+                                    L"\u0416\u0430\u043d\u043d\u0430", L"\u674e\u5c0f\u9f8d"};
+    table_t table;
+    default_table(table);
+    for (int i = 0; i < 5; ++i) store_name(table[i], narrow(typed[i], std::wcslen(typed[i])));
+    clear_score_files();
+    ASSERT_TRUE(write_table_file("scores.dat", table));
+    table_t read;
+    ASSERT_EQ(read_table_file("scores.dat", read), static_cast<long>(score_file_size));
+    for (int i = 0; i < 5; ++i) EXPECT_TRUE(widen(read[i].name) == typed[i]) << i;
+    clear_score_files();
+    // 255 bytes at most: 127 two-byte letters, or "a" and 84 three-byte ones.
+    std::string two_byte, three_byte = "a";
+    for (int i = 0; i < 150; ++i) two_byte += u8"\u0142";
+    for (int i = 0; i < 100; ++i) three_byte += u8"\u674e";
+    for (const auto& [name, kept] : {std::pair<std::string, std::size_t>{std::string(300, 'a'), 255},
+                                     {two_byte, 254}, {three_byte, 253}}) {
+        score_entry e = {};
+        store_name(e, name);
+        EXPECT_EQ(name_length(e), kept);
+        EXPECT_TRUE(is_utf8(e.name, name_length(e)));
+    }
+}
+
+// Only well-formed UTF-8 counts as UTF-8: anything else is an old name in the code page.
+TEST(ScoresNames, TheBytesTellANewNameFromAnOldOne) {
+    const struct {
+        const char* bytes;
+        bool utf8;
+    } cases[] = {{"Unknown User", true},     {u8"Zo\u00eb", true},  {"Zo\xeb", false},
+                 {"\xc3\xab\xc3", false},     {"\xc0\x80", false},   {"\xed\xa0\x80", false},
+                 {"\xf4\x90\x80\x80", false}, {"\x80", false},       {u8"\U0001F600", true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.bytes);
+        EXPECT_EQ(is_utf8(c.bytes, std::strlen(c.bytes)), c.utf8);
+    }
+    // An old name shows as it always did: its bytes through the code page.
+    score_entry old = {};
+    std::strcpy(old.name, "Zo\xeb");
+    surface drawn(120, 20), before(120, 20);
+    for (surface* s : {&drawn, &before}) s->fill({255, 255, 255});
+    draw_name(drawn.dc(), 0, 0, old);
+    SelectObject(before.dc(), picture_font());
+    TextOutA(before.dc(), 0, 0, old.name, 3);
+    EXPECT_TRUE(grab(drawn.dc(), 0, 0, 120, 20) == grab(before.dc(), 0, 0, 120, 20));
 }
 
 // Exchange sort by level alone is stable, so it must agree with a stable sort.

@@ -7,7 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "files/paths.h"
 #include "files/player_files.h"
+#include "files/replace_file.h"
+#include "text/utf8.h"
 
 namespace {
 const std::vector<std::string> carried = {"scores.dat", "options.ini", "save2.dat"};
@@ -76,5 +79,23 @@ TEST(PlayerFiles, ACarryThatFailsLeavesNoFolderAndIsDoneAgainLater) {
     EXPECT_EQ(read_bytes(own + "\\scores.dat"), "the table");
     EXPECT_EQ(read_bytes(own + "\\options.ini"), "options");
     remove_all(own);
+}
+// A user folder with letters outside the system's code page is found, made, carried into
+// and written like any other.
+TEST(PlayerFiles, AUsersFolderInAnyScript) {
+    const std::string user = narrow(std::wstring(L"app \u0141ukasz \u674e"));
+    ASSERT_TRUE(CreateDirectoryW(widen(user).c_str(), nullptr));
+    std::ofstream("options.ini", std::ios::binary) << "options";
+    const std::string own = player_folder(false, user, carried);
+    ASSERT_EQ(own, user + "\\Pairwick");
+    EXPECT_TRUE(replace_file(own + "\\scores.dat", "won", 3));
+    char bytes[8] = {};
+    EXPECT_EQ(read_file(own + "\\scores.dat", bytes, sizeof bytes), 3);
+    EXPECT_EQ(read_file(own + "\\options.ini", bytes, sizeof bytes), 7);
+    for (const char* name : {"scores.dat", "options.ini"})
+        DeleteFileW(widen(own + "\\" + name).c_str());
+    RemoveDirectoryW(widen(own).c_str());
+    RemoveDirectoryW(widen(user).c_str());
+    DeleteFileA("options.ini");
 }
 }  // namespace
