@@ -407,12 +407,16 @@ class Game:
         # Quick compression: a failing test may save many.
         img.save(self.evidence(f"{self.shot_count:02d}-{name}.png"), compress_level=1)
 
-    def wait_until(self, predicate, timeout=PATIENCE, what="condition", interval=0.1):
-        """Polls screenshots until predicate(img) holds; returns that screenshot."""
+    def wait_until(self, predicate, timeout=PATIENCE, what="condition", interval=0.1,
+                   save_as=None):
+        """Polls screenshots until predicate(img) holds; returns that screenshot, kept as
+        evidence under save_as if given."""
         deadline = time.monotonic() + timeout
         while True:
             img = self.screenshot()
             if predicate(img):
+                if save_as:
+                    self.save(img, save_as)
                 return img
             if time.monotonic() > deadline:
                 self.save(img, "timeout")

@@ -64,8 +64,7 @@ def test_the_whole_game_by_keyboard(game_factory):
     state = cell_classifier(first, game.dir)
     assert highlighted(first) is None, "the frame shows before any arrow key"
     game.key("Right")
-    game.save(game.wait_until(lambda im: highlighted(im) == (0, 0), what="the frame"),
-              "highlight")
+    game.wait_until(lambda im: highlighted(im) == (0, 0), what="the frame", save_as="highlight")
     go_to(game, (1, 0))
     game.key("space")
     game.wait_until(lambda im: state(im, (1, 0)) == "other", what="the framed card turned")
@@ -84,8 +83,8 @@ def test_the_whole_game_by_keyboard(game_factory):
     game.wait_until(lambda im: backs(im) == 6, what="a pair blown up")
     hammers = img.crop(COUNT_BOX["hammer"])
     game.key("1")
-    game.save(game.wait_until(lambda im: near(im.getpixel((37, 330)), (255, 208, 0), 12),
-                              what="the armed hammer's box marked"), "hammer_armed")
+    game.wait_until(lambda im: near(im.getpixel((37, 330)), (255, 208, 0), 12),
+                    what="the armed hammer's box marked", save_as="hammer_armed")
     left = [pair for pair in PAIRS if state(game.screenshot(), pair[0]) == "back"]
     go_to(game, left[0][1])
     game.key("Return")
