@@ -42,8 +42,7 @@ void create_children(HWND window) {
         main_view.attach_dialog(game.name_dialog);
     }
     // Focus and underlined letters show once the keyboard is used, as in Windows' dialogs.
-    SendMessageW(window, WM_CHANGEUISTATE, MAKEWPARAM(UIS_SET, UISF_HIDEFOCUS | UISF_HIDEACCEL),
-                 0);
+    button::hide_keyboard_cues(window);
     instruments::mark("name_dialog");
 }
 }  // namespace
@@ -155,6 +154,8 @@ LRESULT CALLBACK WndProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam
         // first, Alt alone would open the system menu and take the next Escape.
         return DefWindowProcA(window, message, wparam, lparam);
     case WM_COMMAND:
+        // A clicked button took the focus: the window keeps it, for the game's keys.
+        if (lparam) SetFocus(window);
         game.command(static_cast<std::uint32_t>(wparam));
         return 0;
     case WM_LBUTTONDOWN:

@@ -4,6 +4,7 @@
 
 int button::focus_scale = 1;
 bool button::keyboard_cues = false;
+const button* button::keyboard_focus = nullptr;
 
 namespace {
 WNDPROC standard_button = nullptr;
@@ -36,23 +37,17 @@ void draw_focus(HWND hwnd, HDC dc) {
 
 LRESULT CALLBACK game_button(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
     const LRESULT result = CallWindowProcA(standard_button, hwnd, message, wparam, lparam);
-    switch (message) {
-    case WM_PAINT:
-        if (button::keyboard_cues && GetFocus() == hwnd) {
-            HDC dc = GetDC(hwnd);
-            draw_focus(hwnd, dc);
-            ReleaseDC(hwnd, dc);
-        }
-        break;
-    case WM_SETFOCUS:
-    case WM_KILLFOCUS:
-        // The standard button paints only its own focus mark on these.
-        InvalidateRect(hwnd, nullptr, TRUE);
-        break;
-    default:
-        break;
+    if (message == WM_PAINT && button::keyboard_cues && button::keyboard_focus &&
+        button::keyboard_focus->hwnd == hwnd) {
+        HDC dc = GetDC(hwnd);
+        draw_focus(hwnd, dc);
+        ReleaseDC(hwnd, dc);
     }
     return result;
+}
+
+void repaint(const button* b) {
+    if (b && b->hwnd) InvalidateRect(b->hwnd, nullptr, TRUE);
 }
 
 HWND make_button(HWND parent, const char* caption, int x, int y, int width, int height, int id,
@@ -106,18 +101,32 @@ void button::press() const {
     if (usable()) SendMessageA(hwnd, BM_CLICK, 0, 0);
 }
 
+namespace {
+// Windows hands a window's new UI state down to its children; Wine does not, so each
+// button is told as well.
+void change_ui_state(HWND parent, WORD action, WORD flags) {
+    SendMessageA(parent, WM_CHANGEUISTATE, MAKEWPARAM(action, flags), 0);
+    for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        SendMessageA(child, WM_UPDATEUISTATE, MAKEWPARAM(action, flags), 0);
+}
+}  // namespace
+
+void button::hide_keyboard_cues(HWND parent) {
+    keyboard_cues = false;
+    // The standard focus mark never shows: the focus frame is ours, at the picture's scale.
+    change_ui_state(parent, UIS_SET, UISF_HIDEFOCUS | UISF_HIDEACCEL);
+}
+
 void button::show_keyboard_cues(HWND parent) {
     if (keyboard_cues) return;
     keyboard_cues = true;
-    // The underlined letters; the focus frame is ours.
-    SendMessageA(parent, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEACCEL), 0);
-    if (HWND focus = GetFocus()) InvalidateRect(focus, nullptr, TRUE);
+    change_ui_state(parent, UIS_CLEAR, UISF_HIDEACCEL);
+    repaint(keyboard_focus);
 }
 
 const button* focused_button(const button* const* buttons, int count) {
-    const HWND focus = GetFocus();
     for (int i = 0; i < count; ++i)
-        if (buttons[i]->usable() && buttons[i]->hwnd == focus) return buttons[i];
+        if (buttons[i]->usable() && buttons[i] == button::keyboard_focus) return buttons[i];
     return nullptr;
 }
 
@@ -129,7 +138,9 @@ const button* move_focus(const button* const* buttons, int count, int step) {
     for (int n = 0; n < count; ++n) {
         at = at < 0 ? (step > 0 ? 0 : count - 1) : (at + step + count) % count;
         if (buttons[at]->usable()) {
-            SetFocus(buttons[at]->hwnd);
+            repaint(button::keyboard_focus);
+            button::keyboard_focus = buttons[at];
+            repaint(buttons[at]);
             return buttons[at];
         }
     }

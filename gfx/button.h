@@ -22,19 +22,23 @@ public:
     // As a click: a radio button is checked, and the window gets the command.
     void press() const;
 
-    // The focus frame is the game's own, drawn at the picture's scale once the keyboard is
-    // in use, as Windows shows focus and underlined letters only after a key.
+    // Where the keyboard is among the buttons. The window keeps the real focus, so every key
+    // reaches the game's table; the focus frame is the game's own, drawn at the picture's
+    // scale once the keyboard is in use, as Windows shows focus and underlined letters only
+    // after a key.
+    static const button* keyboard_focus;
     static int focus_scale;
     static bool keyboard_cues;
+    static void hide_keyboard_cues(HWND parent);
     static void show_keyboard_cues(HWND parent);
 
 private:
     void place(HWND made, int left, int top, int w, int h);
 };
 
-// Keyboard moves among a screen's buttons, in the order given: the focus goes `step`
-// usable buttons on from the focused one (1 forward, -1 back, round the ends), or to the
-// first or last when none of them has it. Returns the newly focused button, or null.
+// Keyboard moves among a screen's buttons, in the order given: the keyboard's focus goes
+// `step` usable buttons on from the focused one (1 forward, -1 back, round the ends), or to
+// the first or last when none of them has it. Returns the newly focused button, or null.
 const button* move_focus(const button* const* buttons, int count, int step);
 // The usable button among them that has the focus, or null.
 const button* focused_button(const button* const* buttons, int count);

@@ -7,7 +7,7 @@
 namespace {
 using Keys = InProc;
 
-bool focused(const button& b) { return GetFocus() == b.hwnd; }
+bool focused(const button& b) { return button::keyboard_focus == &b; }
 
 // Escape, Enter and Space leave the title, the help and the high scores for the menu, and
 // Escape leaves the options as Back does.
