@@ -303,7 +303,16 @@ TEST(ScoresObject, ALockHeldLongerThanTheWaitKeepsTheResultForTheNextWrite) {
         EXPECT_FALSE(ours->save(50));
         EXPECT_TRUE(read_bytes("scores.dat") == before);
     }
+    // Between the title and the table, a line says so while the result waits.
+    const auto note = [&] {
+        surface shot(800, 600);
+        ours->update(shot.dc());
+        const std::vector<COLORREF> band = grab(shot.dc(), 150, 75, 500, 16);
+        return std::count(band.begin(), band.end(), RGB(0, 0, 0));
+    };
+    EXPECT_GT(note(), 100);
     EXPECT_TRUE(ours->save());
+    EXPECT_EQ(note(), 0);
     EXPECT_TRUE(ours->unsaved_results.empty());
     EXPECT_EQ(read_bytes("scores.dat").substr(0, 4), "Ours");
     clear_score_files();
