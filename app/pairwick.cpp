@@ -98,6 +98,15 @@ void click(HWND window, LPARAM position) {
     pacer.input(window);
 }
 
+// An armed hammer shows over the board as a cross: the next click strikes there.
+bool over_armed_board(HWND window) {
+    POINT at;
+    int x, y;
+    return game.hammer_armed && game.screen == screen_play && game.playing &&
+           GetCursorPos(&at) && ScreenToClient(window, &at) &&
+           to_game(main_view.place, at.x, at.y, x, y) && x >= 200;
+}
+
 // Said once, at the end: while the game runs, the high-score screen says the results wait.
 void warn_results_lost() {
     const std::wstring text =
@@ -145,7 +154,7 @@ LRESULT CALLBACK WndProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam
         if (wparam == frame_pacer::timer_id) paced_frame(window);
         return 0;
     case WM_KEYDOWN:
-        if (!instruments::key(window, wparam)) game.keydown(wparam);
+        if (!instruments::key(window, wparam)) game.keydown(wparam, (lparam & key_repeat) != 0);
         return 0;
     case WM_SYSKEYDOWN:
         // Once per press: a held key's repeats would flicker between the two modes.
@@ -162,9 +171,7 @@ LRESULT CALLBACK WndProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam
         click(window, lparam);
         return 0;
     case WM_SETCURSOR:
-        // An armed hammer shows over the board as a cross: the next click strikes there.
-        if (LOWORD(lparam) == HTCLIENT && game.hammer_armed && game.screen == screen_play &&
-            game.playing) {
+        if (LOWORD(lparam) == HTCLIENT && over_armed_board(window)) {
             SetCursor(LoadCursorA(nullptr, IDC_CROSS));
             return TRUE;
         }

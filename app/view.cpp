@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cctype>
 #include <cstring>
-#include <cwchar>
 
 #include "game/game.h"
 #include "gfx/button.h"
@@ -200,11 +199,12 @@ void view::place_dialog() {
     const double grow = as_made ? 1.0 : place.scale * 96.0 / (dpi > 0 ? dpi : 96);
     const int height = -static_cast<int>(11.0 * dpi / 96 * grow + 0.5);
     if (!dialog_font || height != dialog_font_height) {
-        // Eight points at 96 dpi in a face that has every script a name may be typed in.
-        LOGFONTW face = {};
+        // Eight points at 96 dpi, plain, in the game's face, which has every script a name
+        // may be typed in.
+        LOGFONTW face = game_font(1);
         face.lfHeight = height;
-        face.lfCharSet = DEFAULT_CHARSET;
-        std::wcscpy(face.lfFaceName, L"Tahoma");
+        face.lfWidth = 0;
+        face.lfWeight = FW_NORMAL;
         HFONT previous = dialog_font;
         dialog_font = CreateFontIndirectW(&face);
         dialog_font_height = height;

@@ -90,7 +90,8 @@ public:
     bool initialize(bool switch_display = true);
     void main();
     void command(std::uint32_t id);
-    void keydown(WPARAM key);
+    // A held key repeats only the moves between places; what it would spend or start, once.
+    void keydown(WPARAM key, bool repeat = false);
     void lbuttondown(LPARAM position);
     void newgame();
     void next_level();

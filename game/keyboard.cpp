@@ -63,7 +63,8 @@ bool button_key(const button (&row)[n], WPARAM key) {
 }
 }  // namespace
 
-void game::keydown(WPARAM key) {
+void game::keydown(WPARAM key, bool repeat) {
+    if (repeat && !focus_step(key)) return;
     switch (screen) {
     case screen_intro:
         if (key == VK_ESCAPE || is_press(key)) {

@@ -114,6 +114,7 @@ TEST_F(Keys, TheBoardByArrowsSpaceAndDigits) {
     press('2');
     press('3');
     press('4');
+    SendMessageA(game.window, WM_KEYDOWN, '4', LPARAM{1} << 30);  // held: spends no more
     EXPECT_TRUE(game.frozen);
     EXPECT_EQ(game.hourglasses, 9);
     EXPECT_EQ(game.dynamites, 9);
