@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "game/game.h"
+#include "gfx/text.h"
 #include "gfx/ticks.h"
 
 frame_buffer window_frame;
@@ -92,7 +93,10 @@ void frame_buffer::release() {
 
 void frame_buffer::draw_game(HDC into) {
     game.back_dc = into;
+    // Once for the frame: each text would otherwise select the font anew.
+    const HGDIOBJ font = SelectObject(into, picture_font());
     game.main();
+    SelectObject(into, font);
     game.back_dc = nullptr;
     // The section's bytes are read next: GDI's batched drawing must have reached them.
     GdiFlush();

@@ -6,6 +6,7 @@
 #include "resources/card_sets.h"
 #include "resources/resource_ids.h"
 #include "screens/infobar.h"
+#include "text/utf8.h"
 
 namespace {
 constexpr int first_row = 180;
@@ -29,12 +30,13 @@ std::string local_time_text(std::int64_t seconds_since_1970) {
     SYSTEMTIME when;
     if (!FileTimeToLocalFileTime(&utc, &local) || !FileTimeToSystemTime(&local, &when))
         return "?";
-    char date[64] = {};
-    char time[64] = {};
-    if (!GetDateFormatA(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &when, nullptr, date, sizeof date) ||
-        !GetTimeFormatA(LOCALE_USER_DEFAULT, TIME_NOSECONDS, &when, nullptr, time, sizeof time))
+    // In the wide calls: the player's locale may name the hours in any script.
+    wchar_t date[64] = {};
+    wchar_t time[64] = {};
+    if (!GetDateFormatW(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &when, nullptr, date, 64) ||
+        !GetTimeFormatW(LOCALE_USER_DEFAULT, TIME_NOSECONDS, &when, nullptr, time, 64))
         return "?";
-    return std::string(date) + " " + time;
+    return narrow(std::wstring(date) + L" " + time);
 }
 }  // namespace
 
