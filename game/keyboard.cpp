@@ -10,7 +10,7 @@
 namespace {
 bool is_press(WPARAM key) { return key == VK_RETURN || key == VK_SPACE; }
 
-// 1 to 4, from the row of digits or the number pad; -1 for any other key.
+// 1 to 9, from the row of digits or the number pad; -1 for any other key.
 int digit(WPARAM key) {
     if (key >= '1' && key <= '9') return static_cast<int>(key - '0');
     if (key >= VK_NUMPAD1 && key <= VK_NUMPAD9) return static_cast<int>(key - VK_NUMPAD0);
