@@ -33,17 +33,17 @@ void help::render(HDC surface) {
         draw_text(surface, 160, r.y, r.text);
     }
     static const char* const keys[] = {
-        "Keys",
         "Arrows move the frame over the cards; Space or Enter turns the framed card.",
         "1 hammer (1 again puts it down), 2 stopwatch, 3 hourglass, 4 dynamite.",
         "In the shop, 1 to 4 buy one of each; Space or Enter goes on to the next level.",
         "Menus: arrows or Tab, then Space or Enter, or the underlined letter.",
         "Escape goes back to the menu; Alt+Enter switches between window and whole screen.",
     };
-    int y = 370;
+    draw_text(surface, 100, 370, "Keys");
+    int y = 396;
     for (const char* line : keys) {
-        draw_text(surface, line == keys[0] ? 100 : 120, y, line);
-        y += line == keys[0] ? 26 : 22;
+        draw_text(surface, 120, y, line);
+        y += 22;
     }
 }
 
