@@ -102,12 +102,18 @@ int next_card(const bool (&present)[64], int from, int dx, int dy) {
             if (present[i]) return i;
         return from;
     }
+    // Left and Right go through the cards in reading order, across the rows' ends, so every
+    // card can be reached whatever has left the board.
+    if (dx)
+        for (int i = from + dx; i >= 0 && i < 64; i += dx)
+            if (present[i]) return i;
+    if (!dy) return from;
     const int column = from % 8, row = from / 8;
     int best = from, best_cost = 0;
     for (int i = 0; i < 64; ++i) {
         if (!present[i]) continue;
-        const int across = (i % 8 - column) * dx + (i / 8 - row) * dy;  // along the arrow
-        const int aside = dx ? i / 8 - row : i % 8 - column;
+        const int across = (i / 8 - row) * dy;  // along the arrow
+        const int aside = i % 8 - column;
         if (across <= 0) continue;
         // A step aside costs more than any way along it.
         const int cost = (aside < 0 ? -aside : aside) * 8 + across;

@@ -35,9 +35,9 @@ bool whole_pair_left(const play_field& field);
 int card_left(int index);
 int card_top(int index);
 // The card an arrow key goes to from the board place `from` (-1 for none yet) in the
-// direction (dx, dy): the nearest one still there in that direction, in the same row or
-// column if there is one, else in the nearest row or column beyond. `from` itself when
-// there is none; the top-left card left for a first step.
+// direction (dx, dy): across, the next card still there in reading order; up or down, the
+// nearest one in that direction, in the same column if there is one, else in the nearest
+// column beyond. `from` itself when there is none; the top-left card left for a first step.
 int next_card(const bool (&present)[64], int from, int dx, int dy);
 // The marker around the board place `index`: where the keyboard is.
 void draw_highlight(HDC hdc, int index);

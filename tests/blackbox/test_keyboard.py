@@ -35,14 +35,13 @@ def highlighted(img):
 
 
 def go_to(game, cell):
-    """Arrow keys towards cell until the frame is around it, as the screen shows it."""
-    for _ in range(20):
-        at = game.wait_until(highlighted, what="the keyboard's frame")
-        at = highlighted(at)
+    """Left or Right, which go through the cards in reading order, until the frame is around
+    cell, as the screen shows it."""
+    for _ in range(64):
+        at = highlighted(game.wait_until(highlighted, what="the keyboard's frame"))
         if at == cell:
             return
-        key = ("Right" if cell[0] > at[0] else "Left" if cell[0] < at[0] else
-               "Down" if cell[1] > at[1] else "Up")
+        key = "Right" if index(cell) > index(at) else "Left"
         game.key(key)
         game.wait_until(lambda im, at=at: highlighted(im) not in (None, at),
                         what=f"the frame to leave {at} for {key}")
