@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <ctime>
+#include <cwctype>
 #include <string>
 
 #include "app/frames.h"
@@ -10,14 +11,17 @@
 #include "files/player_files.h"
 #include "game/click_sound.h"
 #include "game/game.h"
+#include "game/keyboard.h"
 #include "gfx/button.h"
+#include "gfx/ticks.h"
 #include "resources/resource_ids.h"
 #include "text/utf8.h"
 
 namespace {
 const char* const class_name = "Pairwick";
-// A key message's previous-state bit: set on the repeats of a held key.
-constexpr LPARAM key_repeat = 1 << 30;
+// How long ago the key message being dispatched was made; a key sent straight to the
+// window, not through the queue, is made now.
+std::uint32_t dispatched_key_age = 0;
 // The name field holds 255 characters and its NUL.
 constexpr int max_name_length = 255;
 
@@ -114,7 +118,7 @@ void warn_results_lost() {
         widen(player_file(score_file_name)) +
         L": the folder cannot be written, or another copy of Pairwick kept the table busy. "
         L"Those results are lost.";
-    MessageBoxW(nullptr, text.c_str(), L"Pairwick", MB_OK | MB_ICONWARNING);
+    message_box(nullptr, text.c_str(), L"Pairwick", MB_OK | MB_ICONWARNING);
 }
 
 bool alt_enter(const MSG& message) {
@@ -132,6 +136,20 @@ void route_to_game(MSG& message) {
 bool name_dialog_key(MSG& message) {
     HWND dialog = game.name_dialog;
     if (!dialog || (message.hwnd != dialog && !IsChild(dialog, message.hwnd))) return false;
+    // Alt+Enter is the window's, wherever the focus is; the dialog keeps the keyboard.
+    if (alt_enter(message)) {
+        MSG routed = message;
+        routed.hwnd = game.window;
+        DispatchMessageW(&routed);
+        SetActiveWindow(dialog);
+        return true;
+    }
+    // Not heard: as if never pressed. What the fingers typed on the board, or still type
+    // for a moment after the dialog appears, never becomes a name or an Ok.
+    if (!game.name_keys.hears(message.message, message.wParam,
+                              (message.lParam & key_repeat_bit) != 0,
+                              current_tick() - key_age(message.time)))
+        return true;
     // Escape presses Cancel; the close box, which sends the same IDCANCEL, does nothing.
     if (message.message == WM_KEYDOWN && message.wParam == VK_ESCAPE) {
         SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(id_name_cancel, BN_CLICKED),
@@ -154,11 +172,13 @@ LRESULT CALLBACK WndProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam
         if (wparam == frame_pacer::timer_id) paced_frame(window);
         return 0;
     case WM_KEYDOWN:
-        if (!instruments::key(window, wparam)) game.keydown(wparam, (lparam & key_repeat) != 0);
+        if (!instruments::key(window, wparam))
+            game.keydown(wparam, (lparam & key_repeat_bit) != 0,
+                         current_tick() - dispatched_key_age);
         return 0;
     case WM_SYSKEYDOWN:
         // Once per press: a held key's repeats would flicker between the two modes.
-        if (wparam == VK_RETURN && !(lparam & key_repeat)) main_view.toggle(window);
+        if (wparam == VK_RETURN && !(lparam & key_repeat_bit)) main_view.toggle(window);
         // Still the default's, which then knows that Alt went with another key: let go
         // first, Alt alone would open the system menu and take the next Escape.
         return DefWindowProcA(window, message, wparam, lparam);
@@ -176,6 +196,9 @@ LRESULT CALLBACK WndProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam
             return TRUE;
         }
         return DefWindowProcA(window, message, wparam, lparam);
+    case WM_MOVE:
+        main_view.place_dialog();
+        return 0;
     case WM_GETMINMAXINFO:
         main_view.limit_size(*reinterpret_cast<MINMAXINFO*>(lparam));
         return 0;
@@ -195,48 +218,63 @@ LRESULT CALLBACK WndProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam
         return 0;
     case WM_ENDSESSION:
         // The session is ending (a logoff): the process is ended after this without
-        // leaving the loop, so the exit's write happens here.
-        if (wparam) game.scores.save();
+        // leaving the loop, so the exit's write, with its patience, happens here.
+        if (wparam) game.scores.close();
         return 0;
     default:
         return DefWindowProcA(window, message, wparam, lparam);
     }
 }
 
+namespace {
+// The typed name, or "" for one of nothing but spaces.
+std::wstring typed_name(HWND dialog) {
+    const int length = GetWindowTextLengthW(GetDlgItem(dialog, id_name_edit));
+    if (length <= 0) return std::wstring();
+    std::wstring typed(static_cast<std::size_t>(length) + 1, L'\0');
+    typed.resize(static_cast<std::size_t>(
+        GetDlgItemTextW(dialog, id_name_edit, &typed[0], length + 1)));
+    for (const wchar_t c : typed)
+        if (!std::iswspace(c)) return typed;
+    return std::wstring();
+}
+
+// For the first result waiting: the keys that answered the one before do not answer it.
+void ask_for_name(HWND dialog) {
+    game.name_dialog_shown();
+    HWND edit = GetDlgItem(dialog, id_name_edit);
+    PostMessageW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(edit), TRUE);
+}
+}  // namespace
+
 INT_PTR CALLBACK EnterYourName(HWND dialog, UINT message, WPARAM wparam, LPARAM) {
     if (message == WM_SHOWWINDOW && wparam) {
         // Over the board, at the picture's scale, with the caret in the box.
         main_view.place_dialog();
-        HWND edit = GetDlgItem(dialog, id_name_edit);
-        PostMessageW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(edit), TRUE);
+        ask_for_name(dialog);
         return FALSE;
     }
     if (message != WM_COMMAND) return FALSE;
     const int id = LOWORD(wparam);
     if (id == id_name_ok) {
-        const int length = GetWindowTextLengthW(GetDlgItem(dialog, id_name_edit));
-        if (length <= 0) {
-            MessageBoxW(dialog, L"You didn't enter anything!", L"Warning", MB_OK);
-        } else {
-            std::wstring typed(static_cast<std::size_t>(length) + 1, L'\0');
-            typed.resize(static_cast<std::size_t>(
-                GetDlgItemTextW(dialog, id_name_edit, &typed[0], length + 1)));
-            score_entry result = game.ended_game;
+        const std::wstring typed = typed_name(dialog);
+        if (typed.empty()) {
+            message_box(dialog, L"You didn't enter anything!", L"Warning", MB_OK);
+            return TRUE;
+        }
+        if (!game.results_waiting.empty()) {
+            score_entry result = game.results_waiting.front().result;
             store_name(result, narrow(typed));
             game.scores.enter(result);
             // On disk at once: a killed process or an ended session runs no destructors.
             game.scores.save();
-            ShowWindow(dialog, SW_HIDE);
-            game.screen = screen_high_scores;
         }
-    } else if (id == id_name_cancel) {
-        game.screen = screen_high_scores;
-        ShowWindow(dialog, SW_HIDE);
-    } else {
+    } else if (id != id_name_cancel) {
         // Also the close box (id 2): the dialog stays until Ok or Cancel.
         return TRUE;
     }
-    InvalidateRect(game.window, nullptr, FALSE);
+    game.result_answered();
+    if (IsWindowVisible(dialog)) ask_for_name(dialog);
     return TRUE;
 }
 
@@ -283,7 +321,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR command_line, int) {
         route_to_game(message);
         // Alt+Enter is the game's: translated, it would only make the system beep.
         if (!alt_enter(message)) TranslateMessage(&message);
+        const bool key = message.message >= WM_KEYFIRST && message.message <= WM_KEYLAST;
+        dispatched_key_age = key ? key_age(message.time) : 0;
         DispatchMessageW(&message);
+        dispatched_key_age = 0;
     }
     instruments::stop();
     if (!game.scores.close()) warn_results_lost();

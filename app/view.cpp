@@ -158,6 +158,7 @@ void view::attach(HWND window) {
 
 void view::layout_buttons(HWND window) {
     button::focus_scale = place.scale;
+    place_dialog();
     if (font && same_place(place, laid_out)) return;
     laid_out = place;
     // The game's own font at the picture's scale: the same letters whatever the desktop's
@@ -170,7 +171,6 @@ void view::layout_buttons(HWND window) {
     }
     EnumChildWindows(window, place_button, reinterpret_cast<LPARAM>(font));
     if (previous && previous != font) DeleteObject(previous);
-    if (dialog && IsWindowVisible(dialog)) place_dialog();
 }
 
 void view::attach_dialog(HWND made) {
@@ -193,8 +193,8 @@ void view::place_dialog() {
     HDC screen = GetDC(nullptr);
     const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
     if (screen) ReleaseDC(nullptr, screen);
-    // At scale 1 in a window it stays as its template makes it; larger, or on the whole
-    // screen, it grows with the picture and stands on the board.
+    // At scale 1 in a window it keeps its template's size, larger or on the whole screen it
+    // grows with the picture; it always stands on the board, wherever the window was moved.
     const bool as_made = place.scale == 1 && mode != window_mode::full_screen;
     const double grow = as_made ? 1.0 : place.scale * 96.0 / (dpi > 0 ? dpi : 96);
     const int height = -static_cast<int>(11.0 * dpi / 96 * grow + 0.5);
@@ -222,11 +222,6 @@ void view::place_dialog() {
     AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrW(dialog, GWL_STYLE)), FALSE,
                        static_cast<DWORD>(GetWindowLongPtrW(dialog, GWL_EXSTYLE)));
     const int width = frame.right - frame.left, tall = frame.bottom - frame.top;
-    if (as_made) {
-        SetWindowPos(dialog, nullptr, 0, 0, width, tall,
-                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-        return;
-    }
     const RECT board = to_client(place, {200, 0, 800, 600});
     POINT centre = {(board.left + board.right) / 2, (board.top + board.bottom) / 2};
     ClientToScreen(game.window, &centre);

@@ -57,7 +57,8 @@ public:
     // Every button where the picture's placement puts it, lettered at its scale.
     void layout_buttons(HWND window);
     // The name dialog: its controls as its template made them, and then as large as the
-    // picture and over the board whenever it shows.
+    // picture and over the board, shown or not, wherever the window goes; placed before it
+    // shows, since a window moved as it is shown may lose the keyboard under Wine.
     void attach_dialog(HWND made);
     void place_dialog();
     void release();

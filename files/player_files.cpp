@@ -3,11 +3,17 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <utility>
 
 #include "files/paths.h"
 #include "text/utf8.h"
 
 namespace {
+std::vector<std::string>& player_file_names() {
+    static std::vector<std::string> names;
+    return names;
+}
+
 void remove_folder(const std::wstring& folder, const std::vector<std::string>& names) {
     for (const std::string& name : names) {
         const std::wstring file = folder + L"\\" + widen(name);
@@ -33,6 +39,8 @@ bool carry(const std::wstring& folder, const std::vector<std::string>& names) {
     return true;
 }
 }  // namespace
+
+void name_player_files(std::vector<std::string> names) { player_file_names() = std::move(names); }
 
 bool can_make_files_here() {
     char probe[64];

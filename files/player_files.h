@@ -9,9 +9,9 @@
 // artwork is always read from the working directory. Paths are UTF-8.
 std::string player_file(const char* name);
 
-// The names of every file of the player's that the first move to their own folder takes
-// along. The program lists them where it names its files; this room knows none of them.
-std::vector<std::string> player_file_names();
+// Names every file of the player's, which the first move to their own folder takes along.
+// The program names them before it reads the first; this room knows none of them itself.
+void name_player_files(std::vector<std::string> names);
 
 // The folder chosen for a working directory that can or cannot take new files; "" for the
 // working directory. The first time, the folder is made with every one of `carried` that

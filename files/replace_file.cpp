@@ -12,6 +12,20 @@ bool write_all(HANDLE file, const void* data, std::size_t size) {
            written == size;
 }
 
+// A virus scanner or a sync client may hold the file for a moment: the rename is tried again
+// for a second before the write counts as failed.
+bool rename_over(const std::wstring& from, const std::wstring& to) {
+    for (int attempt = 0;; ++attempt) {
+        if (MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+            return true;
+        const DWORD error = GetLastError();
+        if (attempt == 20 || (error != ERROR_SHARING_VIOLATION && error != ERROR_ACCESS_DENIED &&
+                              error != ERROR_LOCK_VIOLATION))
+            return false;
+        Sleep(50);
+    }
+}
+
 bool write_in_place(const std::wstring& path, const void* data, std::size_t size) {
     HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -33,16 +47,14 @@ bool replace_file(const std::string& path, const void* data, std::size_t size) {
     SetFileAttributesW(temp.c_str(), FILE_ATTRIBUTE_NORMAL);
     HANDLE file = CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file != INVALID_HANDLE_VALUE) {
-        // On disk before the rename, or a power loss could leave an empty file in place.
-        const bool written = write_all(file, data, size) && FlushFileBuffers(file);
-        CloseHandle(file);
-        if (written && MoveFileExW(temp.c_str(), target.c_str(),
-                                   MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-            return true;
-        DeleteFileW(temp.c_str());
-    }
-    return write_in_place(target, data, size);
+    // Only where no file can be made beside it is it written in place, which a crash can cut.
+    if (file == INVALID_HANDLE_VALUE) return write_in_place(target, data, size);
+    // On disk before the rename, or a power loss could leave an empty file in place.
+    const bool written = write_all(file, data, size) && FlushFileBuffers(file);
+    CloseHandle(file);
+    const bool renamed = written && rename_over(temp, target);
+    if (!renamed) DeleteFileW(temp.c_str());
+    return renamed;
 }
 
 bool file_holds(const std::string& path, const void* data, std::size_t size) {

@@ -8,8 +8,9 @@
 // process's own beside it, flushed and renamed over it, so a crash, a power loss or a full
 // disk leaves the old file or the new one, and two copies of the game never write into
 // each other's. Where nothing can be made beside it (a folder that allows no new files) the
-// file is written in place instead. True only when the bytes are on disk; a write that
-// fails leaves no file where there was none.
+// file is written in place instead; a file that another program holds is waited for a
+// moment, never written in place. True only when the bytes are on disk; a write that fails
+// leaves no file where there was none.
 bool replace_file(const std::string& path, const void* data, std::size_t size);
 // Whether the file at `path` is exactly these bytes.
 bool file_holds(const std::string& path, const void* data, std::size_t size);

@@ -9,13 +9,17 @@
 #include "gfx/ticks.h"
 #include "resources/resource_ids.h"
 
-class game game;
-
-std::vector<std::string> player_file_names() {
+namespace {
+// Every file of the player's, named before the game record below reads the first of them.
+[[maybe_unused]] const bool player_files_named = [] {
     std::vector<std::string> names = {score_file_name, options_file_name};
     for (int slot = 0; slot < saved_game_slots; ++slot) names.push_back(slot_file_name(slot));
-    return names;
-}
+    name_player_files(names);
+    return true;
+}();
+}  // namespace
+
+class game game;
 
 bool level_start_time(int level, clock_time& time) {
     // From level 11 the time drops every five levels, and each fifth level keeps the clock
@@ -154,6 +158,7 @@ void game::play_frame() {
             in_shop = true;
             points += store.points;
             stock_the_shop();
+            shop_keys.open(current_tick(), settling_time);
             // The shop is drawn from the next frame.
             wake_at(current_tick());
         }
@@ -174,6 +179,13 @@ void game::play_frame() {
             update_time();
         }
         if (picks == 2) collate();
+        // The frame never stays on a gap: it goes on to the next card still there.
+        bool present[64];
+        cards_on_board(field, present);
+        if (highlight >= 0 && highlight < 64 && !present[highlight]) {
+            const int next = next_card(present, highlight, 1, 0);
+            highlight = next != highlight ? next : next_card(present, -1, 0, 0);
+        }
         if (highlight_shown) draw_highlight(back_dc, highlight);
     }
     bar.hours = hours;
@@ -198,14 +210,30 @@ void game::stock_the_shop() {
 }
 
 void game::take_result() {
-    std::memset(&ended_game, 0, sizeof ended_game);
-    ended_game.level = level;
-    ended_game.points = points;
-    ended_game.hammers_used = hammers_used;
-    ended_game.stopwatches_used = stopwatches_used;
-    ended_game.hourglasses_used = hourglasses_used;
-    ended_game.dynamites_used = dynamites_used;
+    ended_result ended = {game_number, {}};
+    ended.result.level = level;
+    ended.result.points = points;
+    ended.result.hammers_used = hammers_used;
+    ended.result.stopwatches_used = stopwatches_used;
+    ended.result.hourglasses_used = hourglasses_used;
+    ended.result.dynamites_used = dynamites_used;
+    if (!results_waiting.empty() && results_waiting.back().game == game_number)
+        results_waiting.back() = ended;
+    else
+        results_waiting.push_back(ended);
     ended_game_taken = true;
+}
+
+void game::name_dialog_shown() { name_keys.open(current_tick(), settling_time); }
+
+void game::result_answered() {
+    if (!results_waiting.empty()) results_waiting.erase(results_waiting.begin());
+    // The dialog stays for the next game's result.
+    if (!results_waiting.empty()) return;
+    ShowWindow(name_dialog, SW_HIDE);
+    // A game played while the dialog waited stays on its screen.
+    if (!in_progress()) screen = screen_high_scores;
+    repaint();
 }
 
 void game::set_time(int h, int m, int s) {
@@ -244,6 +272,7 @@ void game::newgame() {
     picks = 0;
     busy = false;
     ended_game_taken = false;
+    ++game_number;
     card_mode = opts.card_mode;
     res->assign_card_set(field.card, card_mode);
     sound = opts.sound;
@@ -308,15 +337,15 @@ void game::command(std::uint32_t id) {
     case id_back:
         main_menu.show();
         opts.hide_options();
-        screen = screen_menu;
+        show_menu();
         repaint();
         break;
     case id_save_options:
         // Claim success only when the file was really written.
         if (opts.save_options())
-            MessageBoxA(nullptr, "Options saved! You need start new game", "Options", MB_OK);
+            message_box(nullptr, L"Options saved! You need start new game", L"Options", MB_OK);
         else
-            MessageBoxA(nullptr, "The options could not be saved.", "Options",
+            message_box(nullptr, L"The options could not be saved.", L"Options",
                         MB_OK | MB_ICONWARNING);
         break;
     default:

@@ -2,8 +2,10 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <vector>
 
 #include "board/playfield.h"
+#include "game/keyboard.h"
 #include "gfx/loadbmp.h"
 #include "scores/highscores.h"
 #include "screens/help.h"
@@ -75,10 +77,21 @@ public:
     HWND name_dialog;
     int card_mode;
     int sound;
-    // The result of the game that ended last, taken when its clock ran out, for the name
-    // dialog: a new game started while the dialog waits must not change what it enters.
-    score_entry ended_game;
+    // The results of games that ended, taken when their clocks ran out, oldest first: the
+    // name dialog asks for the first. A game started or loaded while the dialog waits adds
+    // its own when it ends; a game that ends again (its last board cleared as the clock ran
+    // out, then played on) replaces its own.
+    struct ended_result {
+        int game;
+        score_entry result;
+    };
+    std::vector<ended_result> results_waiting;
     bool ended_game_taken;
+    // Each new game and each load is another game, whose result is its own.
+    int game_number;
+    // The shop and the name dialog hear no key meant for the board.
+    key_gate shop_keys;
+    key_gate name_keys;
     // The save and load screens.
     saves_screen saves;
     // Where the keyboard is on the board, a place 0 to 63, shown from the first arrow key
@@ -91,7 +104,13 @@ public:
     void main();
     void command(std::uint32_t id);
     // A held key repeats only the moves between places; what it would spend or start, once.
-    void keydown(WPARAM key, bool repeat = false);
+    // `pressed` is when the key went down, in the game's ticks.
+    void keydown(WPARAM key, bool repeat, std::uint32_t pressed);
+    // The name dialog answered, with Ok or Cancel, for the first result waiting: it asks
+    // for the next, or goes, and a game that ended goes on to the table.
+    void result_answered();
+    // The name dialog has just appeared, or asks for the next result.
+    void name_dialog_shown();
     void lbuttondown(LPARAM position);
     void newgame();
     void next_level();
@@ -113,10 +132,12 @@ public:
 private:
     // The keys of each screen, as the clicks there would act.
     void board_key(WPARAM key);
-    void shop_key(WPARAM key);
+    void shop_key(WPARAM key, std::uint32_t pressed);
     void options_key(WPARAM key);
     void slots_key(WPARAM key);
     void leave_for_menu();
+    // The menu, with the keyboard's focus on Continue where it is offered.
+    void show_menu();
     void open_slots(bool saving);
     void leave_slots();
     void choose_slot(int slot);

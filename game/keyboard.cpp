@@ -1,7 +1,10 @@
+#include "game/keyboard.h"
+
 #include <cstddef>
 
 #include "game/game.h"
 #include "gfx/button.h"
+#include "gfx/ticks.h"
 #include "resources/resource_ids.h"
 
 // Every key does what a click on the same screen does, through the same functions; only
@@ -33,14 +36,15 @@ int focus_step(WPARAM key) {
     }
 }
 
-// The keys of a screen of buttons: the focus moves, Space presses the focused button (and
-// Enter too, unless `enter` names the button it always presses). Returns whether it acted.
+// The keys of a screen of buttons: the focus moves, Space and Enter press the focused
+// button. Where `enter` names a default button, Enter presses it unless the focus is on
+// another push button, as in Windows' dialogs. Returns whether it acted.
 bool button_key(const button* const* buttons, int count, WPARAM key,
                 const button* enter = nullptr) {
     const button* focused = focused_button(buttons, count);
     if (const int step = focus_step(key)) {
         move_focus(buttons, count, focused ? step : 1);
-    } else if (key == VK_RETURN && enter) {
+    } else if (key == VK_RETURN && enter && !(focused && focused->is_push_button())) {
         enter->press();
     } else if (is_press(key)) {
         // Nothing focused yet: the first key shows where the keyboard is.
@@ -63,7 +67,74 @@ bool button_key(const button (&row)[n], WPARAM key) {
 }
 }  // namespace
 
-void game::keydown(WPARAM key, bool repeat) {
+void key_gate::open(std::uint32_t now, std::uint32_t settle) {
+    since = now + settle;
+    pressed_here.reset();
+}
+
+bool key_gate::hears(UINT message, WPARAM key, bool repeat, std::uint32_t pressed) {
+    const std::size_t k = key & 0xFF;
+    if (message == WM_KEYUP || message == WM_SYSKEYUP) {
+        pressed_here.reset(k);
+        return true;
+    }
+    if (message != WM_KEYDOWN && message != WM_SYSKEYDOWN) return true;
+    if (repeat) return pressed_here.test(k);
+    if (static_cast<std::int32_t>(pressed - since) < 0) return false;
+    pressed_here.set(k);
+    return true;
+}
+
+std::uint32_t key_age(DWORD message_time) {
+    const std::uint32_t age = GetTickCount() - message_time;
+    return static_cast<std::int32_t>(age) < 0 ? 0 : age;
+}
+
+namespace {
+// The one message box up at a time, and the hooks that give it the gate's rule.
+HHOOK box_keys_hook = nullptr;
+HHOOK box_shown_hook = nullptr;
+key_gate box_keys;
+
+LRESULT CALLBACK box_keys_filter(int code, WPARAM wparam, LPARAM lparam) {
+    const MSG* m = reinterpret_cast<const MSG*>(lparam);
+    if (code == MSGF_DIALOGBOX) {
+        // Not heard: as if the key had never been pressed.
+        if (!box_keys.hears(m->message, m->wParam, (m->lParam & key_repeat_bit) != 0,
+                            m->time))
+            return TRUE;
+        // Windows' Yes/No box ignores Escape; ours takes it as No, as a player expects.
+        if (m->message == WM_KEYDOWN && m->wParam == VK_ESCAPE &&
+            GetDlgItem(GetAncestor(m->hwnd, GA_ROOT), IDNO)) {
+            PostMessageW(GetAncestor(m->hwnd, GA_ROOT), WM_COMMAND, IDNO, 0);
+            return TRUE;
+        }
+    }
+    return CallNextHookEx(box_keys_hook, code, wparam, lparam);
+}
+
+LRESULT CALLBACK box_shown(int code, WPARAM wparam, LPARAM lparam) {
+    // On screen from its activation: what was pressed before was meant for something else.
+    if (code == HCBT_ACTIVATE) box_keys.open(GetTickCount(), 0);
+    return CallNextHookEx(box_shown_hook, code, wparam, lparam);
+}
+}  // namespace
+
+int message_box(HWND owner, const wchar_t* text, const wchar_t* caption, UINT type) {
+    box_keys.open(GetTickCount(), 0);
+    const DWORD thread = GetCurrentThreadId();
+    box_keys_hook = SetWindowsHookExW(WH_MSGFILTER, box_keys_filter, nullptr, thread);
+    box_shown_hook = SetWindowsHookExW(WH_CBT, box_shown, nullptr, thread);
+    // Before anything is replaced or lost, Enter keeps it.
+    if ((type & MB_TYPEMASK) == MB_YESNO) type = (type & ~MB_DEFMASK) | MB_DEFBUTTON2;
+    const int answer = MessageBoxW(owner, text, caption, type);
+    if (box_shown_hook) UnhookWindowsHookEx(box_shown_hook);
+    if (box_keys_hook) UnhookWindowsHookEx(box_keys_hook);
+    box_shown_hook = box_keys_hook = nullptr;
+    return answer;
+}
+
+void game::keydown(WPARAM key, bool repeat, std::uint32_t pressed) {
     if (repeat && !focus_step(key)) return;
     switch (screen) {
     case screen_intro:
@@ -84,7 +155,7 @@ void game::keydown(WPARAM key, bool repeat) {
         if (key == VK_ESCAPE)
             leave_for_menu();
         else if (in_shop)
-            shop_key(key);
+            shop_key(key, pressed);
         else
             board_key(key);
         break;
@@ -110,8 +181,14 @@ void game::keydown(WPARAM key, bool repeat) {
 }
 
 void game::leave_for_menu() {
-    screen = screen_menu;
     main_menu.can_continue = in_progress();
+    show_menu();
+}
+
+void game::show_menu() {
+    screen = screen_menu;
+    // Enter goes on with the game left, never throws it away.
+    if (main_menu.can_continue) button::keyboard_focus = &main_menu.buttons[0];
 }
 
 void game::board_key(WPARAM key) {
@@ -121,7 +198,12 @@ void game::board_key(WPARAM key) {
         // Put down again, unspent.
         hammer_armed = false;
     } else if (d >= 1 && d <= 4) {
-        use_power_up(power_hammer + d - 1);
+        // A click on the sprite, whatever it does there: with the hammer armed, that click
+        // is the hammer's blow, which falls on no card.
+        const animation* sprites[] = {&bar.hammer, &bar.stopwatch, &bar.hourglass,
+                                      &bar.dynamite};
+        const animation& s = *sprites[d - 1];
+        lbuttondown(MAKELPARAM(s.last_x + s.frame_width / 2, s.last_y + s.frame_height / 2));
     } else if (key == VK_LEFT || key == VK_RIGHT || key == VK_UP || key == VK_DOWN) {
         bool present[64];
         cards_on_board(field, present);
@@ -141,7 +223,9 @@ void game::board_key(WPARAM key) {
     }
 }
 
-void game::shop_key(WPARAM key) {
+void game::shop_key(WPARAM key, std::uint32_t pressed) {
+    // Keys meant for the board's last pair never buy or skip anything.
+    if (!shop_keys.hears(WM_KEYDOWN, key, false, pressed)) return;
     const int d = digit(key);
     if (d >= 1 && d <= 4)
         buy_power_up(power_hammer + d - 1);
@@ -150,7 +234,8 @@ void game::shop_key(WPARAM key) {
 }
 
 void game::options_key(WPARAM key) {
-    // The radio buttons down the screen, then Back and Save along its foot; Enter saves.
+    // The radio buttons down the screen, then Back and Save along its foot; Enter saves
+    // from a radio button.
     const button* buttons[9];
     for (int i = 0; i < 7; ++i) buttons[i] = &opts.buttons[i + 2];
     buttons[7] = &opts.buttons[0];

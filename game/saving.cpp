@@ -6,6 +6,7 @@
 
 #include "gfx/ticks.h"
 #include "resources/card_sets.h"
+#include "text/utf8.h"
 
 namespace {
 // The card mode of the set the board shows; -1 when it shows none.
@@ -15,24 +16,13 @@ int card_set_on_board(const play_field& field) {
             return set.card_mode;
     return -1;
 }
-HHOOK escape_hook = nullptr;
-
-// Windows' Yes/No box ignores Escape; ours takes it as No, as a player expects of Escape.
-LRESULT CALLBACK escape_is_no(int code, WPARAM wparam, LPARAM lparam) {
-    const MSG* m = reinterpret_cast<const MSG*>(lparam);
-    if (code == MSGF_DIALOGBOX && m->message == WM_KEYDOWN && m->wParam == VK_ESCAPE) {
-        PostMessageA(GetAncestor(m->hwnd, GA_ROOT), WM_COMMAND, IDNO, 0);
-        return TRUE;
-    }
-    return CallNextHookEx(escape_hook, code, wparam, lparam);
+bool ask_yes(HWND owner, const char* text, const char* caption) {
+    return message_box(owner, widen(text).c_str(), widen(caption).c_str(),
+                       MB_YESNO | MB_ICONQUESTION) == IDYES;
 }
 
-bool ask_yes(HWND owner, const char* text, const char* caption) {
-    escape_hook = SetWindowsHookExA(WH_MSGFILTER, escape_is_no, nullptr, GetCurrentThreadId());
-    const int answer = MessageBoxA(owner, text, caption, MB_YESNO | MB_ICONQUESTION);
-    if (escape_hook) UnhookWindowsHookEx(escape_hook);
-    escape_hook = nullptr;
-    return answer == IDYES;
+void warn(HWND owner, const char* text, const char* caption) {
+    message_box(owner, widen(text).c_str(), widen(caption).c_str(), MB_OK | MB_ICONWARNING);
 }
 }  // namespace
 
@@ -105,6 +95,8 @@ void game::restore(const saved_game& s) {
     picks = 0;
     busy = false;
     ended_game_taken = false;
+    ++game_number;
+    if (in_shop) shop_keys.open(current_tick(), settling_time);
 }
 
 void game::open_slots(bool saving) {
@@ -116,8 +108,7 @@ void game::open_slots(bool saving) {
 
 void game::leave_slots() {
     saves.hide();
-    screen = screen_menu;
-    main_menu.can_continue = in_progress();
+    leave_for_menu();
     repaint();
 }
 
@@ -135,8 +126,7 @@ void game::choose_slot(int slot) {
         }
         const saved_game now = snapshot();
         if (!saved_game_is_playable(now) || !write_slot(slot, now)) {
-            MessageBoxA(window, "The game could not be saved.", "Save game",
-                        MB_OK | MB_ICONWARNING);
+            warn(window, "The game could not be saved.", "Save game");
             open_slots(true);
             return;
         }
@@ -150,7 +140,7 @@ void game::choose_slot(int slot) {
             std::snprintf(text, sizeof text, "Slot %d is %s.", slot + 1,
                           state == slot_state::empty ? "empty"
                                                      : "damaged and cannot be loaded");
-            MessageBoxA(window, text, "Load game", MB_OK | MB_ICONWARNING);
+            warn(window, text, "Load game");
             open_slots(false);
             return;
         }

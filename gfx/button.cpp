@@ -9,16 +9,18 @@ const button* button::keyboard_focus = nullptr;
 namespace {
 WNDPROC standard_button = nullptr;
 
+bool push_style(HWND hwnd) {
+    const LONG_PTR type = GetWindowLongPtrW(hwnd, GWL_STYLE) & BS_TYPEMASK;
+    return type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON;
+}
+
 // A dotted frame of scale-sized dots, inside the bevel of a push button or around a radio
 // button and its caption.
 void draw_focus(HWND hwnd, HDC dc) {
     RECT r;
     GetClientRect(hwnd, &r);
-    const LONG_PTR style = GetWindowLongPtrA(hwnd, GWL_STYLE);
-    const bool push = (style & BS_TYPEMASK) == BS_PUSHBUTTON ||
-                      (style & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
     const int s = button::focus_scale;
-    if (push) InflateRect(&r, -4, -4);
+    if (push_style(hwnd)) InflateRect(&r, -4, -4);
     const COLORREF previous = SetDCBrushColor(dc, RGB(0, 0, 0));
     const auto dot = [&](int x, int y) {
         const RECT d = {x, y, x + s, y + s};
@@ -96,6 +98,8 @@ void button::hide_button() {
 }
 
 bool button::usable() const { return hwnd && IsWindowVisible(hwnd) && IsWindowEnabled(hwnd); }
+
+bool button::is_push_button() const { return hwnd && push_style(hwnd); }
 
 void button::press() const {
     if (usable()) SendMessageA(hwnd, BM_CLICK, 0, 0);

@@ -19,6 +19,8 @@ public:
     void hide_button();
     // Shown and enabled: the keyboard may reach it.
     bool usable() const;
+    // A push button, which Enter presses when it has the focus; not a radio button.
+    bool is_push_button() const;
     // As a click: a radio button is checked, and the window gets the command.
     void press() const;
 

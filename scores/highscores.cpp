@@ -72,8 +72,8 @@ bool high_scores::save(unsigned long patience) {
     const std::string path = file_name();
     const file_lock lock(lock_name(), patience);
     // Another copy is between its read and its write, which ours would undo: our results
-    // wait for the next write.
-    if (!lock.may_write()) return false;
+    // wait for the next write, and only they are not on disk.
+    if (!lock.may_write()) return unsaved_results.empty();
     score_entry on_disk[score_rows] = {};
     const long read = read_table_file(path, on_disk);
     if (read == static_cast<long>(score_file_size)) {

@@ -34,6 +34,9 @@ ART_DIRS = ("backgrounds", "info_bar", "animations", "cards", "other")
 EVIDENCE = Path(os.environ.get("PAIRWICK_EVIDENCE") or BUILD / "test-output" / "by-hand")
 # Long enough for a loaded machine whose screen lags the game; a fast game never waits it.
 PATIENCE = 30.0
+# A new shop or name box hears no key in its first half second, which nothing on screen
+# shows: a key meant for it waits this long after it appears.
+SETTLING = 0.6
 
 # Layout of the game's screens, in client pixels (the window sits at the screen's origin).
 MENU_X = 350
@@ -186,6 +189,7 @@ def play_out_slot_one(game, name):
 
     game.click(*at(70, 27))
     game.wait_until(caret_shown, what="the caret in the name box")
+    time.sleep(SETTLING)
     game.type_text(name)
     game.wait_until(lambda im: sum(1 for p in im.crop(edit).getdata() if sum(p) < 200) > 60,
                     what="the typed name")

@@ -2,7 +2,7 @@
 import struct
 import time
 
-from conftest import (MENU_X, MENU_Y, POINTS_BOX, TIME_BOX, Game, button_absent, glyphs,
+from conftest import (MENU_X, MENU_Y, POINTS_BOX, SETTLING, TIME_BOX, Game, button_absent, glyphs,
                       high_scores_shown, immutable, mean_abs_diff, offers_continue,
                       same_glyph, send_wm_delete)
 
@@ -41,8 +41,8 @@ def test_game_over_name_entry_reaches_the_table(game_factory):
     geoms = dialog_geometry(game)
     assert len(geoms) == 1, f"visible Game Over! dialogs: {geoms}"
     x, y, w, h = geoms[0]
-    # Centred on the screen.
-    assert abs((x + w / 2) - 400) <= 20 and abs((y + h / 2) - 300) <= 40, geoms[0]
+    # Over the board.
+    assert abs((x + w / 2) - 500) <= 20 and abs((y + h / 2) - 300) <= 40, geoms[0]
     # Its template is 140 x 60 dialog units; place the controls by that scale.
     sx, sy = w / 140, h / 60
 
@@ -69,6 +69,7 @@ def test_game_over_name_entry_reaches_the_table(game_factory):
 
     game.click(*at(70, 27))  # the edit box
     game.wait_until(caret_shown, what="the caret in the edit box")
+    time.sleep(SETTLING)
     game.type_text(NAME)
     img = game.wait_until(lambda im: sum(1 for p in im.crop(edit).getdata() if sum(p) < 200)
                           > 60, what="the typed name in the edit box")

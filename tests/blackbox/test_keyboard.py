@@ -1,8 +1,10 @@
 """The whole game from the keyboard, with no mouse event at all: the title, a new game, the
 board by arrows and Space, a level cleared with dynamite, hammer and turned pairs, the shop,
 a save and a load, and a name entered at game over."""
-from conftest import (COUNT_BOX, board_shown, cell_classifier, load_rgb, menu_shown, near,
-                      offers_continue, saved_game_bytes, slots_shown)
+import time
+
+from conftest import (COUNT_BOX, SETTLING, board_shown, cell_classifier, load_rgb, menu_shown,
+                      near, offers_continue, saved_game_bytes, slots_shown)
 from player import shop_shown
 
 # A saved level 55 with four pairs left, far apart: the pictures 0 to 3 at these cells.
@@ -100,6 +102,7 @@ def test_the_whole_game_by_keyboard(game_factory):
         game.wait_until(lambda im, a=a, b=b: state(im, a) == state(im, b) == "field"
                         or shop_shown(im), what=f"the pair {a}, {b} gone")
     shop = game.wait_until(shop_shown, what="the shop")
+    time.sleep(SETTLING)
     game.key("1")
     game.wait_until(lambda im: im.crop(COUNT_BOX["hammer"]) != shop.crop(COUNT_BOX["hammer"]),
                     what="a hammer bought")
@@ -122,6 +125,7 @@ def test_the_whole_game_by_keyboard(game_factory):
     # Game over: a name typed and Enter.
     game.wait_until(lambda im: game.windows("^Game Over!$", visible_only=True), timeout=40,
                     what="the name dialog")
+    time.sleep(SETTLING)
     game.type_text("Keys")
     game.key("Return")
     game.wait_until(lambda im: not game.windows("^Game Over!$", visible_only=True),

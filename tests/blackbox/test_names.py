@@ -1,7 +1,9 @@
 """Names in any script: typed into the name box at game over, shown in the table exactly as
 typed and kept in scores.dat as UTF-8, also after a restart; a table written before, its
 names in the code page, still shows them as it did."""
-from conftest import (high_scores_shown, name_dialog, saved_game_bytes, slots_shown)
+import time
+
+from conftest import SETTLING, high_scores_shown, name_dialog, saved_game_bytes, slots_shown
 
 # Lower case: xdotool types a letter outside the keymap on a spare key, and may lose the
 # case of a capital.
@@ -41,6 +43,7 @@ def test_a_name_typed_in_another_script_is_kept_and_shown_as_typed(game_factory)
     game.key("1")
     at = name_dialog(game)
     edit = (*at(10, 20), *at(130, 34))
+    time.sleep(SETTLING)
     game.type_text(TYPED)
     game.wait_until(lambda im: sum(1 for p in im.crop(edit).getdata() if sum(p) < 200) > 60,
                     what="the typed name", save_as="typed")

@@ -32,6 +32,7 @@ void InProc::SetUp() {
     game.main_menu.can_continue = false;
     game.playing = game.in_shop = game.busy = game.hammer_armed = game.frozen = false;
     game.picks = 0;
+    game.results_waiting.clear();
     game.set_time(0, 0, 0);
     game.last_clock_tick = 0;
     game.opts.card_mode = 2;
@@ -67,6 +68,8 @@ void new_ordered_game() {
 namespace {
 const char* box_caption = nullptr;
 int box_answer = IDOK;
+LPARAM box_key_flags = 0;
+bool box_outlived_key = false;
 std::string box_text;
 
 void CALLBACK close_box(HWND, UINT, UINT_PTR timer, DWORD) {
@@ -78,9 +81,12 @@ void CALLBACK close_box(HWND, UINT, UINT_PTR timer, DWORD) {
     box_text = text;
     if (box_answer < 0) {
         // A box the key leaves open is answered Yes at the next tick: a failure, not a hang.
-        PostMessageA(box, WM_KEYDOWN, static_cast<WPARAM>(-box_answer), 0);
+        PostMessageA(box, WM_KEYDOWN, static_cast<WPARAM>(-box_answer), box_key_flags);
         box_answer = IDYES;
         return;
+    }
+    if (box_answer == IDYES && box_key_flags >= 0) {
+        box_outlived_key = true;
     }
     KillTimer(nullptr, timer);
     SendMessageA(box, WM_COMMAND, box_answer, 0);
@@ -88,9 +94,11 @@ void CALLBACK close_box(HWND, UINT, UINT_PTR timer, DWORD) {
 }  // namespace
 
 std::string answer_message_box(const char* caption, const std::function<void()>& body,
-                               int answer) {
+                               int answer, LPARAM key_flags) {
     box_caption = caption;
     box_answer = answer;
+    box_key_flags = answer < 0 ? key_flags : -1;
+    box_outlived_key = false;
     box_text.clear();
     // The modal loop of the box dispatches this thread timer.
     const UINT_PTR timer = SetTimer(nullptr, 0, 50, close_box);
@@ -101,6 +109,8 @@ std::string answer_message_box(const char* caption, const std::function<void()>&
     }
     return box_text;
 }
+
+bool message_box_outlived_key() { return box_outlived_key; }
 
 bool visible(HWND window) { return IsWindowVisible(window) != FALSE; }
 

@@ -36,8 +36,11 @@ void click(int x, int y);
 // A new game with cards of a fixed deal: picture p at positions 2p and 2p+1.
 void new_ordered_game();
 // Runs body while answering the first modal message box titled caption with the button
-// `answer` (IDOK, IDYES, IDNO), or with the key -answer. Returns the box's text, or "" if
-// none appeared.
+// `answer` (IDOK, IDYES, IDNO), or with the key -answer, its key message's lparam
+// `key_flags`. Returns the box's text, or "" if none appeared.
 std::string answer_message_box(const char* caption, const std::function<void()>& body,
-                               int answer = IDOK);
+                               int answer = IDOK, LPARAM key_flags = 0);
+// Whether the last box answered by a key was still open after the key, and so was
+// answered Yes.
+bool message_box_outlived_key();
 bool visible(HWND window);

@@ -95,8 +95,9 @@ TEST_F(Keys, TheBoardByArrowsSpaceAndDigits) {
     press('1');
     surface shot(800, 600);
     paint_frame(shot.dc());
-    // The highlight, and the armed hammer's box.
-    for (POINT p : {POINT{card_left(8) - 3, card_top(8) + 25}, POINT{37, 330}}) {
+    // The highlight, gone on from the pair that left to the next card, and the armed
+    // hammer's box.
+    for (POINT p : {POINT{card_left(10) - 3, card_top(10) + 25}, POINT{37, 330}}) {
         const COLORREF c = GetPixel(shot.dc(), p.x, p.y);
         EXPECT_TRUE(GetRValue(c) > 240 && GetGValue(c) > 190 && GetBValue(c) < 20) << std::hex << c;
     }
@@ -104,7 +105,7 @@ TEST_F(Keys, TheBoardByArrowsSpaceAndDigits) {
     EXPECT_FALSE(game.hammer_armed);
     EXPECT_EQ(game.hammers, 10);
     press('1');
-    press(VK_UP);  // from the bare place to the nearest card above
+    press(VK_UP);  // to the nearest card above
     EXPECT_EQ(game.highlight, 0 + 2);
     press(VK_SPACE);
     EXPECT_TRUE(game.field.card[3]->smashing);
@@ -127,6 +128,7 @@ TEST_F(Keys, TheShopAndTheSlotsByDigits) {
     for (const auto& c : game.field.card) c->removed = true;
     frame();
     ASSERT_TRUE(game.in_shop);
+    clock.advance(settling_time);
     game.store.points = 500;
     const int hammers = game.store.hammers;
     press('1');
@@ -145,5 +147,48 @@ TEST_F(Keys, TheShopAndTheSlotsByDigits) {
     EXPECT_EQ(game.screen, screen_play);
     EXPECT_EQ(game.level, 2);
     DeleteFileA("save2.dat");
+}
+// A key acts on what the player saw when pressing it: the shop hears nothing in its first
+// half second; Enter on the menu that a game was left for goes on with it; Enter presses
+// the framed push button; with the hammer armed, a power-up's key is the hammer's blow, as
+// a click on its sprite is.
+TEST_F(Keys, AKeyActsOnWhatThePlayerSaw) {
+    new_ordered_game();
+    frame();
+    for (const auto& c : game.field.card) c->removed = true;
+    frame();
+    ASSERT_TRUE(game.in_shop);
+    const int hammers = game.hammers;
+    for (std::uint32_t wait : {0u, settling_time - 1}) {
+        clock.advance(wait);
+        press('1');
+        press(VK_SPACE);
+    }
+    EXPECT_TRUE(game.in_shop);
+    EXPECT_EQ(game.hammers, hammers);
+    clock.advance(1);
+    press(VK_SPACE);
+    ASSERT_EQ(game.level, 2);
+    press(VK_ESCAPE);
+    press(VK_RETURN);
+    EXPECT_EQ(game.screen, screen_play);
+    EXPECT_EQ(game.level, 2);
+
+    DeleteFileA("options.ini");
+    command(id_options);
+    for (int i = 0; i < 8; ++i) press(VK_TAB);
+    ASSERT_TRUE(focused(game.opts.buttons[0]));  // Back
+    EXPECT_EQ(answer_message_box("Options", [] { press(VK_RETURN); }), "");
+    EXPECT_EQ(game.screen, screen_menu);
+    EXPECT_EQ(GetFileAttributesA("options.ini"), INVALID_FILE_ATTRIBUTES);
+
+    command(id_continue);
+    frame();
+    const int dynamites = game.dynamites;
+    press('1');
+    press('4');
+    EXPECT_FALSE(game.hammer_armed);
+    EXPECT_EQ(game.hammers, hammers - 1);
+    EXPECT_EQ(game.dynamites, dynamites - 1);
 }
 }  // namespace

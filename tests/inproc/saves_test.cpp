@@ -186,30 +186,43 @@ TEST_F(Saves, AGameSavedInTheShopLoadsIntoTheShop) {
     EXPECT_EQ(game.points, points);
 }
 
+// Yes and Y replace what a slot holds; No, Escape and Enter keep it, and a held key's
+// repeats leave the question up.
 TEST_F(Saves, AnOccupiedSlotIsReplacedOnlyWhenThePlayerSaysSo) {
     new_ordered_game();
     save_in(2);
-    const std::string first = file_bytes("save3.dat");
-    ASSERT_EQ(first.size(), saved_game_size);
+    ASSERT_EQ(file_bytes("save3.dat").size(), saved_game_size);
     std::ofstream("save4.dat", std::ios::binary) << "not a saved game";
-    game.level = 9;
-    for (int slot : {2, 3}) {
-        SCOPED_TRACE(testing::Message() << "slot " << slot + 1);
-        const std::string before = file_bytes(slot_file_name(slot));
-        const std::string asked = [&] {
-            press(VK_ESCAPE);
-            command(id_save_game);
-            return answer_message_box(
-                "Save game", [&] { command(id_slot_1 + slot); }, slot == 2 ? IDNO : -VK_ESCAPE);
-        }();
+    const struct {
+        int slot;
+        int answer;
+        LPARAM key_flags;
+        bool replaced;
+    } cases[] = {{2, IDNO, 0, false},         {3, -VK_ESCAPE, 0, false},
+                 {2, -VK_RETURN, 0, false},   {3, -'Y', 0, true},
+                 {2, IDYES, 0, true},
+                 // Left up, then answered Yes by the harness.
+                 {2, -VK_RETURN, key_repeat_bit, true}};
+    int level = 9;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "slot " << c.slot + 1 << ", answer " << c.answer);
+        game.level = ++level;
+        const std::string before = file_bytes(slot_file_name(c.slot));
+        press(VK_ESCAPE);
+        command(id_save_game);
+        const std::string asked = answer_message_box(
+            "Save game", [&] { command(id_slot_1 + c.slot); }, c.answer, c.key_flags);
         EXPECT_NE(asked.find("Replace"), std::string::npos) << asked;
-        EXPECT_EQ(file_bytes(slot_file_name(slot)), before);
-        EXPECT_EQ(game.screen, screen_save);
-        answer_message_box("Save game", [&] { command(id_slot_1 + slot); }, IDYES);
+        EXPECT_EQ(message_box_outlived_key(), c.key_flags != 0);
         saved_game saved;
-        ASSERT_EQ(read_slot(slot, saved), slot_state::saved);
-        EXPECT_EQ(saved.level, 9);
-        EXPECT_EQ(game.screen, screen_menu);
+        if (c.replaced) {
+            ASSERT_EQ(read_slot(c.slot, saved), slot_state::saved);
+            EXPECT_EQ(saved.level, level);
+            EXPECT_EQ(game.screen, screen_menu);
+        } else {
+            EXPECT_EQ(file_bytes(slot_file_name(c.slot)), before);
+            EXPECT_EQ(game.screen, screen_save);
+        }
     }
 }
 

@@ -1,5 +1,6 @@
 #include "inproc/inproc.h"
 
+#include <cstdlib>
 #include <cstring>
 #include <vector>
 
@@ -412,6 +413,25 @@ TEST_F(Modes, AltEnterLeavesThePlainStartForAWindowOfItsOwn) {
     SendMessageA(game.window, WM_DISPLAYCHANGE, 16, MAKELPARAM(800, 600));
     EXPECT_EQ(main_view.place.scale, 1);
     EXPECT_EQ(client().right, 800);
+    // The name dialog stands on the board wherever the window was moved, and Alt+Enter
+    // typed in it switches the window too.
+    const auto dialog_on_board = [] {
+        RECT d;
+        GetWindowRect(game.name_dialog, &d);
+        const RECT board = to_client(main_view.place, {200, 0, 800, 600});
+        POINT centre = {(board.left + board.right) / 2, (board.top + board.bottom) / 2};
+        ClientToScreen(game.window, &centre);
+        return std::abs((d.left + d.right) / 2 - centre.x) <= 1 &&
+               std::abs((d.top + d.bottom) / 2 - centre.y) <= 1;
+    };
+    SetWindowPos(game.window, nullptr, 40, 30, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    ShowWindow(game.name_dialog, SW_SHOW);
+    EXPECT_TRUE(dialog_on_board());
+    MSG alt_enter = {game.name_dialog, WM_SYSKEYDOWN, VK_RETURN, alt, GetTickCount(), {}};
+    EXPECT_TRUE(name_dialog_key(alt_enter));
+    EXPECT_EQ(main_view.mode, window_mode::full_screen);
+    EXPECT_TRUE(dialog_on_board());
+    ShowWindow(game.name_dialog, SW_HIDE);
 
     // Back to the plain start for the tests that follow.
     main_view.mode = window_mode::plain;

@@ -11,6 +11,7 @@
 #include <iterator>
 #include <new>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "scores/highscores.h"
@@ -179,6 +180,33 @@ TEST(ScoresFile, WhereNoTemporaryCanBeMadeTheFileIsWrittenInPlace) {
     clear_score_files();
 }
 
+// A file that another program holds for a moment (a virus scanner, a sync client) is
+// waited for and replaced whole; one held on is left as it was, never written in place,
+// where a crash could cut it.
+TEST(ScoresFile, AFileHeldByAnotherProgramIsReplacedWholeOrNotAtAll) {
+    table_t table;
+    std::memcpy(table, pattern_bytes().data(), sizeof table);
+    for (const bool let_go : {true, false}) {
+        SCOPED_TRACE(let_go ? "let go after a moment" : "held on");
+        clear_score_files();
+        write_bytes("scores.dat", "old");
+        HANDLE holder = CreateFileA("scores.dat", GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                    nullptr, OPEN_EXISTING, 0, nullptr);
+        ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+        std::thread other([&] {
+            if (!let_go) return;
+            Sleep(200);
+            CloseHandle(holder);
+        });
+        EXPECT_EQ(write_table_file("scores.dat", table), let_go);
+        other.join();
+        if (!let_go) CloseHandle(holder);
+        EXPECT_EQ(read_bytes("scores.dat"), let_go ? bytes_of(table) : "old");
+        EXPECT_FALSE(exists(own_temporary("scores.dat").c_str()));
+    }
+    clear_score_files();
+}
+
 TEST(ScoresObject, FileHeldOpenAtStartKeepsItsRowsAndGainsTheRunsResults) {
     clear_score_files();
     table_t rows;
@@ -251,7 +279,7 @@ TEST(ScoresObject, EveryCopysResultsSurviveTheOthersWrites) {
 // waits, then reads what that copy wrote and adds our result to it.
 TEST(ScoresObject, ASaveWaitsWhileAnotherCopyHoldsTheLock) {
     clear_score_files();
-    zeroed_scores ours;
+    zeroed_scores ours, idle;
     ours->enter(entry("Ours", 4, 40));
     table_t theirs;
     default_table(theirs);
@@ -294,7 +322,7 @@ TEST(ScoresObject, ASaveWaitsWhileAnotherCopyHoldsTheLock) {
 // waits for the next write, and the high-score screen says so.
 TEST(ScoresObject, ALockHeldLongerThanTheWaitKeepsTheResultForTheNextWrite) {
     clear_score_files();
-    zeroed_scores ours;
+    zeroed_scores ours, idle;
     ours->enter(entry("Ours", 4, 40));
     const std::string before = read_bytes("scores.dat");
     {
@@ -302,6 +330,8 @@ TEST(ScoresObject, ALockHeldLongerThanTheWaitKeepsTheResultForTheNextWrite) {
         ASSERT_TRUE(other.held());
         EXPECT_FALSE(ours->save(50));
         EXPECT_TRUE(read_bytes("scores.dat") == before);
+        // Nothing else waits: nothing is lost.
+        EXPECT_TRUE(idle->save(50));
     }
     // Between the title and the table, a line says so while the result waits.
     const auto note = [&] {
