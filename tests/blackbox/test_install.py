@@ -149,6 +149,9 @@ def test_a_game_whose_launcher_was_killed_is_still_running_and_never_killed(inst
                     ' : >"$WINEPREFIX/system.reg"; exit 0; fi\n'
                     f'while [ ! -e "{gate}" ]; do sleep 0.05; done\n')
     fake.chmod(0o755)
+    # Its Wine server, stopped, ends the game.
+    (tmp_path / "wineserver").write_text(f'#!/bin/sh\n: >"{gate}"\n')
+    (tmp_path / "wineserver").chmod(0o755)
     env = player_env(tmp_path / "home", PAIRWICK_WINE=str(fake))
     launcher = str(installed / "bin" / "pairwick")
     # The game, not the fake's wineboot before it (a launcher killed then starts none).
@@ -167,10 +170,12 @@ def test_a_game_whose_launcher_was_killed_is_still_running_and_never_killed(inst
         while len(games := [p for p in Path("/proc").iterdir() if game in command_line(p)]) != 1:
             assert time.monotonic() < deadline, "the first start started no game, or two"
             time.sleep(0.05)
-        # Without its launcher the game holds no lock, and is still the player's game.
+        # Without its launcher the game holds no lock, and is still the player's game,
+        # however the folder is spelt.
         first.kill()
         first.wait(timeout=10)
-        orphan = subprocess.run([launcher], env=env, capture_output=True, text=True,
+        other = dict(env, XDG_DATA_HOME=f"{tmp_path / 'home' / '.local' / 'share'}/")
+        orphan = subprocess.run([launcher], env=other, capture_output=True, text=True,
                                 timeout=60)
         assert orphan.returncode == 0 and "already running" in orphan.stderr, orphan.stderr
         # A killed game may stay unreaped, its /proc folder with it, but not its command line.
