@@ -59,24 +59,25 @@ def run_launcher(launcher, env):
                           stdin=subprocess.DEVNULL, timeout=120)
 
 
-def test_the_launcher_says_in_one_line_how_to_get_wine_or_a_display(installed, tmp_path):
+def test_the_launcher_says_in_one_line_of_its_own_what_to_do(installed, tmp_path):
     launcher = installed / "bin" / "pairwick"
     home = tmp_path / "home"
     home.mkdir()
-
-    r = run_launcher(launcher, player_env(home, PAIRWICK_WINE=str(tmp_path / "no" / "wine64")))
-    assert r.returncode != 0
-    lines = r.stderr.splitlines()
-    assert len(lines) == 1 and "Wine is not installed" in lines[0], r.stderr
-    assert lines[0].endswith("sudo apt install wine64"), r.stderr
-
-    env = player_env(home)
-    env.pop("DISPLAY", None)
-    r = run_launcher(launcher, env)
-    assert r.returncode != 0
-    lines = r.stderr.splitlines()
-    assert len(lines) == 1 and "no X display" in lines[0], r.stderr
-    assert "Xvfb :5 -screen 0 800x600x16 & DISPLAY=:5 pairwick" in lines[0], r.stderr
+    (tmp_path / "file").touch()
+    # (a change to the player's environment, how the one line starts, how it ends)
+    for change, says, ends in (
+            ({"PAIRWICK_WINE": str(tmp_path / "no" / "wine64")}, "Wine is not installed",
+             "sudo apt install wine64"),
+            ({"DISPLAY": None}, "there is no X display",
+             "Xvfb :5 -screen 0 800x600x16 & DISPLAY=:5 pairwick"),
+            ({"HOME": None}, "HOME is not set", "a folder for your scores and options"),
+            ({"HOME": str(tmp_path / "file")}, "cannot make",
+             "set XDG_DATA_HOME to a folder you can write")):
+        env = {k: v for k, v in {**player_env(home), **change}.items() if v is not None}
+        r = run_launcher(launcher, env)
+        lines = r.stderr.splitlines()
+        assert r.returncode != 0 and len(lines) == 1, r.stderr
+        assert lines[0].startswith(f"pairwick: {says}") and lines[0].endswith(ends), r.stderr
 
     assert list(home.iterdir()) == [], "a failed start left files in HOME"
 
