@@ -90,7 +90,8 @@ def test_the_launcher_runs_the_installed_exe_in_the_players_folder_and_passes_it
     fake.write_text('#!/bin/sh\n'
                     'if [ "$1" = wineboot ]; then mkdir -p "$WINEPREFIX" &&'
                     ' : >"$WINEPREFIX/system.reg"; exit 0; fi\n'
-                    f'printf "%s\\n" "$PWD" "$WINEPREFIX" "$WINEDEBUG" "$@" >"{record}"\n'
+                    f'printf "%s\\n" "$PWD" "$WINEPREFIX" "$WINEDEBUG" "${{LC_ALL:-}}" "$LANG"'
+                    f' "$(locale charmap)" "$@" >"{record}"\n'
                     'exit 7\n')
     fake.chmod(0o755)
     data = tmp_path / "xdg" / "pairwick"
@@ -100,18 +101,23 @@ def test_the_launcher_runs_the_installed_exe_in_the_players_folder_and_passes_it
     # A player, unlike root, may not read other users' processes; the files stay open.
     player = ["setpriv", "--reuid=65534", "--regid=65534", "--clear-groups",
               "--inh-caps=+dac_override", "--ambient-caps=+dac_override"]
-    # The game's own window by default, its whole screen with --fullscreen.
-    for options, command in (([], [exe, "/window"]), (["--fullscreen"], [exe, "/fullscreen"])):
-        r = subprocess.run([*player, str(installed / "bin" / "pairwick"), *options], env=env,
-                           capture_output=True, text=True, stdin=subprocess.DEVNULL, timeout=60)
+    env = {k: v for k, v in env.items() if k not in ("LC_ALL", "LC_CTYPE")}
+    # The game's own window by default, its whole screen with --fullscreen. Wine gets the
+    # player's language and a UTF-8 character set, which file names outside ASCII need.
+    for options, command, lang in (([], [exe, "/window"], "C"),
+                                   (["--fullscreen"], [exe, "/fullscreen"], "de_DE.UTF-8")):
+        r = subprocess.run([*player, str(installed / "bin" / "pairwick"), *options],
+                           env=dict(env, LANG=lang), capture_output=True, text=True,
+                           stdin=subprocess.DEVNULL, timeout=60)
         assert r.returncode == 7, r.stderr
         # A game that ends otherwise than by Exit or its close box: where to look.
         assert r.stderr.strip().endswith(
             f"the game ended with code 7; Wine's messages are in {data / 'wine.log'}"), r.stderr
         assert all(line.startswith("pairwick: ") for line in r.stderr.splitlines()), r.stderr
-        cwd, prefix, debug, *args = record.read_text().splitlines()
+        cwd, prefix, debug, lc_all, lang_seen, charset, *args = record.read_text().splitlines()
         assert Path(cwd) == data
         assert (Path(prefix), debug) == (data / "wineprefix", "-all")
+        assert (lc_all, lang_seen, charset) == ("", lang, "UTF-8")
         assert args == command
     for d in ART_DIRS:
         assert (data / d).resolve() == (installed / "share" / "pairwick" / d).resolve()
