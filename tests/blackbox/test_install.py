@@ -101,14 +101,13 @@ def test_the_launcher_runs_the_installed_exe_in_the_players_folder_and_passes_it
     # A player, unlike root, may not read other users' processes; the files stay open.
     player = ["setpriv", "--reuid=65534", "--regid=65534", "--clear-groups",
               "--inh-caps=+dac_override", "--ambient-caps=+dac_override"]
-    env = {k: v for k, v in env.items() if k not in ("LC_ALL", "LC_CTYPE")}
     # The game's own window by default, its whole screen with --fullscreen. Wine gets the
     # player's language and a UTF-8 character set, which file names outside ASCII need.
     for options, command, lang in (([], [exe, "/window"], "C"),
                                    (["--fullscreen"], [exe, "/fullscreen"], "de_DE.UTF-8")):
         r = subprocess.run([*player, str(installed / "bin" / "pairwick"), *options],
-                           env=dict(env, LANG=lang), capture_output=True, text=True,
-                           stdin=subprocess.DEVNULL, timeout=60)
+                           env=dict(env, LANG=lang, LC_ALL="", LC_CTYPE=""),
+                           capture_output=True, text=True, stdin=subprocess.DEVNULL, timeout=60)
         assert r.returncode == 7, r.stderr
         # A game that ends otherwise than by Exit or its close box: where to look.
         assert r.stderr.strip().endswith(
@@ -181,9 +180,8 @@ def test_a_game_whose_launcher_was_killed_is_still_running_and_never_killed(inst
         # however the folder is spelt.
         first.kill()
         first.wait(timeout=10)
-        other = dict(env, XDG_DATA_HOME=f"{tmp_path / 'home' / '.local' / 'share'}/")
-        orphan = subprocess.run([launcher], env=other, capture_output=True, text=True,
-                                timeout=60)
+        orphan = subprocess.run([launcher], capture_output=True, text=True, timeout=60,
+                                env=dict(env, XDG_DATA_HOME=f"{tmp_path}/home/.local/share/"))
         assert orphan.returncode == 0 and "already running" in orphan.stderr, orphan.stderr
         # A killed game may stay unreaped, its /proc folder with it, but not its command line.
         assert game in command_line(games[0]), "a second start ended the running game"
