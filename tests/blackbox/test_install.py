@@ -59,24 +59,25 @@ def run_launcher(launcher, env):
                           stdin=subprocess.DEVNULL, timeout=120)
 
 
-def test_the_launcher_says_in_one_line_how_to_get_wine_or_a_display(installed, tmp_path):
+def test_the_launcher_says_in_one_line_of_its_own_what_to_do(installed, tmp_path):
     launcher = installed / "bin" / "pairwick"
     home = tmp_path / "home"
     home.mkdir()
-
-    r = run_launcher(launcher, player_env(home, PAIRWICK_WINE=str(tmp_path / "no" / "wine64")))
-    assert r.returncode != 0
-    lines = r.stderr.splitlines()
-    assert len(lines) == 1 and "Wine is not installed" in lines[0], r.stderr
-    assert lines[0].endswith("sudo apt install wine64"), r.stderr
-
-    env = player_env(home)
-    env.pop("DISPLAY", None)
-    r = run_launcher(launcher, env)
-    assert r.returncode != 0
-    lines = r.stderr.splitlines()
-    assert len(lines) == 1 and "no X display" in lines[0], r.stderr
-    assert "Xvfb :5 -screen 0 800x600x16 & DISPLAY=:5 pairwick" in lines[0], r.stderr
+    (tmp_path / "file").touch()
+    # (a change to the player's environment, how the one line starts, how it ends)
+    for change, says, ends in (
+            ({"PAIRWICK_WINE": str(tmp_path / "no" / "wine64")}, "Wine is not installed",
+             "sudo apt install wine64"),
+            ({"DISPLAY": None}, "there is no X display",
+             "Xvfb :5 -screen 0 800x600x16 & DISPLAY=:5 pairwick"),
+            ({"HOME": None}, "HOME is not set", "a folder for your scores and options"),
+            ({"HOME": str(tmp_path / "file")}, "cannot make",
+             "set XDG_DATA_HOME to a folder you can write")):
+        env = {k: v for k, v in {**player_env(home), **change}.items() if v is not None}
+        r = run_launcher(launcher, env)
+        lines = r.stderr.splitlines()
+        assert r.returncode != 0 and len(lines) == 1, r.stderr
+        assert lines[0].startswith(f"pairwick: {says}") and lines[0].endswith(ends), r.stderr
 
     assert list(home.iterdir()) == [], "a failed start left files in HOME"
 
@@ -89,7 +90,8 @@ def test_the_launcher_runs_the_installed_exe_in_the_players_folder_and_passes_it
     fake.write_text('#!/bin/sh\n'
                     'if [ "$1" = wineboot ]; then mkdir -p "$WINEPREFIX" &&'
                     ' : >"$WINEPREFIX/system.reg"; exit 0; fi\n'
-                    f'printf "%s\\n" "$PWD" "$WINEPREFIX" "$WINEDEBUG" "$@" >"{record}"\n'
+                    f'printf "%s\\n" "$PWD" "$WINEPREFIX" "$WINEDEBUG" "${{LC_ALL:-}}" "$LANG"'
+                    f' "$(locale charmap)" "$@" >"{record}"\n'
                     'exit 7\n')
     fake.chmod(0o755)
     data = tmp_path / "xdg" / "pairwick"
@@ -99,18 +101,22 @@ def test_the_launcher_runs_the_installed_exe_in_the_players_folder_and_passes_it
     # A player, unlike root, may not read other users' processes; the files stay open.
     player = ["setpriv", "--reuid=65534", "--regid=65534", "--clear-groups",
               "--inh-caps=+dac_override", "--ambient-caps=+dac_override"]
-    # The game's own window by default, its whole screen with --fullscreen.
-    for options, command in (([], [exe, "/window"]), (["--fullscreen"], [exe, "/fullscreen"])):
-        r = subprocess.run([*player, str(installed / "bin" / "pairwick"), *options], env=env,
+    # The game's own window by default, its whole screen with --fullscreen. Wine gets the
+    # player's language and a UTF-8 character set, which file names outside ASCII need.
+    for options, command, lang in (([], [exe, "/window"], "C"),
+                                   (["--fullscreen"], [exe, "/fullscreen"], "de_DE.UTF-8")):
+        r = subprocess.run([*player, str(installed / "bin" / "pairwick"), *options],
+                           env=dict(env, LANG=lang, LC_ALL="", LC_CTYPE=""),
                            capture_output=True, text=True, stdin=subprocess.DEVNULL, timeout=60)
         assert r.returncode == 7, r.stderr
         # A game that ends otherwise than by Exit or its close box: where to look.
         assert r.stderr.strip().endswith(
             f"the game ended with code 7; Wine's messages are in {data / 'wine.log'}"), r.stderr
         assert all(line.startswith("pairwick: ") for line in r.stderr.splitlines()), r.stderr
-        cwd, prefix, debug, *args = record.read_text().splitlines()
+        cwd, prefix, debug, lc_all, lang_seen, charset, *args = record.read_text().splitlines()
         assert Path(cwd) == data
         assert (Path(prefix), debug) == (data / "wineprefix", "-all")
+        assert (lc_all, lang_seen, charset) == ("", lang, "UTF-8")
         assert args == command
     for d in ART_DIRS:
         assert (data / d).resolve() == (installed / "share" / "pairwick" / d).resolve()
@@ -149,6 +155,9 @@ def test_a_game_whose_launcher_was_killed_is_still_running_and_never_killed(inst
                     ' : >"$WINEPREFIX/system.reg"; exit 0; fi\n'
                     f'while [ ! -e "{gate}" ]; do sleep 0.05; done\n')
     fake.chmod(0o755)
+    # Its Wine server, stopped, ends the game.
+    (tmp_path / "wineserver").write_text(f'#!/bin/sh\n: >"{gate}"\n')
+    (tmp_path / "wineserver").chmod(0o755)
     env = player_env(tmp_path / "home", PAIRWICK_WINE=str(fake))
     launcher = str(installed / "bin" / "pairwick")
     # The game, not the fake's wineboot before it (a launcher killed then starts none).
@@ -167,11 +176,12 @@ def test_a_game_whose_launcher_was_killed_is_still_running_and_never_killed(inst
         while len(games := [p for p in Path("/proc").iterdir() if game in command_line(p)]) != 1:
             assert time.monotonic() < deadline, "the first start started no game, or two"
             time.sleep(0.05)
-        # Without its launcher the game holds no lock, and is still the player's game.
+        # Without its launcher the game holds no lock, and is still the player's game,
+        # however the folder is spelt.
         first.kill()
         first.wait(timeout=10)
-        orphan = subprocess.run([launcher], env=env, capture_output=True, text=True,
-                                timeout=60)
+        orphan = subprocess.run([launcher], capture_output=True, text=True, timeout=60,
+                                env=dict(env, XDG_DATA_HOME=f"{tmp_path}/home/.local/share/"))
         assert orphan.returncode == 0 and "already running" in orphan.stderr, orphan.stderr
         # A killed game may stay unreaped, its /proc folder with it, but not its command line.
         assert game in command_line(games[0]), "a second start ended the running game"

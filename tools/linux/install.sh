@@ -21,14 +21,12 @@ uninstall() {  # uninstall TOP QUIET
     listed=$(mktemp)
     { cat "$top/$list_name"; echo "$list_name"; } >"$listed"
     while IFS= read -r rel; do
-        [ -n "$rel" ] || continue
+        case $rel in ''|*/) continue ;; esac
         if [ -f "$top/$rel" ] || [ -L "$top/$rel" ]; then rm -f -- "$top/$rel"; fi
     done <"$listed"
-    # Folders go only when the removal left them empty, deepest first, never the prefix.
-    while IFS= read -r rel; do
-        d=$(dirname -- "$rel")
-        while [ "$d" != . ]; do echo "$d"; d=$(dirname -- "$d"); done
-    done <"$listed" | LC_ALL=C sort -u -r | while IFS= read -r d; do
+    # Folders go only when the install made them (listed ending in /) and the removal left
+    # them empty, deepest first: a parent sorts before what lies in it.
+    grep '/$' "$listed" | LC_ALL=C sort -u -r | while IFS= read -r d; do
         rmdir -- "$top/$d" 2>/dev/null || true
     done
     rm -f -- "$listed"
@@ -36,6 +34,11 @@ uninstall() {  # uninstall TOP QUIET
 }
 
 put() {  # put MODE SOURCE REL
+    d=$(dirname -- "$3")
+    while [ "$d" != . ] && [ ! -d "$top/$d" ]; do
+        echo "$d/" >>"$list"
+        d=$(dirname -- "$d")
+    done
     install -D -m "$1" -- "$2" "$top/$3"
     echo "$3" >>"$list"
 }
