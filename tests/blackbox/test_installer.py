@@ -4,21 +4,24 @@ uninstaller, which leaves the player's files.
 
 The setup changes the registry and the user's folders, so the tests run in a Wine prefix
 of their own, made in the test's working directory, with a HOME there too (Wine links the
-prefix's Desktop and Documents to HOME's).
+prefix's Desktop and Documents to HOME's). A program kept running in it spares every Wine
+command starting the prefix's server and services anew.
 """
 import os
 import re
 import shutil
 import struct
 import subprocess
+import tempfile
+import time
 import zipfile
 from pathlib import Path, PureWindowsPath
 
 import pytest
 
-from conftest import (BUILD, OPTION_BUTTONS, WINE64, Game, all_options_visible, fixed_versions,
-                      label_of, mean_abs_diff, menu_shown, play_out_slot_one, radio_dot,
-                      saved_game_bytes, version, version_words)
+from conftest import (BUILD, OPTION_BUTTONS, PATIENCE, WINE64, Game, all_options_visible,
+                      fixed_versions, label_of, mean_abs_diff, menu_shown, play_out_slot_one,
+                      radio_dot, saved_game_bytes, version, version_words)
 
 KEY = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Pairwick"
 LIST = "installed-files.txt"
@@ -98,18 +101,43 @@ class Prefix:
                                          "winealsa.drv,winepulse.drv=d")
 
     def run(self, *args, check=True):
-        r = subprocess.run(args, env=self.env, stdin=subprocess.DEVNULL, capture_output=True,
-                           text=True, timeout=180)
+        # Into files, not pipes: a service Wine starts for the command inherits them and
+        # outlives it, and reading a pipe would wait for the service to end.
+        with tempfile.TemporaryFile() as out, tempfile.TemporaryFile() as err:
+            r = subprocess.run(args, env=self.env, stdin=subprocess.DEVNULL, stdout=out,
+                               stderr=err, timeout=180)
+            out.seek(0)
+            err.seek(0)
+            r.stdout = out.read().decode(errors="replace")
+            r.stderr = err.read().decode(errors="replace")
         assert not check or r.returncode == 0, f"{args} exited {r.returncode}:\n{r.stderr}"
         return r
 
     def wine(self, *args, check=True):
         return self.run(WINE64, *args, check=check)
 
-    def settle(self):
-        """Waits for every program of the prefix to end (an uninstaller runs on from a copy
-        of itself after its own process has exited)."""
-        self.run("wineserver", "-w")
+    def programs(self):
+        """The prefix's running processes as {pid: command line}."""
+        found = {}
+        for proc in Path("/proc").iterdir():
+            try:
+                env = (proc / "environ").read_bytes().split(b"\0")
+                cmd = (proc / "cmdline").read_bytes().decode(errors="replace")
+            except OSError:  # not a process, one that has ended, or another user's
+                continue
+            if f"WINEPREFIX={self.path}".encode() in env:
+                found[proc.name] = cmd
+        return found
+
+    def settle(self, before):
+        """Waits until every program started since before (programs()) has ended, but
+        Wine's own, which stay: an uninstaller runs on from a copy of itself after its own
+        process has exited."""
+        deadline = time.monotonic() + PATIENCE
+        while any(pid not in before and not cmd.upper().startswith("C:\\WINDOWS\\")
+                  for pid, cmd in self.programs().items()):
+            assert time.monotonic() < deadline, f"still running: {self.programs()}"
+            time.sleep(0.05)
 
     def unix(self, windows_path):
         p = PureWindowsPath(windows_path)
@@ -146,22 +174,31 @@ class Prefix:
         quiet = self.uninstall_key()["QuietUninstallString"]
         m = re.fullmatch(r'"([^"]+)" (.*)', quiet)
         assert m, quiet
+        before = self.programs()
         self.wine(m.group(1), *m.group(2).split())
-        self.settle()
+        self.settle(before)
 
 
 @pytest.fixture(scope="module")
 def prefix(tmp_path_factory):
     p = Prefix(tmp_path_factory.mktemp("wine"))
+    keeper = None
     try:
         p.run("wineboot", "-i")
+        # A console program waiting for its input, which ends when the input closes.
+        keeper = subprocess.Popen([WINE64, "cmd.exe"], env=p.env, stdin=subprocess.PIPE,
+                                  stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         with pytest.MonkeyPatch.context() as mp:
             # The game started by the shared helpers runs in this prefix too.
             for k in ("HOME", "WINEPREFIX", "WINEDLLOVERRIDES"):
                 mp.setenv(k, p.env[k])
             yield p
     finally:
+        if keeper:
+            keeper.stdin.close()
         p.run("wineserver", "-k", check=False)
+        if keeper:
+            keeper.wait(timeout=10)
 
 
 def test_setup_installs_the_zip_the_entries_and_the_game_plays_there_until_uninstalled(
