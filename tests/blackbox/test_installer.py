@@ -289,10 +289,6 @@ def test_a_second_install_and_one_elsewhere_keep_the_players_files_and_the_list_
               "cards/mine.bmp": os.urandom(100)}
     for rel, content in player.items():
         (old / rel).write_bytes(content)
-    # As if the first install were an older version that shipped a file this one does not.
-    (old / "old.bmp").write_bytes(b"BM")
-    with open(old / LIST, "ab") as f:
-        f.write("file old.bmp\r\n".encode("utf-16-le"))
     prefix.wine("reg", "add", KEY, "/v", "DisplayVersion", "/d", "1.0.0", "/f")
     menu, desktop = prefix.start_menu(), prefix.desktop() / "Pairwick.lnk"
     shutil.copy(menu / "Pairwick.lnk", desktop)  # the player had chosen it
@@ -322,6 +318,10 @@ def test_a_second_install_and_one_elsewhere_keep_the_players_files_and_the_list_
                "file *.ini": folder / "options.ini", r"file \save2.dat": folder / "save2.dat",
                "file scores.dat": folder / "scores.dat",
                "file save3.dat.42.tmp": folder / "save3.dat.42.tmp",
+               "file notes.txt": folder / "notes.txt",
+               # Windows' file search takes these for wildcards too.
+               "file scores.da>": folder / "scores.dat", "file options.in>": folder / "options.ini",
+               "file save>.dat": folder / "save1.dat",
                r"link C:\Pairwick.lnk": prefix.path / "drive_c" / "Pairwick.lnk",
                start_menu_link.group().replace("Pairwick.lnk", "Other.lnk"): menu / "Other.lnk"}
     for target in hostile.values():

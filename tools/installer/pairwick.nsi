@@ -77,15 +77,43 @@ Var list  ; the open installed-files.txt while the sections run
   FileWriteUTF16LE $list "${kind} ${what}$\r$\n"
 !macroend
 
+; files.nsh serves twice: the section installs what it names, and with NAMES_ONLY defined
+; it is the uninstaller's test of a list line (kind $2, name $1), setting $3 to 1 where the
+; line names exactly one of its files or folders.
+; Each file goes into the output path, which put_in sets to its folder before it.
+!macro put_in folder
+  !ifndef NAMES_ONLY
+    !if "${folder}" == ""
+      SetOutPath "$INSTDIR"
+    !else
+      SetOutPath "$INSTDIR\${folder}"
+    !endif
+  !endif
+!macroend
+
+!macro named kind relative
+  ${If} $2 S== "${kind}"
+  ${AndIf} $1 S== "${relative}"
+    StrCpy $3 1
+  ${EndIf}
+!macroend
+
 ; Written down before it is made: an install that stops halfway can still be removed.
-; The file goes into the output path, which files.nsh sets to its folder before it.
 !macro put_file source relative
-  !insertmacro record file "${relative}"
-  File "${STAGE}/${source}"
+  !ifdef NAMES_ONLY
+    !insertmacro named file "${relative}"
+  !else
+    !insertmacro record file "${relative}"
+    File "${STAGE}/${source}"
+  !endif
 !macroend
 
 !macro put_folder relative
-  !insertmacro record folder "${relative}"
+  !ifdef NAMES_ONLY
+    !insertmacro named folder "${relative}"
+  !else
+    !insertmacro record folder "${relative}"
+  !endif
 !macroend
 
 !macro put_link link arguments description
@@ -98,45 +126,51 @@ Var list  ; the open installed-files.txt while the sections run
 
 ; Removes what installed-files.txt names and then the list: files and shortcuts, the
 ; registry key, and the folders once they are empty, never anything else. The installer
-; runs it too, on an earlier install, so nothing an older version shipped is left over.
+; runs it too, on an earlier install. It knows only this version's names, so a file that an
+; older version shipped and this one does not would stay; no version so far has dropped one.
 !macro define_remove_listed prefix
 ; The list lies in a folder the player writes in, so a line is followed only where the setup
 ; could have written it ($3 is 1 then; $2 is the kind, $1 what the line names): a file or
-; folder by a plain name inside the install folder, never one of the player's files, and a
-; shortcut named Pairwick straight in the Start menu's or the desktop's folder.
+; folder exactly as files.nsh or the uninstaller names it (Windows' file search takes more
+; characters as wildcards than a guard would know), the key, and a shortcut named Pairwick
+; straight in the Start menu's or the desktop's folder.
 Function ${prefix}ours
+  StrCpy $3 0
+  ${If} $2 == "link"
+    Call ${prefix}our_link
+  ${Else}
+    !define NAMES_ONLY
+    !include "${FILES}"
+    !undef NAMES_ONLY
+    !insertmacro named file "${UNINSTALLER}"
+    !insertmacro named key "${UNINSTALL_KEY}"
+  ${EndIf}
+FunctionEnd
+
+Function ${prefix}our_link
   Push $4
   Push $5
   Push $6
   Push $7
-  Push $8
-  Push $9
-  StrCpy $4 $1
-  ${If} $2 == "link"
+  StrCpy $4 ""
+  StrLen $5 "$SMPROGRAMS\"
+  StrCpy $6 $1 $5
+  ${IfThen} $6 == "$SMPROGRAMS\" ${|} StrCpy $4 $1 "" $5 ${|}
+  StrLen $5 "$DESKTOP\"
+  StrCpy $6 $1 $5
+  ${IfThen} $6 == "$DESKTOP\" ${|} StrCpy $4 $1 "" $5 ${|}
+  StrCpy $5 $4 8
+  StrCpy $6 $4 "" -4
+  ${If} $5 != "Pairwick"
+  ${OrIf} $6 != ".lnk"
     StrCpy $4 ""
-    StrLen $5 "$SMPROGRAMS\"
-    StrCpy $6 $1 $5
-    ${IfThen} $6 == "$SMPROGRAMS\" ${|} StrCpy $4 $1 "" $5 ${|}
-    StrLen $5 "$DESKTOP\"
-    StrCpy $6 $1 $5
-    ${IfThen} $6 == "$DESKTOP\" ${|} StrCpy $4 $1 "" $5 ${|}
-    StrCpy $5 $4 8
-    StrCpy $6 $4 "" -4
-    ${If} $5 != "Pairwick"
-    ${OrIf} $6 != ".lnk"
-      StrCpy $4 ""
-    ${EndIf}
   ${EndIf}
-  ; Windows reads a name otherwise than written when a part is empty, "..", or ends in a dot
-  ; or space (which it drops), and where there is a drive, a stream, a wildcard, a "/" or a
-  ; short "~" name.
+  ; Windows reads a name otherwise than written where it ends in a dot or space (which it
+  ; drops), and where there is a drive, a stream, a wildcard, a folder, a "/" or a short "~"
+  ; name.
   StrCpy $3 1
-  StrCpy $5 "\"  ; the character before the first: a leading "\" begins with an empty part
+  StrCpy $5 "\"  ; an empty name ends in the folder's "\"
   StrCpy $6 0
-  ; The name up to its second dot: "scores.dat" also of "scores.dat.lock" and of the
-  ; temporary "scores.dat.1234.tmp".
-  StrCpy $8 $4
-  StrCpy $9 0
   ${Do}
     StrCpy $7 $4 1 $6
     ${If} $7 == ""
@@ -146,17 +180,8 @@ Function ${prefix}ours
     ${OrIf} $7 == ":"
     ${OrIf} $7 == "/"
     ${OrIf} $7 == "~"
+    ${OrIf} $7 == "\"
       StrCpy $3 0
-    ${ElseIf} $7 == "\"
-      ${If} $5 == "\"
-      ${OrIf} $5 == "."
-      ${OrIf} $5 == " "
-      ${OrIf} $2 == "link"
-        StrCpy $3 0
-      ${EndIf}
-    ${ElseIf} $7 == "."
-      IntOp $9 $9 + 1
-      ${IfThen} $9 == 2 ${|} StrCpy $8 $4 $6 ${|}
     ${EndIf}
     StrCpy $5 $7
     IntOp $6 $6 + 1
@@ -166,19 +191,6 @@ Function ${prefix}ours
   ${OrIf} $5 == " "
     StrCpy $3 0
   ${EndIf}
-  ${If} $2 == "file"
-    ${If} $8 == "scores.dat"
-    ${OrIf} $8 == "options.ini"
-    ${OrIf} $8 == "save1.dat"
-    ${OrIf} $8 == "save2.dat"
-    ${OrIf} $8 == "save3.dat"
-    ${OrIf} $8 == "save4.dat"
-    ${OrIf} $8 == "save5.dat"
-      StrCpy $3 0
-    ${EndIf}
-  ${EndIf}
-  Pop $9
-  Pop $8
   Pop $7
   Pop $6
   Pop $5
@@ -233,9 +245,7 @@ Function ${prefix}remove_listed
       ${ElseIf} $2 == "link"
         Delete "$1"
       ${ElseIf} $2 == "key"
-        ${If} $1 == "${UNINSTALL_KEY}"
-          DeleteRegKey HKCU "$1"
-        ${EndIf}
+        DeleteRegKey HKCU "$1"
       ${EndIf}
     ${Loop}
     FileClose $0
