@@ -41,6 +41,12 @@ def zipped_files():
         return {i.filename[len(top):]: z.read(i) for i in z.infolist() if not i.is_dir()}
 
 
+def add_lines(folder, lines):
+    """Appends lines to the list in folder, as the setup writes them."""
+    with open(folder / LIST, "ab") as f:
+        f.write("".join(f"{line}\r\n" for line in lines).encode("utf-16-le"))
+
+
 def files_under(folder):
     return {p.relative_to(folder).as_posix() for p in folder.rglob("*") if p.is_file()}
 
@@ -291,15 +297,19 @@ def test_a_second_install_and_one_elsewhere_keep_the_players_files_and_the_list_
         (old / rel).write_bytes(content)
     prefix.wine("reg", "add", KEY, "/v", "DisplayVersion", "/d", "1.0.0", "/f")
     menu, desktop = prefix.start_menu(), prefix.desktop() / "Pairwick.lnk"
-    shutil.copy(menu / "Pairwick.lnk", desktop)  # the player had chosen it
+    desktop.write_bytes(b"another program's")
 
     # Without /D=: the setup goes where the last install is.
     prefix.wine(setup, "/S")
+    assert desktop.read_bytes() == b"another program's"
     shipped = zipped_files()
     assert files_under(old) == set(shipped) | {UNINSTALLER, LIST} | set(player)
     for rel, content in player.items():
         assert (old / rel).read_bytes() == content, f"{rel} changed"
     assert prefix.uninstall_key()["DisplayVersion"] == version()
+    shutil.copy(menu / "Pairwick.lnk", desktop)  # as if the player had chosen it
+    desktop_link = rf"link C:\users\{prefix.user_folder().name}\Desktop\Pairwick.lnk"
+    add_lines(old, [desktop_link])
 
     # Elsewhere: the player's files go along, but never over one the new folder has.
     folder.mkdir(parents=True)
@@ -323,13 +333,17 @@ def test_a_second_install_and_one_elsewhere_keep_the_players_files_and_the_list_
                "file scores.da>": folder / "scores.dat", "file options.in>": folder / "options.ini",
                "file save>.dat": folder / "save1.dat",
                r"link C:\Pairwick.lnk": prefix.path / "drive_c" / "Pairwick.lnk",
-               start_menu_link.group().replace("Pairwick.lnk", "Other.lnk"): menu / "Other.lnk"}
+               start_menu_link.group().replace("Pairwick.lnk", "Other.lnk"): menu / "Other.lnk",
+               start_menu_link.group().replace("Pairwick.lnk", "Pairwick Editor.lnk"):
+                   menu / "Pairwick Editor.lnk",
+               desktop_link.replace("Pairwick.lnk", "Pairwick Tools.lnk"):
+                   desktop.with_name("Pairwick Tools.lnk")}
     for target in hostile.values():
         if not target.exists():
             target.write_bytes(b"mine")
-    with open(folder / LIST, "ab") as f:
-        f.write("".join(f"{line}\r\n" for line in hostile).encode("utf-16-le"))
+    add_lines(folder, hostile)
     prefix.uninstall()
     assert [line for line, target in hostile.items() if not target.exists()] == []
-    assert not desktop.exists() and not list(menu.glob("Pairwick*"))
+    assert not any(p.exists() for p in (desktop, menu / "Pairwick.lnk",
+                                        menu / "Pairwick (window).lnk"))
     assert prefix.uninstall_key() is None

@@ -25,6 +25,9 @@ ManifestDPIAware true
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Pairwick"
 !define LIST "installed-files.txt"
 !define UNINSTALLER "uninstall.exe"
+!define MENU_LINK "$SMPROGRAMS\Pairwick.lnk"
+!define WINDOW_LINK "$SMPROGRAMS\Pairwick (window).lnk"
+!define DESKTOP_LINK "$DESKTOP\Pairwick.lnk"
 
 Name "Pairwick ${VERSION}"
 OutFile "${OUTFILE}"
@@ -130,71 +133,19 @@ Var list  ; the open installed-files.txt while the sections run
 ; older version shipped and this one does not would stay; no version so far has dropped one.
 !macro define_remove_listed prefix
 ; The list lies in a folder the player writes in, so a line is followed only where the setup
-; could have written it ($3 is 1 then; $2 is the kind, $1 what the line names): a file or
-; folder exactly as files.nsh or the uninstaller names it (Windows' file search takes more
-; characters as wildcards than a guard would know), the key, and a shortcut named Pairwick
-; straight in the Start menu's or the desktop's folder.
+; could have written it ($3 is 1 then; $2 is the kind, $1 what the line names): exactly one
+; of the files or folders of files.nsh (Windows' file search takes more characters as
+; wildcards than a guard would know), the uninstaller, the key or the three shortcuts.
 Function ${prefix}ours
   StrCpy $3 0
-  ${If} $2 == "link"
-    Call ${prefix}our_link
-  ${Else}
-    !define NAMES_ONLY
-    !include "${FILES}"
-    !undef NAMES_ONLY
-    !insertmacro named file "${UNINSTALLER}"
-    !insertmacro named key "${UNINSTALL_KEY}"
-  ${EndIf}
-FunctionEnd
-
-Function ${prefix}our_link
-  Push $4
-  Push $5
-  Push $6
-  Push $7
-  StrCpy $4 ""
-  StrLen $5 "$SMPROGRAMS\"
-  StrCpy $6 $1 $5
-  ${IfThen} $6 == "$SMPROGRAMS\" ${|} StrCpy $4 $1 "" $5 ${|}
-  StrLen $5 "$DESKTOP\"
-  StrCpy $6 $1 $5
-  ${IfThen} $6 == "$DESKTOP\" ${|} StrCpy $4 $1 "" $5 ${|}
-  StrCpy $5 $4 8
-  StrCpy $6 $4 "" -4
-  ${If} $5 != "Pairwick"
-  ${OrIf} $6 != ".lnk"
-    StrCpy $4 ""
-  ${EndIf}
-  ; Windows reads a name otherwise than written where it ends in a dot or space (which it
-  ; drops), and where there is a drive, a stream, a wildcard, a folder, a "/" or a short "~"
-  ; name.
-  StrCpy $3 1
-  StrCpy $5 "\"  ; an empty name ends in the folder's "\"
-  StrCpy $6 0
-  ${Do}
-    StrCpy $7 $4 1 $6
-    ${If} $7 == ""
-      ${Break}
-    ${ElseIf} $7 == "*"
-    ${OrIf} $7 == "?"
-    ${OrIf} $7 == ":"
-    ${OrIf} $7 == "/"
-    ${OrIf} $7 == "~"
-    ${OrIf} $7 == "\"
-      StrCpy $3 0
-    ${EndIf}
-    StrCpy $5 $7
-    IntOp $6 $6 + 1
-  ${Loop}
-  ${If} $5 == "\"
-  ${OrIf} $5 == "."
-  ${OrIf} $5 == " "
-    StrCpy $3 0
-  ${EndIf}
-  Pop $7
-  Pop $6
-  Pop $5
-  Pop $4
+  !define NAMES_ONLY
+  !include "${FILES}"
+  !undef NAMES_ONLY
+  !insertmacro named file "${UNINSTALLER}"
+  !insertmacro named key "${UNINSTALL_KEY}"
+  !insertmacro named link "${MENU_LINK}"
+  !insertmacro named link "${WINDOW_LINK}"
+  !insertmacro named link "${DESKTOP_LINK}"
 FunctionEnd
 
 Function ${prefix}remove_listed
@@ -349,9 +300,8 @@ Section "Pairwick" section_game
   WriteUninstaller "$INSTDIR\${UNINSTALLER}"
   !include "${FILES}"
 
-  !insertmacro put_link "$SMPROGRAMS\Pairwick.lnk" "" "Play Pairwick full screen"
-  !insertmacro put_link "$SMPROGRAMS\Pairwick (window).lnk" "/window" \
-    "Play Pairwick in a window"
+  !insertmacro put_link "${MENU_LINK}" "" "Play Pairwick full screen"
+  !insertmacro put_link "${WINDOW_LINK}" "/window" "Play Pairwick in a window"
 
   !insertmacro record key "${UNINSTALL_KEY}"
   WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "Pairwick"
@@ -375,7 +325,7 @@ Section "Pairwick" section_game
 SectionEnd
 
 Section /o "Desktop shortcut" section_desktop
-  !insertmacro put_link "$DESKTOP\Pairwick.lnk" "" "Play Pairwick full screen"
+  !insertmacro put_link "${DESKTOP_LINK}" "" "Play Pairwick full screen"
 SectionEnd
 
 Section "-close the list"
@@ -388,12 +338,26 @@ SectionEnd
   !insertmacro MUI_DESCRIPTION_TEXT ${section_desktop} "A Pairwick icon on your desktop."
 !insertmacro MUI_FUNCTION_DESCRIPTION_END
 
-; An upgrade keeps the desktop shortcut the player has, also under /S.
+; An upgrade keeps the desktop shortcut the earlier install made, also under /S; one of that
+; name that its list does not name is another program's.
 Function .onInit
   ReadRegStr $0 HKCU "${UNINSTALL_KEY}" "InstallLocation"
   ${If} $0 != ""
-  ${AndIf} ${FileExists} "$DESKTOP\Pairwick.lnk"
-    !insertmacro SelectSection ${section_desktop}
+  ${AndIf} ${FileExists} "${DESKTOP_LINK}"
+    ClearErrors
+    FileOpen $1 "$0\${LIST}" r
+    ${IfNot} ${Errors}
+      ${Do}
+        ClearErrors
+        FileReadUTF16LE $1 $2
+        ${If} ${Errors}
+          ${Break}
+        ${ElseIf} $2 S== "link ${DESKTOP_LINK}$\r$\n"
+          !insertmacro SelectSection ${section_desktop}
+        ${EndIf}
+      ${Loop}
+      FileClose $1
+    ${EndIf}
   ${EndIf}
 FunctionEnd
 
