@@ -322,6 +322,11 @@ def test_a_second_install_and_one_elsewhere_keep_the_players_files_and_the_list_
     assert prefix.uninstall_key()["InstallLocation"] == second
     assert read_shortcut(desktop)["target"] == second + r"\Pairwick.exe"
 
+    # A link in the folder to one outside: the list's own line leads through it.
+    outside = prefix.unix(r"C:\Outside")
+    outside.mkdir()
+    shutil.rmtree(folder / "cards")
+    (folder / "cards").symlink_to(outside)
     # Lines the setup never writes, each with the file it aims at, which stays.
     start_menu_link = re.search(r"link .*\\Pairwick\.lnk", (folder / LIST).read_text("utf-16-le"))
     hostile = {r"file ..\victim.txt": folder.parent / "victim.txt",
@@ -337,7 +342,8 @@ def test_a_second_install_and_one_elsewhere_keep_the_players_files_and_the_list_
                start_menu_link.group().replace("Pairwick.lnk", "Pairwick Editor.lnk"):
                    menu / "Pairwick Editor.lnk",
                desktop_link.replace("Pairwick.lnk", "Pairwick Tools.lnk"):
-                   desktop.with_name("Pairwick Tools.lnk")}
+                   desktop.with_name("Pairwick Tools.lnk"),
+               r"file cards\dynamite.bmp": outside / "dynamite.bmp"}
     for target in hostile.values():
         if not target.exists():
             target.write_bytes(b"mine")

@@ -127,6 +127,14 @@ Var list  ; the open installed-files.txt while the sections run
     SW_SHOWNORMAL "" "${description}"
 !macroend
 
+!macro not_a_reparse_point path
+  System::Call 'kernel32::GetFileAttributesW(w "${path}") i .r7'
+  ${If} $7 <> -1  ; INVALID_FILE_ATTRIBUTES: nothing there
+    IntOp $7 $7 & 0x400  ; FILE_ATTRIBUTE_REPARSE_POINT
+    ${IfThen} $7 <> 0 ${|} StrCpy $3 0 ${|}
+  ${EndIf}
+!macroend
+
 ; Removes what installed-files.txt names and then the list: files and shortcuts, the
 ; registry key, and the folders once they are empty, never anything else. The installer
 ; runs it too, on an earlier install. It knows only this version's names, so a file that an
@@ -146,6 +154,35 @@ Function ${prefix}ours
   !insertmacro named link "${MENU_LINK}"
   !insertmacro named link "${WINDOW_LINK}"
   !insertmacro named link "${DESKTOP_LINK}"
+  ${If} $3 == 1
+    Call ${prefix}not_through_links
+  ${EndIf}
+FunctionEnd
+
+; A junction or a symbolic link leads out of the folder, to what is not ours: $3 becomes 0
+; where one is what the line names or a folder on its way there.
+Function ${prefix}not_through_links
+  Push $4
+  Push $5
+  Push $6
+  Push $7
+  ${If} $2 == "link"
+    !insertmacro not_a_reparse_point "$1"
+  ${Else}
+    StrLen $6 $1
+    ${For} $5 1 $6
+      StrCpy $4 $1 1 $5
+      ${If} $4 == "\"
+      ${OrIf} $5 == $6
+        StrCpy $4 $1 $5
+        !insertmacro not_a_reparse_point "$INSTDIR\$4"
+      ${EndIf}
+    ${Next}
+  ${EndIf}
+  Pop $7
+  Pop $6
+  Pop $5
+  Pop $4
 FunctionEnd
 
 Function ${prefix}remove_listed
