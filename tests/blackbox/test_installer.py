@@ -19,8 +19,8 @@ from pathlib import Path, PureWindowsPath
 
 import pytest
 
-from conftest import (BUILD, PATIENCE, WINE64, Game, fixed_versions, label_of, menu_shown,
-                      play_out_slot_one, saved_game_bytes, version, version_words)
+from conftest import (BUILD, PATIENCE, WINE64, Game, fixed_versions, immutable, label_of,
+                      menu_shown, play_out_slot_one, saved_game_bytes, version, version_words)
 
 KEY = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Pairwick"
 LIST = "installed-files.txt"
@@ -295,6 +295,12 @@ def test_a_second_install_and_one_elsewhere_keep_the_players_files_and_the_list_
               "cards/mine.bmp": os.urandom(100)}
     for rel, content in player.items():
         (old / rel).write_bytes(content)
+    # Into a folder that cannot be made, the setup stops before the first install changes.
+    before, locked = identities(old), prefix.unix(r"C:\Locked")
+    locked.mkdir()
+    with immutable(locked):
+        assert prefix.wine(setup, "/S", r"/D=C:\Locked\Pairwick", check=False).returncode == 2
+    assert identities(old) == before and prefix.uninstall_key()["InstallLocation"] == first
     prefix.wine("reg", "add", KEY, "/v", "DisplayVersion", "/d", "1.0.0", "/f")
     menu, desktop = prefix.start_menu(), prefix.desktop() / "Pairwick.lnk"
     desktop.write_bytes(b"another program's")

@@ -288,6 +288,21 @@ Function carry
   ${EndIf}
 FunctionEnd
 
+; Nothing of an earlier install goes before this one's folder is made and written in: a
+; folder that cannot take the install leaves the earlier one as it was. The list is only
+; opened there, since an earlier install's list in it is still to be read.
+Function take_folder
+  Push $0
+  CreateDirectory "$INSTDIR"
+  ClearErrors
+  FileOpen $0 "$INSTDIR\${LIST}" a
+  ${If} ${Errors}
+    Abort "Cannot write in $INSTDIR."
+  ${EndIf}
+  FileClose $0
+  Pop $0
+FunctionEnd
+
 ; An install in another folder shares the Start-menu entries and the key with this one, so
 ; it goes first: uninstalled later, it would take this one's along. The player's scores,
 ; options and saved games come along to this folder, where the shortcuts will start the game.
@@ -297,13 +312,17 @@ Function remove_earlier
   Push $2
   Push $3
   ReadRegStr $0 HKCU "${UNINSTALL_KEY}" "InstallLocation"
+  StrCpy $1 $INSTDIR
+  ${IfThen} $0 == $1 ${|} StrCpy $0 "" ${|}
   ${If} $0 != ""
-  ${AndIf} $0 != $INSTDIR
-    StrCpy $1 $INSTDIR
     StrCpy $INSTDIR $0
     Call game_closed
+    StrCpy $INSTDIR $1
+  ${EndIf}
+  Call take_folder
+  ${If} $0 != ""
+    StrCpy $INSTDIR $0
     Call remove_listed
-    CreateDirectory "$1"
     StrCpy $2 "scores.dat"
     Call carry
     StrCpy $2 "options.ini"
@@ -326,7 +345,6 @@ Section "Pairwick" section_game
   Call game_closed
   Call remove_earlier
   Call remove_listed
-  CreateDirectory "$INSTDIR"
   ClearErrors
   FileOpen $list "$INSTDIR\${LIST}" w
   ${If} ${Errors}
