@@ -292,7 +292,7 @@ def test_a_second_install_and_one_elsewhere_keep_the_players_files_and_the_list_
     old, folder = prefix.unix(first), prefix.unix(second)
     player = {"scores.dat": os.urandom(5600), "options.ini": b"[CARDMODE]\r\n3\r\n[SOUND]\r\n1\r\n",
               "save1.dat": os.urandom(300), "save5.dat": os.urandom(300),
-              "cards/mine.bmp": os.urandom(100)}
+              "scores.dat.lock": b"", "cards/mine.bmp": os.urandom(100)}
     for rel, content in player.items():
         (old / rel).write_bytes(content)
     # Into a folder that cannot be made, the setup stops before the first install changes.

@@ -331,6 +331,8 @@ Function remove_earlier
       StrCpy $2 "save$3.dat"
       Call carry
     ${Next}
+    ; The game's lock on the table holds nothing, and would keep the folder for good.
+    Delete "$INSTDIR\scores.dat.lock"
     RMDir "$INSTDIR"
     StrCpy $INSTDIR $1
   ${EndIf}
