@@ -286,8 +286,15 @@ def test_setup_installs_the_zip_the_entries_and_the_game_plays_there_until_unins
 def test_a_second_install_and_one_elsewhere_keep_the_players_files_and_the_list_no_further(
         prefix):
     setup, first, second = str(setup_exe()), r"C:\Games\Pairwick", r"C:\New\Pairwick"
+    # A key left naming a folder without the game: the player's file comes along and the
+    # folder goes.
+    stale = prefix.unix(r"C:\Stale\Pairwick")
+    stale.mkdir(parents=True)
+    (stale / "scores.dat").write_bytes(b"stale")
+    prefix.wine("reg", "add", KEY, "/v", "InstallLocation", "/d", r"C:\Stale\Pairwick", "/f")
     # /D= names the folder; it must come last.
     prefix.wine(setup, "/S", f"/D={first}")
+    assert not stale.exists()
     assert prefix.uninstall_key()["InstallLocation"] == first
     old, folder = prefix.unix(first), prefix.unix(second)
     player = {"scores.dat": os.urandom(5600), "options.ini": b"[CARDMODE]\r\n3\r\n[SOUND]\r\n1\r\n",

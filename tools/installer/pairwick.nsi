@@ -249,17 +249,19 @@ FunctionEnd
 !insertmacro define_remove_listed "un."
 
 ; A running game's exe can be neither replaced nor deleted: the player closes it first, or
-; the setup stops before it has changed anything.
+; the setup stops before it has changed anything. Opening for appending makes a file that is
+; not there, so only an exe that is there is tried.
 !macro define_game_closed prefix
 Function ${prefix}game_closed
   Push $0
   ${Do}
+    ${IfNot} ${FileExists} "$INSTDIR\Pairwick.exe"
+      ${Break}
+    ${EndIf}
     ClearErrors
     FileOpen $0 "$INSTDIR\Pairwick.exe" a
     ${IfNot} ${Errors}
       FileClose $0
-      ${Break}
-    ${ElseIfNot} ${FileExists} "$INSTDIR\Pairwick.exe"
       ${Break}
     ${EndIf}
     MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "Pairwick is running. Close it, then click \
