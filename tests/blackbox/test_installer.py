@@ -273,6 +273,10 @@ def test_setup_installs_the_zip_the_entries_and_the_game_plays_there_until_unins
     assert struct.unpack_from("<2i", scores, 256) == (4, 321)
 
     (folder / "cards" / "mine.bmp").write_bytes(b"BM")
+    # What could not be removed stays listed, with the uninstaller and its key to try again.
+    with immutable(folder / "cards"):
+        prefix.uninstall()
+    assert (folder / LIST).exists() and prefix.uninstall_key() is not None
     prefix.uninstall()
     # The player's files, the lock the game takes to write the table among them; the folder
     # of the player's own file stays, the others go.

@@ -190,6 +190,12 @@ Function ${prefix}remove_listed
   Push $1
   Push $2
   Push $3
+  Push $4
+  Push $5
+  Push $6
+  StrCpy $4 0  ; the listed files and shortcuts that could not be removed
+  StrCpy $5 0  ; the uninstaller's own file and key, where listed
+  StrCpy $6 0
   ClearErrors
   FileOpen $0 "$INSTDIR\${LIST}" r
   ${IfNot} ${Errors}
@@ -226,19 +232,41 @@ Function ${prefix}remove_listed
       Call ${prefix}ours
       ${If} $3 != 1
         DetailPrint "Not removed, not the setup's: $2 $1"
-      ${ElseIf} $2 == "file"
-        Delete "$INSTDIR\$1"
       ${ElseIf} $2 == "folder"
         RMDir "$INSTDIR\$1"
-      ${ElseIf} $2 == "link"
-        Delete "$1"
+!if "${prefix}" == "un."
+      ; The uninstaller and its key go last, once all else has: what could not be removed
+      ; can then be uninstalled again.
+      ${ElseIf} $2 == "key"
+        StrCpy $5 1
+      ${ElseIf} $1 S== "${UNINSTALLER}"
+        StrCpy $6 1
+!else
       ${ElseIf} $2 == "key"
         DeleteRegKey HKCU "$1"
+!endif
+      ${Else}
+        ${IfThen} $2 == "file" ${|} StrCpy $1 "$INSTDIR\$1" ${|}
+        Delete "$1"
+        ${If} ${FileExists} "$1"
+          DetailPrint "Could not remove $1"
+          IntOp $4 $4 + 1
+        ${EndIf}
       ${EndIf}
     ${Loop}
     FileClose $0
-    Delete "$INSTDIR\${LIST}"
+    ; A list that names what is left stays, for the next uninstall or setup to follow.
+    ${If} $4 == 0
+      ${IfThen} $6 == 1 ${|} Delete "$INSTDIR\${UNINSTALLER}" ${|}
+      ${IfThen} $5 == 1 ${|} DeleteRegKey HKCU "${UNINSTALL_KEY}" ${|}
+      Delete "$INSTDIR\${LIST}"
+    ${Else}
+      DetailPrint "Kept ${LIST}: $4 of the files it names could not be removed."
+    ${EndIf}
   ${EndIf}
+  Pop $6
+  Pop $5
+  Pop $4
   Pop $3
   Pop $2
   Pop $1
