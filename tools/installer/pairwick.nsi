@@ -81,8 +81,8 @@ Var list  ; the open installed-files.txt while the sections run
 !macroend
 
 ; files.nsh serves twice: the section installs what it names, and with NAMES_ONLY defined
-; it is the uninstaller's test of a list line (kind $2, name $1), setting $3 to 1 where the
-; line names exactly one of its files or folders.
+; it tests a line of the list (kind $2, name $1), setting $3 to 1 where the line names
+; exactly one of its files or folders.
 ; Each file goes into the output path, which put_in sets to its folder before it.
 !macro put_in folder
   !ifndef NAMES_ONLY
@@ -127,6 +127,7 @@ Var list  ; the open installed-files.txt while the sections run
     SW_SHOWNORMAL "" "${description}"
 !macroend
 
+; $3 becomes 0 where path is a reparse point ($7 is overwritten).
 !macro not_a_reparse_point path
   System::Call 'kernel32::GetFileAttributesW(w "${path}") i .r7'
   ${If} $7 <> -1  ; INVALID_FILE_ATTRIBUTES: nothing there
@@ -194,7 +195,7 @@ Function ${prefix}remove_listed
   Push $5
   Push $6
   StrCpy $4 0  ; the listed files and shortcuts that could not be removed
-  StrCpy $5 0  ; the uninstaller's own file and key, where listed
+  StrCpy $5 0  ; the key and the uninstaller's own file, where listed
   StrCpy $6 0
   ClearErrors
   FileOpen $0 "$INSTDIR\${LIST}" r
