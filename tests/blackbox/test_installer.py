@@ -259,7 +259,7 @@ def test_setup_installs_the_zip_the_entries_and_the_game_plays_there_until_unins
         assert identities(folder) == before
         game.to_menu()
         # A result: a game saved seconds before its end, loaded and played out.
-        (folder / "save1.dat").write_bytes(saved_game_bytes(level=4, minutes=0, seconds=3,
+        (folder / "save1.dat").write_bytes(saved_game_bytes(level=4, minutes=0, seconds=1,
                                                             points=321))
         game.save(play_out_slot_one(game, "Installed"), "result_beside_the_exe")
         game.key("Escape")
