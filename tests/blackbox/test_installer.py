@@ -1,24 +1,26 @@
 """The Windows setup under Wine: what it installs, its Start-menu entries and its entry in
-Apps & features, the game played from its entry, a second install over the first, and the
-uninstaller, which leaves the player's files.
+Apps & features, the game played from its entry, a second install over the first and one
+elsewhere, and the uninstaller, which leaves the player's files.
 
 The setup changes the registry and the user's folders, so the tests run in a Wine prefix
 of their own, made in the test's working directory, with a HOME there too (Wine links the
-prefix's Desktop and Documents to HOME's).
+prefix's Desktop and Documents to HOME's). A program kept running in it spares every Wine
+command starting the prefix's server and services anew.
 """
 import os
 import re
 import shutil
 import struct
 import subprocess
+import tempfile
+import time
 import zipfile
 from pathlib import Path, PureWindowsPath
 
 import pytest
 
-from conftest import (BUILD, OPTION_BUTTONS, WINE64, Game, all_options_visible, fixed_versions,
-                      label_of, mean_abs_diff, menu_shown, play_out_slot_one, radio_dot,
-                      saved_game_bytes, version, version_words)
+from conftest import (BUILD, PATIENCE, WINE64, Game, fixed_versions, immutable, label_of,
+                      menu_shown, play_out_slot_one, saved_game_bytes, version, version_words)
 
 KEY = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Pairwick"
 LIST = "installed-files.txt"
@@ -37,6 +39,12 @@ def zipped_files():
     top = f"Pairwick-{version()}/"
     with zipfile.ZipFile(BUILD / f"Pairwick-{version()}-win64.zip") as z:
         return {i.filename[len(top):]: z.read(i) for i in z.infolist() if not i.is_dir()}
+
+
+def add_lines(folder, lines):
+    """Appends lines to the list in folder, as the setup writes them."""
+    with open(folder / LIST, "ab") as f:
+        f.write("".join(f"{line}\r\n" for line in lines).encode("utf-16-le"))
 
 
 def files_under(folder):
@@ -98,18 +106,43 @@ class Prefix:
                                          "winealsa.drv,winepulse.drv=d")
 
     def run(self, *args, check=True):
-        r = subprocess.run(args, env=self.env, stdin=subprocess.DEVNULL, capture_output=True,
-                           text=True, timeout=180)
+        # Into files, not pipes: a service Wine starts for the command inherits them and
+        # outlives it, and reading a pipe would wait for the service to end.
+        with tempfile.TemporaryFile() as out, tempfile.TemporaryFile() as err:
+            r = subprocess.run(args, env=self.env, stdin=subprocess.DEVNULL, stdout=out,
+                               stderr=err, timeout=180)
+            out.seek(0)
+            err.seek(0)
+            r.stdout = out.read().decode(errors="replace")
+            r.stderr = err.read().decode(errors="replace")
         assert not check or r.returncode == 0, f"{args} exited {r.returncode}:\n{r.stderr}"
         return r
 
     def wine(self, *args, check=True):
         return self.run(WINE64, *args, check=check)
 
-    def settle(self):
-        """Waits for every program of the prefix to end (an uninstaller runs on from a copy
-        of itself after its own process has exited)."""
-        self.run("wineserver", "-w")
+    def programs(self):
+        """The prefix's running processes as {pid: command line}."""
+        found = {}
+        for proc in Path("/proc").iterdir():
+            try:
+                env = (proc / "environ").read_bytes().split(b"\0")
+                cmd = (proc / "cmdline").read_bytes().decode(errors="replace")
+            except OSError:  # not a process, one that has ended, or another user's
+                continue
+            if f"WINEPREFIX={self.path}".encode() in env:
+                found[proc.name] = cmd
+        return found
+
+    def settle(self, before):
+        """Waits until every program started since before (programs()) has ended, but
+        Wine's own, which stay: an uninstaller runs on from a copy of itself after its own
+        process has exited."""
+        deadline = time.monotonic() + PATIENCE
+        while any(pid not in before and not cmd.upper().startswith("C:\\WINDOWS\\")
+                  for pid, cmd in self.programs().items()):
+            assert time.monotonic() < deadline, f"still running: {self.programs()}"
+            time.sleep(0.05)
 
     def unix(self, windows_path):
         p = PureWindowsPath(windows_path)
@@ -146,22 +179,31 @@ class Prefix:
         quiet = self.uninstall_key()["QuietUninstallString"]
         m = re.fullmatch(r'"([^"]+)" (.*)', quiet)
         assert m, quiet
+        before = self.programs()
         self.wine(m.group(1), *m.group(2).split())
-        self.settle()
+        self.settle(before)
 
 
 @pytest.fixture(scope="module")
 def prefix(tmp_path_factory):
     p = Prefix(tmp_path_factory.mktemp("wine"))
+    keeper = None
     try:
         p.run("wineboot", "-i")
+        # A console program waiting for its input, which ends when the input closes.
+        keeper = subprocess.Popen([WINE64, "cmd.exe"], env=p.env, stdin=subprocess.PIPE,
+                                  stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         with pytest.MonkeyPatch.context() as mp:
             # The game started by the shared helpers runs in this prefix too.
             for k in ("HOME", "WINEPREFIX", "WINEDLLOVERRIDES"):
                 mp.setenv(k, p.env[k])
             yield p
     finally:
+        if keeper:
+            keeper.stdin.close()
         p.run("wineserver", "-k", check=False)
+        if keeper:
+            keeper.wait(timeout=10)
 
 
 def test_setup_installs_the_zip_the_entries_and_the_game_plays_there_until_uninstalled(
@@ -216,25 +258,8 @@ def test_setup_installs_the_zip_the_entries_and_the_game_plays_there_until_unins
         assert prefix.wine(str(setup), "/S", check=False).returncode == 2
         assert identities(folder) == before
         game.to_menu()
-        game.menu("Options")
-        game.wait_until(all_options_visible, what="the options buttons")
-        x, y = OPTION_BUTTONS["Cars"]
-        game.click(x + 40, y + 10)
-        before = game.wait_until(lambda im: radio_dot(im, x, y) >= 6, what="Cars checked")
-        x, y = OPTION_BUTTONS["Save"]
-        game.click(x + 50, y + 10)
-        centre = (250, 200, 550, 400)
-        game.wait_until(lambda im: mean_abs_diff(im.crop(centre), before.crop(centre)) > 3,
-                        what="the confirmation box")
-        assert (folder / "options.ini").read_bytes() == b"[CARDMODE]\r\n1\r\n[SOUND]\r\n0\r\n"
-        game.key("Return")
-        game.wait_until(lambda im: mean_abs_diff(im.crop(centre), before.crop(centre)) < 1,
-                        what="the confirmation box to go")
-        x, y = OPTION_BUTTONS["Back"]
-        game.click(x + 50, y + 10)
-        game.wait_until(menu_shown, what="the menu")
         # A result: a game saved seconds before its end, loaded and played out.
-        (folder / "save1.dat").write_bytes(saved_game_bytes(level=4, minutes=0, seconds=3,
+        (folder / "save1.dat").write_bytes(saved_game_bytes(level=4, minutes=0, seconds=1,
                                                             points=321))
         game.save(play_out_slot_one(game, "Installed"), "result_beside_the_exe")
         game.key("Escape")
@@ -246,83 +271,102 @@ def test_setup_installs_the_zip_the_entries_and_the_game_plays_there_until_unins
     scores = (folder / "scores.dat").read_bytes()
     assert scores[:10] == b"Installed\0"
     assert struct.unpack_from("<2i", scores, 256) == (4, 321)
-    options = (folder / "options.ini").read_bytes()
 
+    (folder / "cards" / "mine.bmp").write_bytes(b"BM")
+    # What could not be removed stays listed, with the uninstaller and its key to try again.
+    with immutable(folder / "cards"):
+        prefix.uninstall()
+    assert (folder / LIST).exists() and prefix.uninstall_key() is not None
     prefix.uninstall()
-    # The player's files, the lock the game takes to write the table among them.
-    assert files_under(folder) == {"scores.dat", "scores.dat.lock", "options.ini", "save1.dat"}
-    assert [p.name for p in folder.iterdir() if p.is_dir()] == []
+    # The player's files, the lock the game takes to write the table among them; the folder
+    # of the player's own file stays, the others go.
+    assert files_under(folder) == {"scores.dat", "scores.dat.lock", "save1.dat", "cards/mine.bmp"}
+    assert [p.name for p in folder.iterdir() if p.is_dir()] == ["cards"]
     assert (folder / "scores.dat").read_bytes() == scores
-    assert (folder / "options.ini").read_bytes() == options
     assert not any((menu / name).exists() for name in links)
     assert prefix.uninstall_key() is None
 
 
-def test_a_second_install_keeps_the_players_files_and_drops_what_the_first_left(prefix):
-    setup = str(setup_exe())
+def test_a_second_install_and_one_elsewhere_keep_the_players_files_and_the_list_no_further(
+        prefix):
+    setup, first, second = str(setup_exe()), r"C:\Games\Pairwick", r"C:\New\Pairwick"
+    # A key left naming a folder without the game: the player's file comes along and the
+    # folder goes.
+    stale = prefix.unix(r"C:\Stale\Pairwick")
+    stale.mkdir(parents=True)
+    (stale / "scores.dat").write_bytes(b"stale")
+    prefix.wine("reg", "add", KEY, "/v", "InstallLocation", "/d", r"C:\Stale\Pairwick", "/f")
     # /D= names the folder; it must come last.
-    windows_folder = r"C:\Games\Pairwick"
-    folder = prefix.unix(windows_folder)
-    prefix.wine(setup, "/S", f"/D={windows_folder}")
-    assert prefix.uninstall_key()["InstallLocation"] == windows_folder
+    prefix.wine(setup, "/S", f"/D={first}")
+    assert not stale.exists()
+    assert prefix.uninstall_key()["InstallLocation"] == first
+    old, folder = prefix.unix(first), prefix.unix(second)
     player = {"scores.dat": os.urandom(5600), "options.ini": b"[CARDMODE]\r\n3\r\n[SOUND]\r\n1\r\n",
               "save1.dat": os.urandom(300), "save5.dat": os.urandom(300),
-              "cards/mine.bmp": os.urandom(100)}
+              "scores.dat.lock": b"", "cards/mine.bmp": os.urandom(100)}
     for rel, content in player.items():
-        (folder / rel).write_bytes(content)
-    # As if the first install were an older version that shipped a file this one does not.
-    (folder / "old.bmp").write_bytes(b"BM")
-    with open(folder / LIST, "ab") as f:
-        f.write("file old.bmp\r\n".encode("utf-16-le"))
+        (old / rel).write_bytes(content)
+    # Into a folder that cannot be made, the setup stops before the first install changes.
+    before, locked = identities(old), prefix.unix(r"C:\Locked")
+    locked.mkdir()
+    with immutable(locked):
+        assert prefix.wine(setup, "/S", r"/D=C:\Locked\Pairwick", check=False).returncode == 2
+    assert identities(old) == before and prefix.uninstall_key()["InstallLocation"] == first
     prefix.wine("reg", "add", KEY, "/v", "DisplayVersion", "/d", "1.0.0", "/f")
+    menu, desktop = prefix.start_menu(), prefix.desktop() / "Pairwick.lnk"
+    desktop.write_bytes(b"another program's")
 
     # Without /D=: the setup goes where the last install is.
     prefix.wine(setup, "/S")
+    assert desktop.read_bytes() == b"another program's"
     shipped = zipped_files()
-    assert files_under(folder) == set(shipped) | {UNINSTALLER, LIST} | set(player)
+    assert files_under(old) == set(shipped) | {UNINSTALLER, LIST} | set(player)
     for rel, content in player.items():
-        assert (folder / rel).read_bytes() == content, f"{rel} changed"
+        assert (old / rel).read_bytes() == content, f"{rel} changed"
     assert prefix.uninstall_key()["DisplayVersion"] == version()
+    shutil.copy(menu / "Pairwick.lnk", desktop)  # as if the player had chosen it
+    desktop_link = rf"link C:\users\{prefix.user_folder().name}\Desktop\Pairwick.lnk"
+    add_lines(old, [desktop_link])
 
-    prefix.uninstall()
-    assert files_under(folder) == set(player)
-    # The folder of the player's own file stays; the others go.
-    assert sorted(p.name for p in folder.iterdir() if p.is_dir()) == ["cards"]
-    assert prefix.uninstall_key() is None
-
-
-def test_an_install_elsewhere_replaces_the_first_and_the_list_reaches_no_further(prefix):
-    setup, first, second = str(setup_exe()), r"C:\Old\Pairwick", r"C:\New\Pairwick"
-    prefix.wine(setup, "/S", f"/D={first}")
-    menu, desktop = prefix.start_menu(), prefix.desktop() / "Pairwick.lnk"
-    shutil.copy(menu / "Pairwick.lnk", desktop)  # the player had chosen it
-    old, folder = prefix.unix(first), prefix.unix(second)
-    for rel in ("scores.dat", "save2.dat", "options.ini"):
-        (old / rel).write_bytes(f"old {rel}".encode())
+    # Elsewhere: the player's files go along, but never over one the new folder has.
     folder.mkdir(parents=True)
     (folder / "options.ini").write_bytes(b"new options.ini")
     prefix.wine(setup, "/S", f"/D={second}")
-    # The player's files go along, but never over one the new folder has.
-    assert [(folder / rel).read_bytes() for rel in ("scores.dat", "save2.dat", "options.ini")] == [
-        b"old scores.dat", b"old save2.dat", b"new options.ini"]
-    assert files_under(old) == {"options.ini"}
-    assert (old / "options.ini").read_bytes() == b"old options.ini"
+    assert [(folder / rel).read_bytes() for rel in ("scores.dat", "save5.dat", "options.ini")] == [
+        player["scores.dat"], player["save5.dat"], b"new options.ini"]
+    assert files_under(old) == {"options.ini", "cards/mine.bmp"}
+    assert (old / "options.ini").read_bytes() == player["options.ini"]
     assert prefix.uninstall_key()["InstallLocation"] == second
     assert read_shortcut(desktop)["target"] == second + r"\Pairwick.exe"
 
+    # A link in the folder to one outside: the list's own line leads through it.
+    outside = prefix.unix(r"C:\Outside")
+    outside.mkdir()
+    shutil.rmtree(folder / "cards")
+    (folder / "cards").symlink_to(outside)
     # Lines the setup never writes, each with the file it aims at, which stays.
     start_menu_link = re.search(r"link .*\\Pairwick\.lnk", (folder / LIST).read_text("utf-16-le"))
     hostile = {r"file ..\victim.txt": folder.parent / "victim.txt",
                "file *.ini": folder / "options.ini", r"file \save2.dat": folder / "save2.dat",
                "file scores.dat": folder / "scores.dat",
                "file save3.dat.42.tmp": folder / "save3.dat.42.tmp",
+               "file notes.txt": folder / "notes.txt",
+               # Windows' file search takes these for wildcards too.
+               "file scores.da>": folder / "scores.dat", "file options.in>": folder / "options.ini",
+               "file save>.dat": folder / "save1.dat",
                r"link C:\Pairwick.lnk": prefix.path / "drive_c" / "Pairwick.lnk",
-               start_menu_link.group().replace("Pairwick.lnk", "Other.lnk"): menu / "Other.lnk"}
+               start_menu_link.group().replace("Pairwick.lnk", "Other.lnk"): menu / "Other.lnk",
+               start_menu_link.group().replace("Pairwick.lnk", "Pairwick Editor.lnk"):
+                   menu / "Pairwick Editor.lnk",
+               desktop_link.replace("Pairwick.lnk", "Pairwick Tools.lnk"):
+                   desktop.with_name("Pairwick Tools.lnk"),
+               r"file cards\dynamite.bmp": outside / "dynamite.bmp"}
     for target in hostile.values():
-        target.write_bytes(b"mine")
-    with open(folder / LIST, "ab") as f:
-        f.write("".join(f"{line}\r\n" for line in hostile).encode("utf-16-le"))
+        if not target.exists():
+            target.write_bytes(b"mine")
+    add_lines(folder, hostile)
     prefix.uninstall()
     assert [line for line, target in hostile.items() if not target.exists()] == []
-    assert not desktop.exists() and not list(menu.glob("Pairwick*"))
+    assert not any(p.exists() for p in (desktop, menu / "Pairwick.lnk",
+                                        menu / "Pairwick (window).lnk"))
     assert prefix.uninstall_key() is None

@@ -25,16 +25,16 @@ stage=$work/Pairwick-$version
 [[ -f $stage/Pairwick.exe ]] || { echo "$zip holds no Pairwick-$version/Pairwick.exe" >&2; exit 1; }
 
 # Each file into its folder, then the folders, deepest first, so that the uninstaller,
-# reading the list in order, finds each folder emptied before it tries to remove it.
+# reading the list in order, finds each folder emptied before it tries to remove it. The
+# uninstaller reads the same lines as the only names it may remove.
 winpath() { printf '%s' "${1//\//\\}"; }
 {
     folder=
     while IFS= read -r rel; do
         dir=$(dirname "$rel")
         if [[ $dir != "$folder" ]]; then
-            # shellcheck disable=SC2016  # NSIS's own variable, written as it is
-            if [[ $dir == . ]]; then echo 'SetOutPath "$INSTDIR"'
-            else echo "SetOutPath \"\$INSTDIR\\$(winpath "$dir")\""; fi
+            if [[ $dir == . ]]; then echo '!insertmacro put_in ""'
+            else echo "!insertmacro put_in \"$(winpath "$dir")\""; fi
             folder=$dir
         fi
         echo "!insertmacro put_file \"$rel\" \"$(winpath "$rel")\""

@@ -25,6 +25,9 @@ ManifestDPIAware true
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Pairwick"
 !define LIST "installed-files.txt"
 !define UNINSTALLER "uninstall.exe"
+!define MENU_LINK "$SMPROGRAMS\Pairwick.lnk"
+!define WINDOW_LINK "$SMPROGRAMS\Pairwick (window).lnk"
+!define DESKTOP_LINK "$DESKTOP\Pairwick.lnk"
 
 Name "Pairwick ${VERSION}"
 OutFile "${OUTFILE}"
@@ -77,15 +80,43 @@ Var list  ; the open installed-files.txt while the sections run
   FileWriteUTF16LE $list "${kind} ${what}$\r$\n"
 !macroend
 
+; files.nsh serves twice: the section installs what it names, and with NAMES_ONLY defined
+; it tests a line of the list (kind $2, name $1), setting $3 to 1 where the line names
+; exactly one of its files or folders.
+; Each file goes into the output path, which put_in sets to its folder before it.
+!macro put_in folder
+  !ifndef NAMES_ONLY
+    !if "${folder}" == ""
+      SetOutPath "$INSTDIR"
+    !else
+      SetOutPath "$INSTDIR\${folder}"
+    !endif
+  !endif
+!macroend
+
+!macro named kind relative
+  ${If} $2 S== "${kind}"
+  ${AndIf} $1 S== "${relative}"
+    StrCpy $3 1
+  ${EndIf}
+!macroend
+
 ; Written down before it is made: an install that stops halfway can still be removed.
-; The file goes into the output path, which files.nsh sets to its folder before it.
 !macro put_file source relative
-  !insertmacro record file "${relative}"
-  File "${STAGE}/${source}"
+  !ifdef NAMES_ONLY
+    !insertmacro named file "${relative}"
+  !else
+    !insertmacro record file "${relative}"
+    File "${STAGE}/${source}"
+  !endif
 !macroend
 
 !macro put_folder relative
-  !insertmacro record folder "${relative}"
+  !ifdef NAMES_ONLY
+    !insertmacro named folder "${relative}"
+  !else
+    !insertmacro record folder "${relative}"
+  !endif
 !macroend
 
 !macro put_link link arguments description
@@ -96,89 +127,59 @@ Var list  ; the open installed-files.txt while the sections run
     SW_SHOWNORMAL "" "${description}"
 !macroend
 
+; $3 becomes 0 where path is a reparse point ($7 is overwritten).
+!macro not_a_reparse_point path
+  System::Call 'kernel32::GetFileAttributesW(w "${path}") i .r7'
+  ${If} $7 <> -1  ; INVALID_FILE_ATTRIBUTES: nothing there
+    IntOp $7 $7 & 0x400  ; FILE_ATTRIBUTE_REPARSE_POINT
+    ${IfThen} $7 <> 0 ${|} StrCpy $3 0 ${|}
+  ${EndIf}
+!macroend
+
 ; Removes what installed-files.txt names and then the list: files and shortcuts, the
 ; registry key, and the folders once they are empty, never anything else. The installer
-; runs it too, on an earlier install, so nothing an older version shipped is left over.
+; runs it too, on an earlier install. It knows only this version's names, so a file that an
+; older version shipped and this one does not would stay; no version so far has dropped one.
 !macro define_remove_listed prefix
 ; The list lies in a folder the player writes in, so a line is followed only where the setup
-; could have written it ($3 is 1 then; $2 is the kind, $1 what the line names): a file or
-; folder by a plain name inside the install folder, never one of the player's files, and a
-; shortcut named Pairwick straight in the Start menu's or the desktop's folder.
+; could have written it ($3 is 1 then; $2 is the kind, $1 what the line names): exactly one
+; of the files or folders of files.nsh (Windows' file search takes more characters as
+; wildcards than a guard would know), the uninstaller, the key or the three shortcuts.
 Function ${prefix}ours
+  StrCpy $3 0
+  !define NAMES_ONLY
+  !include "${FILES}"
+  !undef NAMES_ONLY
+  !insertmacro named file "${UNINSTALLER}"
+  !insertmacro named key "${UNINSTALL_KEY}"
+  !insertmacro named link "${MENU_LINK}"
+  !insertmacro named link "${WINDOW_LINK}"
+  !insertmacro named link "${DESKTOP_LINK}"
+  ${If} $3 == 1
+    Call ${prefix}not_through_links
+  ${EndIf}
+FunctionEnd
+
+; A junction or a symbolic link leads out of the folder, to what is not ours: $3 becomes 0
+; where one is what the line names or a folder on its way there.
+Function ${prefix}not_through_links
   Push $4
   Push $5
   Push $6
   Push $7
-  Push $8
-  Push $9
-  StrCpy $4 $1
   ${If} $2 == "link"
-    StrCpy $4 ""
-    StrLen $5 "$SMPROGRAMS\"
-    StrCpy $6 $1 $5
-    ${IfThen} $6 == "$SMPROGRAMS\" ${|} StrCpy $4 $1 "" $5 ${|}
-    StrLen $5 "$DESKTOP\"
-    StrCpy $6 $1 $5
-    ${IfThen} $6 == "$DESKTOP\" ${|} StrCpy $4 $1 "" $5 ${|}
-    StrCpy $5 $4 8
-    StrCpy $6 $4 "" -4
-    ${If} $5 != "Pairwick"
-    ${OrIf} $6 != ".lnk"
-      StrCpy $4 ""
-    ${EndIf}
-  ${EndIf}
-  ; Windows reads a name otherwise than written when a part is empty, "..", or ends in a dot
-  ; or space (which it drops), and where there is a drive, a stream, a wildcard, a "/" or a
-  ; short "~" name.
-  StrCpy $3 1
-  StrCpy $5 "\"  ; the character before the first: a leading "\" begins with an empty part
-  StrCpy $6 0
-  ; The name up to its second dot: "scores.dat" also of "scores.dat.lock" and of the
-  ; temporary "scores.dat.1234.tmp".
-  StrCpy $8 $4
-  StrCpy $9 0
-  ${Do}
-    StrCpy $7 $4 1 $6
-    ${If} $7 == ""
-      ${Break}
-    ${ElseIf} $7 == "*"
-    ${OrIf} $7 == "?"
-    ${OrIf} $7 == ":"
-    ${OrIf} $7 == "/"
-    ${OrIf} $7 == "~"
-      StrCpy $3 0
-    ${ElseIf} $7 == "\"
-      ${If} $5 == "\"
-      ${OrIf} $5 == "."
-      ${OrIf} $5 == " "
-      ${OrIf} $2 == "link"
-        StrCpy $3 0
+    !insertmacro not_a_reparse_point "$1"
+  ${Else}
+    StrLen $6 $1
+    ${For} $5 1 $6
+      StrCpy $4 $1 1 $5
+      ${If} $4 == "\"
+      ${OrIf} $5 == $6
+        StrCpy $4 $1 $5
+        !insertmacro not_a_reparse_point "$INSTDIR\$4"
       ${EndIf}
-    ${ElseIf} $7 == "."
-      IntOp $9 $9 + 1
-      ${IfThen} $9 == 2 ${|} StrCpy $8 $4 $6 ${|}
-    ${EndIf}
-    StrCpy $5 $7
-    IntOp $6 $6 + 1
-  ${Loop}
-  ${If} $5 == "\"
-  ${OrIf} $5 == "."
-  ${OrIf} $5 == " "
-    StrCpy $3 0
+    ${Next}
   ${EndIf}
-  ${If} $2 == "file"
-    ${If} $8 == "scores.dat"
-    ${OrIf} $8 == "options.ini"
-    ${OrIf} $8 == "save1.dat"
-    ${OrIf} $8 == "save2.dat"
-    ${OrIf} $8 == "save3.dat"
-    ${OrIf} $8 == "save4.dat"
-    ${OrIf} $8 == "save5.dat"
-      StrCpy $3 0
-    ${EndIf}
-  ${EndIf}
-  Pop $9
-  Pop $8
   Pop $7
   Pop $6
   Pop $5
@@ -190,6 +191,12 @@ Function ${prefix}remove_listed
   Push $1
   Push $2
   Push $3
+  Push $4
+  Push $5
+  Push $6
+  StrCpy $4 0  ; the listed files and shortcuts that could not be removed
+  StrCpy $5 0  ; the key and the uninstaller's own file, where listed
+  StrCpy $6 0
   ClearErrors
   FileOpen $0 "$INSTDIR\${LIST}" r
   ${IfNot} ${Errors}
@@ -226,21 +233,41 @@ Function ${prefix}remove_listed
       Call ${prefix}ours
       ${If} $3 != 1
         DetailPrint "Not removed, not the setup's: $2 $1"
-      ${ElseIf} $2 == "file"
-        Delete "$INSTDIR\$1"
       ${ElseIf} $2 == "folder"
         RMDir "$INSTDIR\$1"
-      ${ElseIf} $2 == "link"
-        Delete "$1"
+!if "${prefix}" == "un."
+      ; The uninstaller and its key go last, once all else has: what could not be removed
+      ; can then be uninstalled again.
       ${ElseIf} $2 == "key"
-        ${If} $1 == "${UNINSTALL_KEY}"
-          DeleteRegKey HKCU "$1"
+        StrCpy $5 1
+      ${ElseIf} $1 S== "${UNINSTALLER}"
+        StrCpy $6 1
+!else
+      ${ElseIf} $2 == "key"
+        DeleteRegKey HKCU "$1"
+!endif
+      ${Else}
+        ${IfThen} $2 == "file" ${|} StrCpy $1 "$INSTDIR\$1" ${|}
+        Delete "$1"
+        ${If} ${FileExists} "$1"
+          DetailPrint "Could not remove $1"
+          IntOp $4 $4 + 1
         ${EndIf}
       ${EndIf}
     ${Loop}
     FileClose $0
-    Delete "$INSTDIR\${LIST}"
+    ; A list that names what is left stays, for the next uninstall or setup to follow.
+    ${If} $4 == 0
+      ${IfThen} $6 == 1 ${|} Delete "$INSTDIR\${UNINSTALLER}" ${|}
+      ${IfThen} $5 == 1 ${|} DeleteRegKey HKCU "${UNINSTALL_KEY}" ${|}
+      Delete "$INSTDIR\${LIST}"
+    ${Else}
+      DetailPrint "Kept ${LIST}: $4 of the files it names could not be removed."
+    ${EndIf}
   ${EndIf}
+  Pop $6
+  Pop $5
+  Pop $4
   Pop $3
   Pop $2
   Pop $1
@@ -251,17 +278,19 @@ FunctionEnd
 !insertmacro define_remove_listed "un."
 
 ; A running game's exe can be neither replaced nor deleted: the player closes it first, or
-; the setup stops before it has changed anything.
+; the setup stops before it has changed anything. Opening for appending makes a file that is
+; not there, so only an exe that is there is tried.
 !macro define_game_closed prefix
 Function ${prefix}game_closed
   Push $0
   ${Do}
+    ${IfNot} ${FileExists} "$INSTDIR\Pairwick.exe"
+      ${Break}
+    ${EndIf}
     ClearErrors
     FileOpen $0 "$INSTDIR\Pairwick.exe" a
     ${IfNot} ${Errors}
       FileClose $0
-      ${Break}
-    ${ElseIfNot} ${FileExists} "$INSTDIR\Pairwick.exe"
       ${Break}
     ${EndIf}
     MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "Pairwick is running. Close it, then click \
@@ -290,6 +319,21 @@ Function carry
   ${EndIf}
 FunctionEnd
 
+; Nothing of an earlier install goes before this one's folder is made and written in: a
+; folder that cannot take the install leaves the earlier one as it was. The list is only
+; opened there, since an earlier install's list in it is still to be read.
+Function take_folder
+  Push $0
+  CreateDirectory "$INSTDIR"
+  ClearErrors
+  FileOpen $0 "$INSTDIR\${LIST}" a
+  ${If} ${Errors}
+    Abort "Cannot write in $INSTDIR."
+  ${EndIf}
+  FileClose $0
+  Pop $0
+FunctionEnd
+
 ; An install in another folder shares the Start-menu entries and the key with this one, so
 ; it goes first: uninstalled later, it would take this one's along. The player's scores,
 ; options and saved games come along to this folder, where the shortcuts will start the game.
@@ -299,13 +343,17 @@ Function remove_earlier
   Push $2
   Push $3
   ReadRegStr $0 HKCU "${UNINSTALL_KEY}" "InstallLocation"
+  StrCpy $1 $INSTDIR
+  ${IfThen} $0 == $1 ${|} StrCpy $0 "" ${|}
   ${If} $0 != ""
-  ${AndIf} $0 != $INSTDIR
-    StrCpy $1 $INSTDIR
     StrCpy $INSTDIR $0
     Call game_closed
+    StrCpy $INSTDIR $1
+  ${EndIf}
+  Call take_folder
+  ${If} $0 != ""
+    StrCpy $INSTDIR $0
     Call remove_listed
-    CreateDirectory "$1"
     StrCpy $2 "scores.dat"
     Call carry
     StrCpy $2 "options.ini"
@@ -314,6 +362,8 @@ Function remove_earlier
       StrCpy $2 "save$3.dat"
       Call carry
     ${Next}
+    ; The game's lock on the table holds nothing, and would keep the folder for good.
+    Delete "$INSTDIR\scores.dat.lock"
     RMDir "$INSTDIR"
     StrCpy $INSTDIR $1
   ${EndIf}
@@ -328,7 +378,6 @@ Section "Pairwick" section_game
   Call game_closed
   Call remove_earlier
   Call remove_listed
-  CreateDirectory "$INSTDIR"
   ClearErrors
   FileOpen $list "$INSTDIR\${LIST}" w
   ${If} ${Errors}
@@ -339,9 +388,8 @@ Section "Pairwick" section_game
   WriteUninstaller "$INSTDIR\${UNINSTALLER}"
   !include "${FILES}"
 
-  !insertmacro put_link "$SMPROGRAMS\Pairwick.lnk" "" "Play Pairwick full screen"
-  !insertmacro put_link "$SMPROGRAMS\Pairwick (window).lnk" "/window" \
-    "Play Pairwick in a window"
+  !insertmacro put_link "${MENU_LINK}" "" "Play Pairwick full screen"
+  !insertmacro put_link "${WINDOW_LINK}" "/window" "Play Pairwick in a window"
 
   !insertmacro record key "${UNINSTALL_KEY}"
   WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "Pairwick"
@@ -365,7 +413,7 @@ Section "Pairwick" section_game
 SectionEnd
 
 Section /o "Desktop shortcut" section_desktop
-  !insertmacro put_link "$DESKTOP\Pairwick.lnk" "" "Play Pairwick full screen"
+  !insertmacro put_link "${DESKTOP_LINK}" "" "Play Pairwick full screen"
 SectionEnd
 
 Section "-close the list"
@@ -378,12 +426,26 @@ SectionEnd
   !insertmacro MUI_DESCRIPTION_TEXT ${section_desktop} "A Pairwick icon on your desktop."
 !insertmacro MUI_FUNCTION_DESCRIPTION_END
 
-; An upgrade keeps the desktop shortcut the player has, also under /S.
+; An upgrade keeps the desktop shortcut the earlier install made, also under /S; one of that
+; name that its list does not name is another program's.
 Function .onInit
   ReadRegStr $0 HKCU "${UNINSTALL_KEY}" "InstallLocation"
   ${If} $0 != ""
-  ${AndIf} ${FileExists} "$DESKTOP\Pairwick.lnk"
-    !insertmacro SelectSection ${section_desktop}
+  ${AndIf} ${FileExists} "${DESKTOP_LINK}"
+    ClearErrors
+    FileOpen $1 "$0\${LIST}" r
+    ${IfNot} ${Errors}
+      ${Do}
+        ClearErrors
+        FileReadUTF16LE $1 $2
+        ${If} ${Errors}
+          ${Break}
+        ${ElseIf} $2 S== "link ${DESKTOP_LINK}$\r$\n"
+          !insertmacro SelectSection ${section_desktop}
+        ${EndIf}
+      ${Loop}
+      FileClose $1
+    ${EndIf}
   ${EndIf}
 FunctionEnd
 
