@@ -15,10 +15,12 @@
 #include "gfx/button.h"
 #include "gfx/ticks.h"
 #include "resources/resource_ids.h"
+#include "text/language.h"
 #include "text/utf8.h"
 
 namespace {
-const char* const class_name = "Pairwick";
+// A Unicode window: the letters typed reach the game whatever the system's code page.
+const wchar_t* const class_name = L"Pairwick";
 // How long ago the key message being dispatched was made; a key sent straight to the
 // window, not through the queue, is made now.
 std::uint32_t dispatched_key_age = 0;
@@ -113,12 +115,13 @@ bool over_armed_board(HWND window) {
 
 // Said once, at the end: while the game runs, the high-score screen says the results wait.
 void warn_results_lost() {
-    const std::wstring text =
-        L"Pairwick could not write this session's results into its high-score table, " +
-        widen(player_file(score_file_name)) +
-        L": the folder cannot be written, or another copy of Pairwick kept the table busy. "
-        L"Those results are lost.";
-    message_box(nullptr, text.c_str(), L"Pairwick", MB_OK | MB_ICONWARNING);
+    // TRANSLATORS: %s is the path of the high-score file.
+    const std::string text = format(
+        tr("Pairwick could not write this session's results into its high-score table, %s: "
+           "the folder cannot be written, or another copy of Pairwick kept the table busy. "
+           "Those results are lost."),
+        player_file(score_file_name).c_str());
+    message_box(nullptr, widen(text).c_str(), L"Pairwick", MB_OK | MB_ICONWARNING);
 }
 
 bool alt_enter(const MSG& message) {
@@ -176,16 +179,21 @@ LRESULT CALLBACK WndProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam
             game.keydown(wparam, (lparam & key_repeat_bit) != 0,
                          current_tick() - dispatched_key_age);
         return 0;
+    case WM_CHAR:
+        game.char_typed(static_cast<wchar_t>(wparam), (lparam & key_repeat_bit) != 0);
+        return 0;
     case WM_SYSKEYDOWN:
         // Once per press: a held key's repeats would flicker between the two modes.
         if (wparam == VK_RETURN && !(lparam & key_repeat_bit)) main_view.toggle(window);
         // Still the default's, which then knows that Alt went with another key: let go
         // first, Alt alone would open the system menu and take the next Escape.
-        return DefWindowProcA(window, message, wparam, lparam);
+        return DefWindowProcW(window, message, wparam, lparam);
     case WM_COMMAND:
         // A clicked button took the focus: the window keeps it, for the game's keys.
         if (lparam) SetFocus(window);
         game.command(static_cast<std::uint32_t>(wparam));
+        // A new language's captions may have made buttons wider.
+        main_view.layout_buttons(window);
         return 0;
     case WM_LBUTTONDOWN:
         click(window, lparam);
@@ -195,7 +203,7 @@ LRESULT CALLBACK WndProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam
             SetCursor(LoadCursorA(nullptr, IDC_CROSS));
             return TRUE;
         }
-        return DefWindowProcA(window, message, wparam, lparam);
+        return DefWindowProcW(window, message, wparam, lparam);
     case WM_MOVE:
         main_view.place_dialog();
         return 0;
@@ -222,7 +230,7 @@ LRESULT CALLBACK WndProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam
         if (wparam) game.scores.close();
         return 0;
     default:
-        return DefWindowProcA(window, message, wparam, lparam);
+        return DefWindowProcW(window, message, wparam, lparam);
     }
 }
 
@@ -259,7 +267,9 @@ INT_PTR CALLBACK EnterYourName(HWND dialog, UINT message, WPARAM wparam, LPARAM)
     if (id == id_name_ok) {
         const std::wstring typed = typed_name(dialog);
         if (typed.empty()) {
-            message_box(dialog, L"You didn't enter anything!", L"Warning", MB_OK);
+            // TRANSLATORS: said when Ok is pressed in the name box with no name typed.
+            message_box(dialog, widen(tr("You didn't enter anything!")).c_str(),
+                        widen(tr("Warning")).c_str(), MB_OK);
             return TRUE;
         }
         if (!game.results_waiting.empty()) {
@@ -279,7 +289,7 @@ INT_PTR CALLBACK EnterYourName(HWND dialog, UINT message, WPARAM wparam, LPARAM)
 }
 
 HWND create_main_window(HINSTANCE instance, window_mode mode) {
-    WNDCLASSEXA window_class = {};
+    WNDCLASSEXW window_class = {};
     window_class.cbSize = sizeof window_class;
     window_class.style = CS_DBLCLKS;
     window_class.lpfnWndProc = WndProc;
@@ -288,9 +298,9 @@ HWND create_main_window(HINSTANCE instance, window_mode mode) {
     window_class.hIconSm = LoadIconA(nullptr, IDI_APPLICATION);
     window_class.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     window_class.lpszClassName = class_name;
-    if (!RegisterClassExA(&window_class)) return nullptr;
+    if (!RegisterClassExW(&window_class)) return nullptr;
     const RECT r = main_view.initial_rect(mode);
-    return CreateWindowExA(0, class_name, class_name, main_view.style(), r.left, r.top,
+    return CreateWindowExW(0, class_name, class_name, main_view.style(), r.left, r.top,
                            r.right - r.left, r.bottom - r.top, nullptr, nullptr, instance,
                            nullptr);
 }

@@ -159,8 +159,9 @@ void view::attach(HWND window) {
 void view::layout_buttons(HWND window) {
     button::focus_scale = place.scale;
     place_dialog();
-    if (font && same_place(place, laid_out)) return;
+    if (font && same_place(place, laid_out) && button::moves == laid_out_moves) return;
     laid_out = place;
+    laid_out_moves = button::moves;
     // The game's own font at the picture's scale: the same letters whatever the desktop's
     // DPI does to the stock font, which would not fit the buttons at 150 %.
     HFONT previous = font;

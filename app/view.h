@@ -54,7 +54,8 @@ public:
     void display_changed(HWND window);
     // Another program gained or lost the focus while the game may hold the 800x600 mode.
     void activate_app(HWND window, bool active);
-    // Every button where the picture's placement puts it, lettered at its scale.
+    // Every button where the picture's placement puts it, lettered at its scale; cheap
+    // where neither the placement nor a button moved.
     void layout_buttons(HWND window);
     // The name dialog: its controls as its template made them, and then as large as the
     // picture and over the board, shown or not, wherever the window goes; placed before it
@@ -70,6 +71,7 @@ private:
     int font_scale = 1;
     // Where the buttons were last put; they are made where the plain start has them.
     placement laid_out = {1, 0, 0};
+    unsigned laid_out_moves = 0;
     bool mode_given_back = false;
     RECT last_window = {};
     HWND dialog = nullptr;

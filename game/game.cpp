@@ -8,6 +8,9 @@
 #include "gfx/text.h"
 #include "gfx/ticks.h"
 #include "resources/resource_ids.h"
+#include "screens/power_ups.h"
+#include "text/language.h"
+#include "text/utf8.h"
 
 namespace {
 // Every file of the player's, named before the game record below reads the first of them.
@@ -104,6 +107,9 @@ bool game::initialize(bool switch_display) {
     help_screen.load();
     store.load();
     intro.load("backgrounds/intro.bmp", 800, 600);
+    intro_words[0].load(intro_line);
+    intro_words[1].load(intro_press);
+    apply_language();
     return switched;
 }
 
@@ -111,6 +117,7 @@ void game::main() {
     switch (screen) {
     case screen_intro:
         intro.draw(back_dc, 0, 0);
+        for (screen_title& words : intro_words) words.draw(back_dc);
         main_menu.hide();
         opts.hide_options();
         saves.hide();
@@ -169,11 +176,11 @@ void game::play_frame() {
         }
         if (frozen) {
             // The frame that ends the freeze makes no step; the next one may.
-            if (current_tick() - freeze_start > 10000) {
+            if (current_tick() - freeze_start > freeze_seconds * 1000u) {
                 frozen = false;
                 wake_at(current_tick());
             } else {
-                wake_at(freeze_start + 10001);
+                wake_at(freeze_start + freeze_seconds * 1000u + 1);
             }
         } else {
             update_time();
@@ -343,16 +350,24 @@ void game::command(std::uint32_t id) {
     case id_save_options:
         // Claim success only when the file was really written.
         if (opts.save_options())
-            message_box(nullptr, L"Options saved! You need start new game", L"Options", MB_OK);
+            message_box(nullptr,
+                        // TRANSLATORS: said after Save on the Options screen; the card set
+                        // chosen is used from the next new game.
+                        widen(tr("Options saved! You need start new game")).c_str(),
+                        widen(tr("Options")).c_str(), MB_OK);
         else
-            message_box(nullptr, L"The options could not be saved.", L"Options",
-                        MB_OK | MB_ICONWARNING);
+            message_box(nullptr, widen(tr("The options could not be saved.")).c_str(),
+                        widen(tr("Options")).c_str(), MB_OK | MB_ICONWARNING);
         break;
     default:
-        if (slot_of_command(static_cast<int>(id)) >= 0)
+        if (slot_of_command(static_cast<int>(id)) >= 0) {
             choose_slot(slot_of_command(static_cast<int>(id)));
-        else
+        } else {
+            const std::string before = opts.language;
             opts.choose(static_cast<int>(id));
+            // At once, on this screen and its buttons.
+            if (opts.language != before) apply_language();
+        }
         break;
     }
 }
@@ -532,6 +547,23 @@ void game::take_stock_from_shop() {
     stopwatches = store.stopwatches;
     hourglasses = store.hourglasses;
     dynamites = store.dynamites;
+}
+
+void game::apply_language() {
+    use_language(choose_language(opts.language, system_language(), catalogue_tags()));
+    main_menu.caption_buttons();
+    opts.caption_buttons();
+    saves.caption_buttons();
+    if (name_dialog) {
+        // TRANSLATORS: the small box that asks for the player's name when the clock runs
+        // out; its buttons' underlined letters must differ.
+        SetWindowTextW(name_dialog, widen(tr("Game Over!")).c_str());
+        SetDlgItemTextW(name_dialog, id_name_label, widen(tr("Enter your name:")).c_str());
+        SetDlgItemTextW(name_dialog, id_name_ok, widen(tr("&Ok")).c_str());
+        SetDlgItemTextW(name_dialog, id_name_cancel, widen(tr("&Cancel")).c_str());
+    }
+    // The pictures of words follow as they next show.
+    repaint();
 }
 
 void game::quit() {

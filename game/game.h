@@ -45,6 +45,8 @@ public:
     info_bar bar;
     play_field field;
     load_bmp intro;
+    // The title screen's words over its picture.
+    screen_title intro_words[2];
     help help_screen;
     shop store;
     high_scores scores;
@@ -99,6 +101,8 @@ public:
     int highlight;
     bool highlight_shown;
 
+    // The language the options choose, applied to every text, caption and picture of words.
+    void apply_language();
     // True when it switched the display to 800x600, which is then to be given back.
     bool initialize(bool switch_display = true);
     void main();
@@ -106,6 +110,8 @@ public:
     // A held key repeats only the moves between places; what it would spend or start, once.
     // `pressed` is when the key went down, in the game's ticks.
     void keydown(WPARAM key, bool repeat, std::uint32_t pressed);
+    // A character typed, which may be a caption's underlined letter.
+    void char_typed(wchar_t typed, bool repeat);
     // The name dialog answered, with Ok or Cancel, for the first result waiting: it asks
     // for the next, or goes, and a game that ended goes on to the table.
     void result_answered();

@@ -1,11 +1,14 @@
 #include "game/keyboard.h"
 
 #include <cstddef>
+#include <cwchar>
 
 #include "game/game.h"
 #include "gfx/button.h"
 #include "gfx/ticks.h"
 #include "resources/resource_ids.h"
+#include "text/language.h"
+#include "text/utf8.h"
 
 // Every key does what a click on the same screen does, through the same functions; only
 // the way to a place differs (the board's highlight, the buttons' focus).
@@ -114,8 +117,22 @@ LRESULT CALLBACK box_keys_filter(int code, WPARAM wparam, LPARAM lparam) {
 }
 
 LRESULT CALLBACK box_shown(int code, WPARAM wparam, LPARAM lparam) {
-    // On screen from its activation: what was pressed before was meant for something else.
-    if (code == HCBT_ACTIVATE) box_keys.open(GetTickCount(), 0);
+    HWND box = reinterpret_cast<HWND>(wparam);
+    wchar_t kind[16] = {};
+    if (code == HCBT_ACTIVATE && GetClassNameW(box, kind, 16) && std::wcscmp(kind, L"#32770") == 0) {
+        // On screen from its activation: what was pressed before was meant for something else.
+        box_keys.open(GetTickCount(), 0);
+        // Its buttons in the game's language, not the system's, their letters too.
+        const struct {
+            int id;
+            const char* caption;
+        } buttons[] = {
+            // TRANSLATORS: the buttons of the game's message boxes; the letter after &
+            // answers.
+            {IDOK, tr("OK")}, {IDYES, tr("&Yes")}, {IDNO, tr("&No")}};
+        for (const auto& b : buttons)
+            if (GetDlgItem(box, b.id)) SetDlgItemTextW(box, b.id, widen(b.caption).c_str());
+    }
     return CallNextHookEx(box_shown_hook, code, wparam, lparam);
 }
 }  // namespace
@@ -146,10 +163,7 @@ void game::keydown(WPARAM key, bool repeat, std::uint32_t pressed) {
     case screen_menu:
         // Keys may come before the frame that shows the menu's buttons.
         main_menu.show();
-        if (const button* b = main_menu.button_of_letter(key))
-            b->press();
-        else
-            button_key(main_menu.buttons, key);
+        button_key(main_menu.buttons, key);
         break;
     case screen_play:
         if (key == VK_ESCAPE)
@@ -177,6 +191,14 @@ void game::keydown(WPARAM key, bool repeat, std::uint32_t pressed) {
     default:
         break;
     }
+    repaint();
+}
+
+void game::char_typed(wchar_t typed, bool repeat) {
+    // The menu's underlined letters, as the player's keyboard types them in any script.
+    if (repeat || screen != screen_menu || typed <= L' ') return;
+    main_menu.show();
+    if (const button* b = main_menu.button_of_letter(typed)) b->press();
     repaint();
 }
 

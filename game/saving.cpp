@@ -6,6 +6,7 @@
 
 #include "gfx/ticks.h"
 #include "resources/card_sets.h"
+#include "text/language.h"
 #include "text/utf8.h"
 
 namespace {
@@ -113,20 +114,20 @@ void game::leave_slots() {
 }
 
 void game::choose_slot(int slot) {
-    char text[128];
     if (screen == screen_save) {
         if (!in_progress()) return;
         saved_game there;
         const slot_state state = read_slot(slot, there);
         if (state != slot_state::empty) {
-            std::snprintf(text, sizeof text, "Slot %d %s. Replace it with this game?", slot + 1,
-                          state == slot_state::saved ? "already holds a saved game"
-                                                     : "holds a damaged file");
-            if (!ask_yes(window, text, "Save game")) return;
+            const char* question =
+                state == slot_state::saved
+                    ? tr("Slot %d already holds a saved game. Replace it with this game?")
+                    : tr("Slot %d holds a damaged file. Replace it with this game?");
+            if (!ask_yes(window, format(question, slot + 1).c_str(), tr("Save game"))) return;
         }
         const saved_game now = snapshot();
         if (!saved_game_is_playable(now) || !write_slot(slot, now)) {
-            warn(window, "The game could not be saved.", "Save game");
+            warn(window, tr("The game could not be saved."), tr("Save game"));
             open_slots(true);
             return;
         }
@@ -137,10 +138,10 @@ void game::choose_slot(int slot) {
         const slot_state state = read_slot(slot, saved);
         if (state != slot_state::saved) {
             // The file changed since the screen read it.
-            std::snprintf(text, sizeof text, "Slot %d is %s.", slot + 1,
-                          state == slot_state::empty ? "empty"
-                                                     : "damaged and cannot be loaded");
-            warn(window, text, "Load game");
+            const char* what = state == slot_state::empty
+                                   ? tr("Slot %d is empty.")
+                                   : tr("Slot %d is damaged and cannot be loaded.");
+            warn(window, format(what, slot + 1).c_str(), tr("Load game"));
             open_slots(false);
             return;
         }

@@ -1,8 +1,12 @@
 #include "gfx/button.h"
 
-#include <cctype>
+#include <string>
+
+#include "gfx/text.h"
+#include "text/utf8.h"
 
 int button::focus_scale = 1;
+unsigned button::moves = 0;
 bool button::keyboard_cues = false;
 const button* button::keyboard_focus = nullptr;
 
@@ -38,7 +42,7 @@ void draw_focus(HWND hwnd, HDC dc) {
 }
 
 LRESULT CALLBACK game_button(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
-    const LRESULT result = CallWindowProcA(standard_button, hwnd, message, wparam, lparam);
+    const LRESULT result = CallWindowProcW(standard_button, hwnd, message, wparam, lparam);
     if (message == WM_PAINT && button::keyboard_cues && button::keyboard_focus &&
         button::keyboard_focus->hwnd == hwnd) {
         HDC dc = GetDC(hwnd);
@@ -52,13 +56,15 @@ void repaint(const button* b) {
     if (b && b->hwnd) InvalidateRect(b->hwnd, nullptr, TRUE);
 }
 
+// A Unicode button, so a caption in any language shows whatever the system's code page.
 HWND make_button(HWND parent, const char* caption, int x, int y, int width, int height, int id,
                  DWORD style) {
-    HWND made = CreateWindowExA(0, "Button", caption, WS_CHILD | WS_VISIBLE | style, x, y, width,
-                                height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                                nullptr, nullptr);
+    HWND made = CreateWindowExW(0, L"Button", widen(caption).c_str(),
+                                WS_CHILD | WS_VISIBLE | style, x, y, width, height, parent,
+                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr,
+                                nullptr);
     if (made) {
-        const auto previous = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
+        const auto previous = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
             made, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(game_button)));
         if (!standard_button) standard_button = previous;
     }
@@ -98,6 +104,35 @@ void button::hide_button() {
 }
 
 bool button::usable() const { return hwnd && IsWindowVisible(hwnd) && IsWindowEnabled(hwnd); }
+
+void button::set_caption(const char* utf8) {
+    if (hwnd) SetWindowTextW(hwnd, widen(utf8).c_str());
+}
+
+int button::width_for_caption() const {
+    if (!hwnd) return width;
+    const int length = GetWindowTextLengthW(hwnd);
+    std::wstring caption(static_cast<std::size_t>(length) + 1, L'\0');
+    caption.resize(static_cast<std::size_t>(GetWindowTextW(hwnd, &caption[0], length + 1)));
+    std::wstring shown;
+    for (std::size_t i = 0; i < caption.size(); ++i) {
+        if (caption[i] == L'&' && i + 1 < caption.size()) ++i;
+        shown += caption[i];
+    }
+    HDC dc = CreateCompatibleDC(nullptr);
+    const int text = text_width(dc, narrow(shown).c_str());
+    DeleteDC(dc);
+    // A push button's bevel and a little air either side; a radio button's circle and the
+    // gap after it.
+    return text + (is_push_button() ? 16 : 20);
+}
+
+void button::move(int left, int w) {
+    if (left == x && w == width) return;
+    x = left;
+    width = w;
+    ++moves;
+}
 
 bool button::is_push_button() const { return hwnd && push_style(hwnd); }
 
@@ -151,9 +186,17 @@ const button* move_focus(const button* const* buttons, int count, int step) {
     return nullptr;
 }
 
-char underlined_letter(const char* caption) {
-    for (const char* c = caption; c && *c; ++c)
-        if (c[0] == '&' && c[1] != '\0' && c[1] != '&')
-            return static_cast<char>(std::toupper(static_cast<unsigned char>(c[1])));
+wchar_t underlined_letter(const std::wstring& caption) {
+    for (std::size_t i = 0; i + 1 < caption.size(); ++i)
+        if (caption[i] == L'&' && caption[i + 1] != L'&') return caption[i + 1];
     return 0;
+}
+
+bool same_letter(wchar_t a, wchar_t b) {
+    // CharUpper takes a single character in the low word of its pointer argument.
+    const auto upper = [](wchar_t c) {
+        return static_cast<wchar_t>(reinterpret_cast<ULONG_PTR>(
+            CharUpperW(reinterpret_cast<LPWSTR>(static_cast<ULONG_PTR>(c)))));
+    };
+    return upper(a) == upper(b);
 }

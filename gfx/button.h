@@ -1,6 +1,8 @@
 #pragma once
 #include <windows.h>
 
+#include <string>
+
 // One standard child button of the main window, known to the game by its command id. Its
 // place is in game pixels; the window puts it where the scaled picture has that place.
 class button {
@@ -11,10 +13,19 @@ public:
     int width;
     int height;
 
+    // Captions are UTF-8.
     void push_button(HWND parent, const char* caption, int x, int y, int width, int height,
                      int id);
     void radio_button(HWND parent, const char* caption, int x, int y, int width, int height,
                       int id, int extra_style);
+    void set_caption(const char* utf8);
+    // How wide the button must be in game pixels for its caption to fit, in the game's
+    // font (underlined letters' marks do not count).
+    int width_for_caption() const;
+    // Its place in game pixels; the window moves it there when it next lays the buttons out.
+    void move(int x, int width);
+    // Changes each time a button moves, so the window knows to lay them out again.
+    static unsigned moves;
     void show_button();
     void hide_button();
     // Shown and enabled: the keyboard may reach it.
@@ -44,5 +55,7 @@ private:
 const button* move_focus(const button* const* buttons, int count, int step);
 // The usable button among them that has the focus, or null.
 const button* focused_button(const button* const* buttons, int count);
-// The letter a caption underlines, upper case ("E&xit" underlines X); 0 for none.
-char underlined_letter(const char* caption);
+// The letter a caption underlines ("E&xit" underlines x); 0 for none.
+wchar_t underlined_letter(const std::wstring& caption);
+// Whether two letters are the same but for case, in any script.
+bool same_letter(wchar_t a, wchar_t b);

@@ -8,6 +8,34 @@
 
 namespace {
 HFONT font = nullptr;
+// The game's letters cut narrower, by their average width in pixels (the font's is 7).
+constexpr int full_width = 7, narrowest = 4;
+HFONT narrow_fonts[full_width] = {};
+text_listener listener = nullptr;
+
+HFONT narrow_font(int width) {
+    if (!narrow_fonts[width]) {
+        LOGFONTW face = game_font(1);
+        face.lfWidth = width;
+        narrow_fonts[width] = CreateFontIndirectW(&face);
+    }
+    return narrow_fonts[width] ? narrow_fonts[width] : picture_font();
+}
+
+SIZE extent(HDC hdc, const std::wstring& text) {
+    SIZE size = {0, 0};
+    GetTextExtentPoint32W(hdc, text.data(), static_cast<int>(text.size()), &size);
+    return size;
+}
+
+// Draws at (x, y) and tells the listener; `box` null: the text has no place but itself.
+void put_text(HDC hdc, int x, int y, const std::wstring& text, const RECT* box, const char* utf8) {
+    TextOutW(hdc, x, y, text.data(), static_cast<int>(text.size()));
+    if (!listener) return;
+    const SIZE size = extent(hdc, text);
+    const RECT drawn = {x, y, x + size.cx, y + size.cy};
+    listener(box ? *box : drawn, drawn, utf8);
+}
 
 // Selected for one call only, so any surface draws the same text; a frame's surface has it
 // already, and selecting a font costs Wine a lookup.
@@ -53,21 +81,76 @@ HFONT picture_font() {
 void release_picture_font() {
     if (font) DeleteObject(font);
     font = nullptr;
+    for (HFONT& f : narrow_fonts) {
+        if (f) DeleteObject(f);
+        f = nullptr;
+    }
 }
+
+void listen_to_text(text_listener l) { listener = l; }
 
 void draw_text(HDC hdc, int x, int y, const char* utf8) {
     draw_text(hdc, x, y, utf8, std::strlen(utf8));
 }
 
 void draw_text(HDC hdc, int x, int y, const char* utf8, std::size_t length) {
-    const std::wstring wide = widen(std::string(utf8, length));
+    const std::string text(utf8, length);
     const font_in selected(hdc);
-    TextOutW(hdc, x, y, wide.data(), static_cast<int>(wide.size()));
+    put_text(hdc, x, y, widen(text), nullptr, text.c_str());
 }
 
 void draw_code_page_text(HDC hdc, int x, int y, const char* text, std::size_t length) {
     const font_in selected(hdc);
     TextOutA(hdc, x, y, text, static_cast<int>(length));
+}
+
+int text_width(HDC hdc, const char* utf8) {
+    const font_in selected(hdc);
+    return extent(hdc, widen(utf8)).cx;
+}
+
+void draw_text_in(HDC hdc, const RECT& box, const char* utf8, text_align align) {
+    const std::wstring text = widen(utf8);
+    const font_in selected(hdc);
+    const LONG room = box.right - box.left;
+    LONG width = extent(hdc, text).cx;
+    HGDIOBJ previous = nullptr;
+    // The widest cut that fits, or the narrowest there is.
+    for (int w = full_width - 1; width > room && w >= narrowest; --w) {
+        const HGDIOBJ was = SelectObject(hdc, narrow_font(w));
+        if (!previous) previous = was;
+        width = extent(hdc, text).cx;
+    }
+    const LONG x = align == text_align::left     ? box.left
+                   : align == text_align::right ? box.right - width
+                                                : box.left + (room - width) / 2;
+    put_text(hdc, x, box.top, text, &box, utf8);
+    if (previous) SelectObject(hdc, previous);
+}
+
+int draw_wrapped(HDC hdc, const RECT& box, int line_height, const char* utf8) {
+    const std::string all = utf8;
+    const LONG room = box.right - box.left;
+    int lines = 0;
+    std::size_t start = 0;
+    while (start < all.size()) {
+        // As many words as fit, and at least one.
+        std::size_t end = all.find(' ', start);
+        if (end == std::string::npos) end = all.size();
+        for (std::size_t next = end; next < all.size();) {
+            std::size_t after = all.find(' ', next + 1);
+            if (after == std::string::npos) after = all.size();
+            if (text_width(hdc, all.substr(start, after - start).c_str()) > room) break;
+            end = next = after;
+        }
+        const int top = box.top + lines * line_height;
+        draw_text_in(hdc, {box.left, top, box.right, top + line_height},
+                     all.substr(start, end - start).c_str());
+        ++lines;
+        start = end;
+        while (start < all.size() && all[start] == ' ') ++start;
+    }
+    return lines;
 }
 
 void draw_number(HDC hdc, int x, int y, const char* format, int value) {

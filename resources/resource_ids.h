@@ -28,6 +28,9 @@
 #define id_random_set 515
 #define id_sound_on 600
 #define id_sound_off 601
+// The language buttons: Automatic, English, then each catalogue the game carries.
+#define id_language_automatic 610
+#define id_language_last 629
 
 // The save and load screen's buttons: the five slots, then Back.
 #define id_slot_1 120

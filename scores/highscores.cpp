@@ -9,16 +9,20 @@
 #include "files/player_files.h"
 #include "files/replace_file.h"
 #include "gfx/text.h"
+#include "text/language.h"
+#include "text/marks.h"
 #include "text/utf8.h"
 
 namespace {
+const char* const unknown_user = tr_noop("Unknown User");
+
 std::string file_name() { return player_file(score_file_name); }
 std::string lock_name() { return player_file("scores.dat.lock"); }
 }  // namespace
 
 void default_table(score_entry (&table)[score_rows]) {
     std::memset(table, 0, sizeof table);
-    for (score_entry& e : table) std::strcpy(e.name, "Unknown User");
+    for (score_entry& e : table) std::strcpy(e.name, unknown_user);
 }
 
 void sort_table(score_entry (&table)[score_rows]) {
@@ -53,7 +57,7 @@ high_scores::~high_scores() {
 
 void high_scores::init() {
     background.load("backgrounds/menu.bmp", 800, 600);
-    title.load("other/scores_title.bmp", 294, 40, 20);
+    title.load(scores_title);
     if (read_table_file(file_name(), table) >= 0) return;
     default_table(table);
     // A file that is there but cannot be read now is still the player's table: only a
@@ -122,7 +126,11 @@ void store_name(score_entry& entry, const std::string& utf8) {
 
 void draw_name(HDC surface, int x, int y, const score_entry& entry) {
     const std::size_t length = name_length(entry);
-    if (is_utf8(entry.name, length))
+    // A row nobody has played into yet, said in the language in use; the file keeps it
+    // in English, as earlier versions read it.
+    if (std::strcmp(entry.name, unknown_user) == 0)
+        draw_text(surface, x, y, tr(unknown_user));
+    else if (is_utf8(entry.name, length))
         draw_text(surface, x, y, entry.name, length);
     else
         draw_code_page_text(surface, x, y, entry.name, length);
@@ -155,19 +163,23 @@ void high_scores::update(HDC surface) {
     SetBkMode(surface, TRANSPARENT);
     title.draw(surface);
     if (!unsaved_results.empty())
-        draw_text(surface, 160, 75,
-                  "Not on disk yet: scores.dat cannot be written now. Pairwick tries again as it closes.");
-    struct column {
+        // TRANSLATORS: one line over the table; keep scores.dat as it is.
+        draw_text_in(surface, {160, 75, 790, 91},
+                     tr("Not on disk yet: scores.dat cannot be written now. Pairwick tries "
+                        "again as it closes."));
+    // Each heading within its column's rules; the two longest stand a few pixels left of
+    // their values.
+    const struct {
         const char* heading;
-        int heading_x;
-    };
-    static const column headings[8] = {{"Place", 15},      {"Player name", 100},
-                                       {"Level", 230},     {"Hammers", 280},
-                                       {"Stopwatches", 354}, {"Hourglasses", 435},
-                                       {"Dynamites", 520}, {"Points", 600}};
-    // The two longest headings stand a few pixels left of their values to stay within
-    // their columns.
-    for (const column& c : headings) draw_text(surface, c.heading_x, 103, c.heading);
+        int x, right;
+    } headings[8] = {
+        // TRANSLATORS: the high-score table's headings; columns of about 70 pixels, so
+        // one short word each (Hammers to Dynamites: how many of each power-up was used).
+        {tr("Place"), 15, 53},         {tr("Player name"), 100, 223},
+                     {tr("Level"), 230, 268},       {tr("Hammers"), 280, 348},
+                     {tr("Stopwatches"), 354, 428}, {tr("Hourglasses"), 435, 508},
+                     {tr("Dynamites"), 520, 588},   {tr("Points"), 600, 788}};
+    for (const auto& c : headings) draw_text_in(surface, {c.x, 103, c.right, 119}, c.heading);
     for (int i = 0; i < score_rows; ++i) {
         const score_entry& e = table[i];
         const int y = 120 + 20 * i;

@@ -2,49 +2,57 @@
 
 #include "gfx/text.h"
 #include "screens/power_ups.h"
+#include "text/language.h"
 
 void help::load() {
     load_power_up_sprites(hammer_anim, stopwatch_anim, hourglass_anim, dynamite_anim, 550);
     background.load("backgrounds/menu.bmp", 800, 600);
-    title.load("other/help_title.bmp", 160, 40);
-    title.set_bk_color(255, 255, 255);
+    title.load(help_title);
 }
 
 void help::render(HDC surface) {
     background.draw(surface, 0, 0);
-    title.draw(surface, 320, 20);
+    title.draw(surface);
     SetBkMode(surface, TRANSPARENT);
     struct row {
         animation& sprite;
         int y;
-        const char* text;
+        std::string text;
     };
     const row rows[4] = {
         {hammer_anim, 100,
-         "You can use this to remove one picture pair. You can choose the pair."},
-        {stopwatch_anim, 160, "You can use this to stop time. Time will stop for 10 seconds."},
-        {hourglass_anim, 220, "You can use this to get extra time. You will get 30 seconds."},
+         tr("You can use this to remove one picture pair. You can choose the pair.")},
+        {stopwatch_anim, 160,
+         format(tr_n("You can use this to stop time. Time will stop for %d second.",
+                     "You can use this to stop time. Time will stop for %d seconds.",
+                     freeze_seconds),
+                freeze_seconds)},
+        {hourglass_anim, 220,
+         format(tr_n("You can use this to get extra time. You will get %d second.",
+                     "You can use this to get extra time. You will get %d seconds.",
+                     hourglass_seconds),
+                hourglass_seconds)},
         {dynamite_anim, 280,
-         "You can use this to remove one picture pair. You can not choose the pair."},
+         tr("You can use this to remove one picture pair. You can not choose the pair.")},
     };
+    // A line too long for the screen goes on below, beside its sprite.
     for (const row& r : rows) {
         r.sprite.update();
         r.sprite.draw(surface, 100, r.y);
-        draw_text(surface, 160, r.y, r.text);
+        draw_wrapped(surface, {160, r.y, 790, r.y + 18}, 18, r.text.c_str());
     }
-    static const char* const keys[] = {
-        "Arrows move the frame over the cards; Space or Enter turns the framed card.",
-        "1 hammer (1 again puts it down), 2 stopwatch, 3 hourglass, 4 dynamite.",
-        "In the shop, 1 to 4 buy one of each; Space or Enter goes on to the next level.",
-        "Menus: arrows or Tab, then Space or Enter, or the underlined letter.",
-        "Escape goes back to the menu; Alt+Enter switches between window and whole screen.",
+    const char* const keys[] = {
+        // TRANSLATORS: the help screen's list of keys. Name the keys as your keyboard
+        // labels them (Space, Enter, Tab, Escape, Alt).
+        tr("Arrows move the frame over the cards; Space or Enter turns the framed card."),
+        tr("1 hammer (1 again puts it down), 2 stopwatch, 3 hourglass, 4 dynamite."),
+        tr("In the shop, 1 to 4 buy one of each; Space or Enter goes on to the next level."),
+        tr("Menus: arrows or Tab, then Space or Enter, or the underlined letter."),
+        tr("Escape goes back to the menu; Alt+Enter switches between window and whole screen."),
     };
-    draw_text(surface, 100, 370, "Keys");
+    draw_text_in(surface, {100, 370, 790, 386}, tr("Keys"));
     int y = 396;
-    for (const char* line : keys) {
-        draw_text(surface, 120, y, line);
-        y += 22;
-    }
+    for (const char* line : keys) y += 22 * draw_wrapped(surface, {120, y, 790, y + 22}, 22, line);
 }
 
 void help::remove() {
@@ -53,5 +61,5 @@ void help::remove() {
     hourglass_anim.remove();
     dynamite_anim.remove();
     background.delete_bitmap();
-    title.delete_bitmap();
+    title.release();
 }

@@ -3,6 +3,7 @@
 
 #include "gfx/animation.h"
 #include "gfx/loadbmp.h"
+#include "screens/titles.h"
 
 // Explains the four power-ups, each beside its moving sprite.
 class help {
@@ -12,7 +13,7 @@ public:
     animation hourglass_anim;
     animation dynamite_anim;
     load_bmp background;
-    load_bmp title;
+    screen_title title;
 
     void load();
     void render(HDC surface);

@@ -6,6 +6,8 @@
 #include "gfx/marker.h"
 #include "gfx/text.h"
 #include "screens/power_ups.h"
+#include "screens/titles.h"
+#include "text/language.h"
 
 int format_time(char* out, std::size_t size, int hours, int minutes, int seconds) {
     const char* h = hours <= 9 ? "0%i" : "%i";
@@ -43,15 +45,28 @@ void info_bar::load() {
     chain.set_bk_color(255, 255, 255);
 }
 
+void info_bar::load_words() {
+    if (words_loaded) power_ups.delete_bitmap();
+    words_loaded = true;
+    words_language = language_in_use();
+    power_ups.load(picture_in_language(power_ups_label).c_str(), power_ups_label.width,
+                   power_ups_label.height);
+    power_ups.set_bk_color(255, 255, 255);
+    // The column is kept with the heading in it.
+    column.release();
+}
+
 namespace {
 void draw_column(info_bar& bar, HDC target) {
     bar.background.draw(target, 0, 0);
     for (int y : {90, 130, 170}) bar.text_box.draw(target, 10, y);
     for (int y : {300, 370, 440, 510}) bar.item_box.draw(target, 40, y);
+    bar.power_ups.draw(target, power_ups_label.x, power_ups_label.y);
 }
 }  // namespace
 
 void info_bar::render(HDC hdc) {
+    if (!words_loaded || words_language != language_in_use()) load_words();
     // Only a wholly opaque column makes a cache that does not depend on what lies below.
     if (!background.plain_copy ||
         !column.draw(hdc, 0, 0, 200, 600, [this](HDC dc) { draw_column(*this, dc); }))
@@ -71,9 +86,10 @@ void info_bar::render(HDC hdc) {
     if (hammer_armed) draw_marker(hdc, {35, 295, 163, 365});
 
     SetBkMode(hdc, TRANSPARENT);
-    draw_text(hdc, 20, 96, "Time:");
-    draw_text(hdc, 20, 136, "Points:");
-    draw_text(hdc, 20, 176, "Level:");
+    // Each label in its box's left part, before the rule that parts it from the value.
+    draw_text_in(hdc, {20, 96, 112, 112}, tr("Time:"));
+    draw_text_in(hdc, {20, 136, 112, 152}, tr("Points:"));
+    draw_text_in(hdc, {20, 176, 112, 192}, tr("Level:"));
     char time_text[40];
     const int n = format_time(time_text, sizeof time_text, hours, minutes, seconds);
     draw_text(hdc, 123, 96, time_text, static_cast<std::size_t>(n));
@@ -93,4 +109,6 @@ void info_bar::delete_bar() {
     text_box.delete_bitmap();
     item_box.delete_bitmap();
     chain.delete_bitmap();
+    if (words_loaded) power_ups.delete_bitmap();
+    words_loaded = false;
 }

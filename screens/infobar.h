@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include <cstddef>
+#include <string>
 
 #include "gfx/animation.h"
 #include "gfx/draw_cache.h"
@@ -27,6 +28,10 @@ public:
     load_bmp text_box;
     load_bmp item_box;
     load_bmp chain;
+    // The heading over the power-ups, in the language in use, read as it is first shown.
+    load_bmp power_ups;
+    bool words_loaded;
+    std::string words_language;
     animation hammer;
     animation stopwatch;
     animation hourglass;
@@ -38,6 +43,8 @@ public:
     void load();
     void render(HDC hdc);
     void delete_bar();
+
+    void load_words();
 };
 
 // "00:12:05": each part of 9 or less gets one leading zero. Returns the length written.

@@ -14,6 +14,9 @@ public:
     void create(HWND parent);
     void show();
     void hide();
-    // The shown button whose caption underlines the letter of this key; null for none.
-    const button* button_of_letter(WPARAM key) const;
+    // Captions in the language in use, the buttons as wide as they need.
+    void caption_buttons();
+    // The shown button whose caption underlines this typed letter, in any script and either
+    // case; null for none.
+    const button* button_of_letter(wchar_t typed) const;
 };

@@ -1,11 +1,13 @@
 #include "screens/saves.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "gfx/text.h"
 #include "resources/card_sets.h"
 #include "resources/resource_ids.h"
 #include "screens/infobar.h"
+#include "text/language.h"
 #include "text/utf8.h"
 
 namespace {
@@ -14,8 +16,8 @@ constexpr int row_step = 40;
 
 const char* set_caption(int card_mode) {
     for (const card_set& set : card_sets)
-        if (set.card_mode == card_mode) return set.caption;
-    return "none";
+        if (set.card_mode == card_mode) return tr(set.caption);
+    return tr("none");
 }
 
 // The local date and time in the player's own format.
@@ -30,11 +32,16 @@ std::string local_time_text(std::int64_t seconds_since_1970) {
     SYSTEMTIME when;
     if (!FileTimeToLocalFileTime(&utc, &local) || !FileTimeToSystemTime(&local, &when))
         return "?";
-    // In the wide calls: the player's locale may name the hours in any script.
+    // In the wide calls: the locale may name the hours in any script. The language in use
+    // writes dates as its speakers do; English, as the player's own region does.
+    std::wstring locale = widen(language_in_use());
+    for (wchar_t& c : locale)
+        if (c == L'_') c = L'-';
+    const wchar_t* in = locale.empty() ? LOCALE_NAME_USER_DEFAULT : locale.c_str();
     wchar_t date[64] = {};
     wchar_t time[64] = {};
-    if (!GetDateFormatW(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &when, nullptr, date, 64) ||
-        !GetTimeFormatW(LOCALE_USER_DEFAULT, TIME_NOSECONDS, &when, nullptr, time, 64))
+    if (!GetDateFormatEx(in, DATE_SHORTDATE, &when, nullptr, date, 64, nullptr) ||
+        !GetTimeFormatEx(in, TIME_NOSECONDS, &when, nullptr, time, 64))
         return "?";
     return narrow(std::wstring(date) + L" " + time);
 }
@@ -54,7 +61,7 @@ slot_columns describe_saved_game(const saved_game& game) {
     std::snprintf(text, sizeof text, "%d", game.points);
     c.points = text;
     c.cards = game.card_mode == random_card_mode
-                  ? std::string("Random (") + set_caption(game.card_set) + ")"
+                  ? format(tr("Random (%s)"), set_caption(game.card_set))
                   : set_caption(game.card_set);
     c.saved = local_time_text(game.saved_at);
     return c;
@@ -62,16 +69,27 @@ slot_columns describe_saved_game(const saved_game& game) {
 
 void saves_screen::create_buttons(HWND parent) {
     for (int i = 0; i < saved_game_slots; ++i) {
-        char caption[16];
-        std::snprintf(caption, sizeof caption, "Slot %d", i + 1);
-        slot_buttons[i].push_button(parent, caption, 100, first_row + row_step * i, 100, 20,
+        slot_buttons[i].push_button(parent, "", 100, first_row + row_step * i, 100, 20,
                                     id_slot_1 + i);
         slot_buttons[i].hide_button();
     }
     back.push_button(parent, "Back", 350, 570, 100, 20, id_slots_back);
     back.hide_button();
-    save_title.load("other/save_title.bmp", 278, 40, 20);
-    load_title.load("other/load_title.bmp", 278, 40, 20);
+    save_title.load(::save_title);
+    load_title.load(::load_title);
+}
+
+void saves_screen::caption_buttons() {
+    // The slot buttons grow round their middles, short of the columns beside them.
+    int width = 100;
+    for (int i = 0; i < saved_game_slots; ++i) {
+        slot_buttons[i].set_caption(format(tr("Slot %d"), i + 1).c_str());
+        width = std::max(width, slot_buttons[i].width_for_caption());
+    }
+    for (button& b : slot_buttons) b.move(150 - width / 2, width);
+    back.set_caption(tr("Back"));
+    const int back_width = std::max(100, back.width_for_caption());
+    back.move(400 - back_width / 2, back_width);
 }
 
 void saves_screen::open(bool for_saving, bool game_in_progress) {
@@ -96,27 +114,31 @@ void saves_screen::render(HDC surface, load_bmp& backdrop) {
     SetTextColor(surface, RGB(0, 0, 0));
     SetBkMode(surface, TRANSPARENT);
     (saving ? save_title : load_title).draw(surface);
-    const char* guide = !saving   ? "Click a saved game to play on from where it was saved."
-                        : can_save ? "Click a slot to keep the game in progress there."
-                                   : "There is no game to save.";
-    draw_text(surface, 220, 100, guide);
-    static const struct {
+    const char* guide = !saving   ? tr("Click a saved game to play on from where it was saved.")
+                        : can_save ? tr("Click a slot to keep the game in progress there.")
+                                   : tr("There is no game to save.");
+    draw_text_in(surface, {220, 100, 790, 116}, guide);
+    // Each column up to the next one's left edge.
+    const struct {
         const char* heading;
-        int x;
-    } columns[5] = {{"Level", 220}, {"Time", 290}, {"Points", 380}, {"Cards", 460},
-                    {"Saved", 600}};
-    for (const auto& c : columns) draw_text(surface, c.x, 150, c.heading);
+        int x, right;
+    } columns[5] = {{tr("Level"), 220, 285},  {tr("Time"), 290, 375}, {tr("Points"), 380, 455},
+                    {tr("Cards"), 460, 595}, {tr("Saved"), 600, 790}};
+    for (const auto& c : columns) draw_text_in(surface, {c.x, 150, c.right, 166}, c.heading);
     for (int i = 0; i < saved_game_slots; ++i) {
         const int y = first_row + row_step * i + 2;
         if (states[i] == slot_state::empty) {
-            draw_text(surface, columns[0].x, y, "Empty");
+            draw_text_in(surface, {columns[0].x, y, 790, y + 16}, tr("Empty"));
         } else if (states[i] == slot_state::damaged) {
-            draw_text(surface, columns[0].x, y, "Damaged: this file cannot be loaded");
+            draw_text_in(surface, {columns[0].x, y, 790, y + 16},
+                         tr("Damaged: this file cannot be loaded"));
         } else {
             const slot_columns text = describe_saved_game(games[i]);
             const std::string* values[5] = {&text.level, &text.clock, &text.points, &text.cards,
                                             &text.saved};
-            for (int c = 0; c < 5; ++c) draw_text(surface, columns[c].x, y, values[c]->c_str());
+            for (int c = 0; c < 5; ++c)
+                draw_text_in(surface, {columns[c].x, y, columns[c].right, y + 16},
+                             values[c]->c_str());
         }
     }
 }

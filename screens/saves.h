@@ -22,6 +22,8 @@ public:
     screen_title load_title;
 
     void create_buttons(HWND parent);
+    // Captions in the language in use, the buttons as wide as they need.
+    void caption_buttons();
     // Reads the slots again and shows the screen's buttons, each usable only where its
     // slot can be saved to (saving) or loaded (not saving).
     void open(bool saving, bool game_in_progress);

@@ -1,8 +1,15 @@
 #pragma once
 #include <windows.h>
 
+#include <string>
+
 #include "gfx/animation.h"
 #include "gfx/loadbmp.h"
+
+constexpr int hammer_price = 120;
+constexpr int stopwatch_price = 100;
+constexpr int hourglass_price = 110;
+constexpr int dynamite_price = 150;
 
 // Between levels: the time left becomes points, spent here on power-ups.
 class shop {
@@ -13,7 +20,6 @@ public:
     animation dynamite;
     animation next;
     load_bmp background;
-    char line[80];
     int points;
     int hammers;
     int stopwatches;
@@ -27,6 +33,11 @@ public:
     void buy_hourglass();
     void buy_dynamite();
     void render(HDC hdc);
+
+    // The way on, in the language in use, read as it is first shown.
+    void load_words();
+    bool words_loaded;
+    std::string words_language;
 };
 
 // Takes the price from points and adds one to the count when points suffice.

@@ -24,6 +24,7 @@ TEST(OptionsRead, ReadsAsFarAsTheFileMatches) {
         const char* name;
         std::string bytes;
         int card_mode, sound;  // before: 7 and 9
+        const char* language = "keep";
     };
     const read_case cases[] = {
         {"lf", "[CARDMODE]\n3\n[SOUND]\n0\n", 3, 0},
@@ -44,6 +45,10 @@ TEST(OptionsRead, ReadsAsFarAsTheFileMatches) {
         {"card_mode_missing", "[CARDMODE]\n[SOUND]\n1\n", 7, 1},
         {"only_card_mode", "[CARDMODE]\n3\n", 3, 9},
         {"empty", "", 7, 9},
+        {"language", "[CARDMODE]\r\n3\r\n[SOUND]\r\n0\r\n[LANGUAGE]\r\nde\r\n", 3, 0, "de"},
+        {"language_of_a_country", "[CARDMODE]\n3\n[SOUND]\n0\n[LANGUAGE]\npt_BR\n", 3, 0, "pt_BR"},
+        {"language_not_a_tag", "[CARDMODE]\n3\n[SOUND]\n0\n[LANGUAGE]\n../x\n", 3, 0},
+        {"language_without_sound", "[CARDMODE]\n3\n[LANGUAGE]\nde\n", 3, 9},
     };
     for (const read_case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -51,17 +56,20 @@ TEST(OptionsRead, ReadsAsFarAsTheFileMatches) {
         std::FILE* file = std::fopen("options.ini", "r");
         ASSERT_NE(file, nullptr);
         int card_mode = 7, sound = 9;
-        read_options(file, card_mode, sound);
+        std::string language = "keep";
+        read_options(file, card_mode, sound, language);
         std::fclose(file);
         EXPECT_EQ(card_mode, c.card_mode);
         EXPECT_EQ(sound, c.sound);
+        EXPECT_EQ(language, c.language);
     }
 }
 
 TEST(OptionsRead, MissingFileKeepsTheValues) {
     DeleteFileA("options.ini");
     int card_mode = 3, sound = 1;
-    read_options(nullptr, card_mode, sound);
+    std::string language;
+    read_options(nullptr, card_mode, sound, language);
     EXPECT_EQ(card_mode, 3);
     EXPECT_EQ(sound, 1);
     options opts{};
@@ -72,15 +80,19 @@ TEST(OptionsRead, MissingFileKeepsTheValues) {
     EXPECT_EQ(opts.sound, 1);
 }
 
+// Four lines as earlier versions wrote them, and the language after them where one is
+// chosen.
 TEST(OptionsWrite, WritesFourTextModeLines) {
     struct write_case {
         int card_mode, sound;
         const char* bytes;
+        const char* language = "";
     };
     const write_case cases[] = {
         {2, 1, "[CARDMODE]\r\n2\r\n[SOUND]\r\n1\r\n"},
         {4, 0, "[CARDMODE]\r\n4\r\n[SOUND]\r\n0\r\n"},
         {-1, 5, "[CARDMODE]\r\n-1\r\n[SOUND]\r\n5\r\n"},
+        {2, 1, "[CARDMODE]\r\n2\r\n[SOUND]\r\n1\r\n[LANGUAGE]\r\npl\r\n", "pl"},
     };
     for (const write_case& c : cases) {
         SCOPED_TRACE(c.bytes);
@@ -88,6 +100,7 @@ TEST(OptionsWrite, WritesFourTextModeLines) {
         options opts{};
         opts.card_mode = c.card_mode;
         opts.sound = c.sound;
+        opts.language = c.language;
         EXPECT_TRUE(opts.save_options());
         EXPECT_EQ(read_bytes("options.ini"), c.bytes);
     }
