@@ -551,6 +551,10 @@ void game::take_stock_from_shop() {
 
 void game::apply_language() {
     use_language(choose_language(opts.language, system_language(), catalogue_tags()));
+    caption_all();
+}
+
+void game::caption_all() {
     main_menu.caption_buttons();
     opts.caption_buttons();
     saves.caption_buttons();

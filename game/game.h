@@ -103,6 +103,8 @@ public:
 
     // The language the options choose, applied to every text, caption and picture of words.
     void apply_language();
+    // Every button's and the name dialog's captions in the language in use.
+    void caption_all();
     // True when it switched the display to 800x600, which is then to be given back.
     bool initialize(bool switch_display = true);
     void main();

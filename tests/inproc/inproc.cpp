@@ -52,6 +52,8 @@ void frame() {
 
 void press(WPARAM key) { SendMessageA(game.window, WM_KEYDOWN, key, 0); }
 
+void type(wchar_t typed) { SendMessageW(game.window, WM_CHAR, typed, 0); }
+
 void command(std::uint32_t id) { SendMessageA(game.window, WM_COMMAND, id, 0); }
 
 void click(int x, int y) {

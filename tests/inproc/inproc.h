@@ -31,6 +31,8 @@ protected:
 void frame();
 // As the window procedure receives them.
 void press(WPARAM key);
+// A character typed, as the window procedure receives it.
+void type(wchar_t typed);
 void command(std::uint32_t id);
 void click(int x, int y);
 // A new game with cards of a fixed deal: picture p at positions 2p and 2p+1.

@@ -68,10 +68,10 @@ TEST_F(Keys, TheMenuByArrowsAndLetters) {
     press(VK_RETURN);
     EXPECT_EQ(game.screen, screen_save);
     press(VK_ESCAPE);
-    press('H');
+    type(L'h');
     EXPECT_EQ(game.screen, screen_high_scores);
     press(VK_ESCAPE);
-    press('C');  // Continue is not offered
+    type(L'c');  // Continue is not offered
     EXPECT_EQ(game.screen, screen_menu);
 }
 // The arrows move the highlight over the cards still on the board, Space and Enter turn

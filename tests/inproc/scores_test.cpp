@@ -110,9 +110,13 @@ TEST_F(NameDialog, CancelShowsTheTableUnchanged) {
 // the message loop hands the dialog its keys; a name in any script is kept as typed.
 TEST_F(NameDialog, EnterAndEscapeAndANameInAnyScript) {
     HWND edit = GetDlgItem(game.name_dialog, id_name_edit);
-    MSG m;
-    while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE))
-        if (!name_dialog_key(m)) DispatchMessageW(&m);
+    // The display tells Wine of the focus in its own time, on a loaded machine late.
+    for (const DWORD start = GetTickCount(); GetFocus() != edit && GetTickCount() - start < 3000;) {
+        MSG m;
+        while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE))
+            if (!name_dialog_key(m)) DispatchMessageW(&m);
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+    }
     EXPECT_EQ(GetFocus(), edit);
     fill_table({0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
     ended().level = 2;
