@@ -11,10 +11,12 @@ DESTDIR    ?=
 PACKAGES := cmake make g++ pkg-config g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 \
             googletest libcairo2-dev libfreetype-dev fonts-dejavu-core wine wine64 xvfb \
             xdotool imagemagick python3 python3-pytest python3-pil zip unzip lintian \
-            openbox wmctrl x11-utils nsis
+            openbox wmctrl x11-utils nsis gettext locales
+
+LOCALES := de_DE.UTF-8 pl_PL.UTF-8 ru_RU.UTF-8
 
 .PHONY: all deps configure build play install uninstall deb test test-quick bench screenshots \
-        dist installer clean
+        dist installer pot po clean
 all: build
 
 deps:
@@ -27,6 +29,19 @@ deps:
 	  else \
 	    echo "Missing Debian packages. Install them with:"; \
 	    echo "  sudo apt-get install $$missing"; exit 1; \
+	  fi; \
+	fi
+	@# The locales the language tests and screenshots start the game under.
+	@missing=$$(for l in $(LOCALES); do locale -a 2>/dev/null | grep -qx "$$(echo $$l | sed 's/UTF-8/utf8/')" \
+	    || echo $$l; done); \
+	if [ -n "$$missing" ]; then \
+	  if [ "$$(id -u)" = 0 ]; then \
+	    for l in $$missing; do sed -i "s/^# *$$l UTF-8/$$l UTF-8/" /etc/locale.gen; \
+	      grep -q "^$$l UTF-8" /etc/locale.gen || echo "$$l UTF-8" >>/etc/locale.gen; done; \
+	    locale-gen >/dev/null; \
+	  else \
+	    echo "Missing locales ($$missing): the language tests skip them. As root, add them to"; \
+	    echo "/etc/locale.gen and run locale-gen."; \
 	  fi; \
 	fi
 
@@ -86,6 +101,14 @@ installer: build
 # Every screen of the real game, captured under a display of its own into docs/screenshots/.
 screenshots: build
 	/usr/bin/python3 tools/screenshots/take.py --build $(BUILD)
+
+# po/pairwick.pot from the texts the sources mark, then merged into every catalogue, for
+# translators to fill in (the build's check then says what is missing).
+pot: configure
+	cmake --build $(BUILD) --target pot
+
+po: pot
+	cmake --build $(BUILD) --target po
 
 clean:
 	rm -rf $(BUILD)

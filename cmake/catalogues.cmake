@@ -31,27 +31,10 @@ endforeach()
 file(GENERATE OUTPUT ${PAIRWICK_GENERATED_DIR}/catalogues.rc CONTENT "${catalogue_rc}")
 add_custom_target(catalogues DEPENDS ${CATALOGUE_FILES})
 
-# Where the texts are marked for translation: tr, tr_c, tr_n and the tr_noop marks.
-file(GLOB_RECURSE PAIRWICK_TEXT_SOURCES RELATIVE ${CMAKE_SOURCE_DIR} CONFIGURE_DEPENDS
-  ${CMAKE_SOURCE_DIR}/app/*.cpp ${CMAKE_SOURCE_DIR}/game/*.cpp ${CMAKE_SOURCE_DIR}/screens/*.cpp
-  ${CMAKE_SOURCE_DIR}/scores/*.cpp ${CMAKE_SOURCE_DIR}/text/*.cpp
-  ${CMAKE_SOURCE_DIR}/resources/*.h)
-list(SORT PAIRWICK_TEXT_SOURCES)
-set(XGETTEXT_OPTIONS --from-code=UTF-8 --add-comments=TRANSLATORS: --add-location=file
-  --package-name=Pairwick --package-version=${PROJECT_VERSION}
-  --msgid-bugs-address=https://github.com/pairwick/pairwick/issues --copyright-holder=
-  --keyword=tr --keyword=tr_c:1c,2 --keyword=tr_n:1,2 --keyword=tr_noop --keyword=tr_noop_c:1c,2)
+# The template, from every text marked in the sources (po/extract.sh).
 if(XGETTEXT)
   add_custom_target(pot
-    COMMAND ${XGETTEXT} ${XGETTEXT_OPTIONS} --language=C++ -o ${PO_DIR}/pairwick.pot
-            ${PAIRWICK_TEXT_SOURCES}
-    COMMAND ${XGETTEXT} ${XGETTEXT_OPTIONS} -j --language=Desktop -o ${PO_DIR}/pairwick.pot
-            --keyword=Name --keyword=GenericName --keyword=Comment --keyword=Keywords
-            tools/linux/pairwick.desktop.in
-    COMMAND ${XGETTEXT} ${XGETTEXT_OPTIONS} -j -o ${PO_DIR}/pairwick.pot
-            tools/linux/io.github.pairwick.Pairwick.metainfo.xml
-    COMMAND ${XGETTEXT} ${XGETTEXT_OPTIONS} -j --language=Python --keyword=_
-            -o ${PO_DIR}/pairwick.pot tools/installer/texts.py
+    COMMAND ${CMAKE_SOURCE_DIR}/po/extract.sh ${PO_DIR}/pairwick.pot ${PROJECT_VERSION}
     WORKING_DIRECTORY ${CMAKE_SOURCE_DIR}
     COMMENT "Extracting the texts into po/pairwick.pot")
 endif()

@@ -176,7 +176,7 @@ void high_scores::update(HDC surface) {
         // TRANSLATORS: the high-score table's headings; columns of about 70 pixels, so
         // one short word each (Hammers to Dynamites: how many of each power-up was used).
         {tr("Place"), 15, 53},         {tr("Player name"), 100, 223},
-                     {tr("Level"), 230, 268},       {tr("Hammers"), 280, 348},
+                     {tr_c("high-score table", "Level"), 230, 268},       {tr("Hammers"), 280, 348},
                      {tr("Stopwatches"), 354, 428}, {tr("Hourglasses"), 435, 508},
                      {tr("Dynamites"), 520, 588},   {tr("Points"), 600, 788}};
     for (const auto& c : headings) draw_text_in(surface, {c.x, 103, c.right, 119}, c.heading);

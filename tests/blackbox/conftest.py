@@ -347,9 +347,9 @@ class Game:
         self.shot_count = 0
 
     # -- process ---------------------------------------------------------------------
-    def start(self, wait_intro=True, program=None):
+    def start(self, wait_intro=True, program=None, environment=None):
         """program: the exe as Wine is to start it (a shortcut's Windows path, say); by
-        default the one in the working directory."""
+        default the one in the working directory. environment: variables to set for it."""
         # Under Wine the game's relative artwork paths find the exe's own folder before the
         # working directory, so the exe runs from the test's folder, as in the shipped layout.
         exe = self.dir / "Pairwick.exe"
@@ -357,6 +357,7 @@ class Game:
             shutil.copyfile(os.environ["PAIRWICK_EXE"], exe)
         self.log = open(self.evidence("wine.log"), "ab")
         self.proc = subprocess.Popen([WINE64, str(program or exe)], cwd=self.dir,
+                                     env={**os.environ, **(environment or {})},
                                      stdin=subprocess.DEVNULL,
                                      stdout=self.log, stderr=subprocess.STDOUT)
         if wait_intro:
