@@ -11,7 +11,7 @@ DESTDIR    ?=
 PACKAGES := cmake make g++ pkg-config g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 \
             googletest libcairo2-dev libfreetype-dev fonts-dejavu-core wine wine64 xvfb \
             xdotool imagemagick python3 python3-pytest python3-pil zip unzip lintian \
-            openbox wmctrl x11-utils nsis
+            openbox wmctrl x11-utils nsis gettext appstream desktop-file-utils
 
 .PHONY: all deps configure build play install uninstall deb test test-quick bench screenshots \
         dist installer clean

@@ -17,6 +17,7 @@ from PIL import Image
 from conftest import (ART_DIRS, BUILD, PREFIX, install, make, player_env, tree, version)
 
 DIST = BUILD / "dist"
+APP_ID = "io.github.pairwick.Pairwick"
 
 
 @pytest.fixture(scope="module")
@@ -38,7 +39,7 @@ def test_install_lays_out_the_game_the_launcher_the_menu_entry_and_the_icons(ins
 
     entry = configparser.ConfigParser(interpolation=None)
     entry.optionxform = str
-    entry.read(top / "share" / "applications" / "pairwick.desktop")
+    entry.read(top / "share" / "applications" / f"{APP_ID}.desktop")
     e = entry["Desktop Entry"]
     assert (e["Type"], e["Name"], e["Icon"], e["Categories"]) == \
         ("Application", "Pairwick", "pairwick", "Game;CardGame;")
