@@ -11,7 +11,7 @@ DESTDIR    ?=
 PACKAGES := cmake make g++ pkg-config g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 \
             googletest libcairo2-dev libfreetype-dev fonts-dejavu-core wine wine64 xvfb \
             xdotool imagemagick python3 python3-pytest python3-pil zip unzip lintian \
-            openbox wmctrl x11-utils nsis gettext locales
+            openbox wmctrl x11-utils nsis gettext locales appstream desktop-file-utils
 
 LOCALES := de_DE.UTF-8 pl_PL.UTF-8 ru_RU.UTF-8
 

@@ -224,7 +224,7 @@ def test_the_installed_game_in_an_enlarged_window_and_full_screen_at_24_bits(
         assert title_bar > 0, extents
         entry = configparser.ConfigParser(interpolation=None)
         entry.optionxform = str
-        entry.read(top / "share" / "applications" / "pairwick.desktop")
+        entry.read(top / "share" / "applications" / "io.github.pairwick.Pairwick.desktop")
         wm_class = game.x("xprop", "-id", str(game.window), "WM_CLASS")
         assert f'"{entry["Desktop Entry"]["StartupWMClass"]}"' in wm_class.split("=")[1]
 

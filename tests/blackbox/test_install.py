@@ -17,6 +17,7 @@ from PIL import Image
 from conftest import (ART_DIRS, BUILD, PREFIX, install, make, player_env, tree, version)
 
 DIST = BUILD / "dist"
+APP_ID = "io.github.pairwick.Pairwick"
 
 
 @pytest.fixture(scope="module")
@@ -38,7 +39,7 @@ def test_install_lays_out_the_game_the_launcher_the_menu_entry_and_the_icons(ins
 
     entry = configparser.ConfigParser(interpolation=None)
     entry.optionxform = str
-    entry.read(top / "share" / "applications" / "pairwick.desktop")
+    entry.read(top / "share" / "applications" / f"{APP_ID}.desktop")
     e = entry["Desktop Entry"]
     assert (e["Type"], e["Name"], e["Icon"], e["Categories"]) == \
         ("Application", "Pairwick", "pairwick", "Game;CardGame;")
@@ -239,7 +240,7 @@ def deb_contents(deb):
     return entries
 
 
-def test_the_deb_holds_the_install_tree_and_lintian_finds_no_error(tmp_path):
+def test_the_deb_holds_the_install_tree_and_its_validators_and_lintian_find_no_error(tmp_path):
     deb = Path(make("-s", "deb").strip().splitlines()[-1])
     assert deb == BUILD / f"pairwick_{version()}_amd64.deb"
     fields = subprocess.run(["dpkg-deb", "-f", str(deb), "Package", "Version", "Architecture",
@@ -252,6 +253,21 @@ def test_the_deb_holds_the_install_tree_and_lintian_finds_no_error(tmp_path):
     dest = tmp_path / "dest"
     make("install", f"DESTDIR={dest}", "PREFIX=/usr", "BINDIR=/usr/games")
     assert deb_contents(deb) == tree(dest)
+
+    # The menu entry and the metainfo the package installs pass their validators and carry
+    # the catalogues' translations.
+    root = tmp_path / "root"
+    subprocess.run(["dpkg-deb", "-x", str(deb), str(root)], check=True)
+    share = root / "usr" / "share"
+    for validate, path, german in (
+            (["desktop-file-validate"], share / "applications" / f"{APP_ID}.desktop",
+             r"^Comment\[de\]=\S"),
+            (["appstreamcli", "validate", "--no-net"],
+             share / "metainfo" / f"{APP_ID}.metainfo.xml", r'<summary xml:lang="de">\S')):
+        r = subprocess.run([*validate, str(path)], capture_output=True, text=True, timeout=120)
+        print(r.stdout)
+        assert r.returncode == 0 and "warning" not in r.stdout.lower(), r.stdout + r.stderr
+        assert re.search(german, path.read_text(encoding="utf-8"), re.M), path.name
 
     r = subprocess.run(["lintian", "--tag-display-limit", "0", str(deb)], capture_output=True,
                        text=True, timeout=300)

@@ -73,10 +73,16 @@ install)
             put 644 "$dist/$f" "share/pairwick/$f"
         done
     done
-    desktop=$(mktemp)
-    sed "s|@BINDIR@|$bindir|g" "$here/pairwick.desktop.in" >"$desktop"
-    put 644 "$desktop" share/applications/pairwick.desktop
-    rm -f "$desktop"
+    # The menu entry and what software centres show, both named by the game's AppStream id,
+    # their texts translated from the catalogues of po/LINGUAS.
+    id=io.github.pairwick.Pairwick
+    made=$(mktemp)
+    msgfmt --desktop --template="$here/pairwick.desktop.in" -d "$here/../../po" -o "$made"
+    sed -i "s|@BINDIR@|$bindir|g" "$made"
+    put 644 "$made" "share/applications/$id.desktop"
+    msgfmt --xml --template="$here/$id.metainfo.xml" -d "$here/../../po" -o "$made"
+    put 644 "$made" "share/metainfo/$id.metainfo.xml"
+    rm -f "$made"
     for n in $sizes; do
         put 644 "$icons/pairwick-$n.png" "share/icons/hicolor/${n}x$n/apps/pairwick.png"
     done
