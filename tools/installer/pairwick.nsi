@@ -232,7 +232,7 @@ Function ${prefix}remove_listed
       StrCpy $1 $1 "" $3
       Call ${prefix}ours
       ${If} $3 != 1
-        DetailPrint "Not removed, not the setup's: $2 $1"
+        DetailPrint "Not removed, not the setup's: $1"
       ${ElseIf} $2 == "folder"
         RMDir "$INSTDIR\$1"
 !if "${prefix}" == "un."

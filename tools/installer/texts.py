@@ -34,7 +34,7 @@ TEXTS = {
     "no_list": _("$INSTDIR holds no list of installed files (${LIST}), so nothing is removed."),
     # TRANSLATORS: the lines below are shown in the setup's details; keep every $ word
     # ($0, $1, $2, $4, ${LIST}, $INSTDIR) as it is.
-    "not_ours": _("Not removed, not the setup's: $2 $1"),
+    "not_ours": _("Not removed, not the setup's: $1"),
     "not_removed": _("Could not remove $1"),
     "list_kept": _("Kept ${LIST}: $4 of the files it names could not be removed."),
     "not_carried_own": _("Not carried, $1 has its own: $0\\$2"),
