@@ -1,17 +1,19 @@
 """The Windows setup under Wine: what it installs, its Start-menu entries and its entry in
 Apps & features, the game played from its entry, a second install over the first and one
-elsewhere, and the uninstaller, which leaves the player's files.
+elsewhere, the uninstaller, which leaves the player's files, and the player's language.
 
 The setup changes the registry and the user's folders, so the tests run in a Wine prefix
 of their own, made in the test's working directory, with a HOME there too (Wine links the
 prefix's Desktop and Documents to HOME's). A program kept running in it spares every Wine
 command starting the prefix's server and services anew.
 """
+import gettext
 import os
 import re
 import shutil
 import struct
 import subprocess
+import sys
 import tempfile
 import time
 import zipfile
@@ -19,8 +21,11 @@ from pathlib import Path, PureWindowsPath
 
 import pytest
 
-from conftest import (BUILD, PATIENCE, WINE64, Game, fixed_versions, immutable, label_of,
+from conftest import (BUILD, PATIENCE, ROOT, WINE64, Game, fixed_versions, immutable, label_of,
                       menu_shown, play_out_slot_one, saved_game_bytes, version, version_words)
+
+sys.path.insert(0, str(ROOT / "tools" / "installer"))
+from texts import TEXTS  # noqa: E402
 
 KEY = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Pairwick"
 LIST = "installed-files.txt"
@@ -88,7 +93,7 @@ def read_shortcut(path):
             strings[name] = text.rstrip("\0")
             at += size
     return {"target": target, "arguments": strings.get("arguments", ""),
-            "working dir": strings.get("working dir")}
+            "working dir": strings.get("working dir"), "description": strings.get("description")}
 
 
 class Prefix:
@@ -104,13 +109,15 @@ class Prefix:
         self.env.update(HOME=str(self.home), WINEPREFIX=str(self.path), WINEDEBUG="-all",
                         WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d;"
                                          "winealsa.drv,winepulse.drv=d")
+        # Wine takes the player's language from the locale: English, where a run names none.
+        self.env["LC_ALL"] = "C.UTF-8"
 
-    def run(self, *args, check=True):
+    def run(self, *args, check=True, **env):
         # Into files, not pipes: a service Wine starts for the command inherits them and
         # outlives it, and reading a pipe would wait for the service to end.
         with tempfile.TemporaryFile() as out, tempfile.TemporaryFile() as err:
-            r = subprocess.run(args, env=self.env, stdin=subprocess.DEVNULL, stdout=out,
-                               stderr=err, timeout=180)
+            r = subprocess.run(args, env=dict(self.env, **env), stdin=subprocess.DEVNULL,
+                               stdout=out, stderr=err, timeout=180)
             out.seek(0)
             err.seek(0)
             r.stdout = out.read().decode(errors="replace")
@@ -118,8 +125,8 @@ class Prefix:
         assert not check or r.returncode == 0, f"{args} exited {r.returncode}:\n{r.stderr}"
         return r
 
-    def wine(self, *args, check=True):
-        return self.run(WINE64, *args, check=check)
+    def wine(self, *args, check=True, **env):
+        return self.run(WINE64, *args, check=check, **env)
 
     def programs(self):
         """The prefix's running processes as {pid: command line}."""
@@ -229,6 +236,8 @@ def test_setup_installs_the_zip_the_entries_and_the_game_plays_there_until_unins
         assert prefix.unix(link["working dir"]) == folder, name
     assert links["Pairwick.lnk"]["arguments"] == ""
     assert links["Pairwick (window).lnk"]["arguments"] == "/window"
+    assert [link["description"] for link in links.values()] == [TEXTS["link_full_screen"],
+                                                                TEXTS["link_window"]]
     # The desktop shortcut is for the player to choose.
     assert not (prefix.desktop() / "Pairwick.lnk").exists()
 
@@ -240,7 +249,7 @@ def test_setup_installs_the_zip_the_entries_and_the_game_plays_there_until_unins
         "Publisher": "The Pairwick developers",
         "DisplayIcon": f"{windows_folder}\\Pairwick.exe", "InstallLocation": windows_folder,
         "UninstallString": f'"{uninstaller}"', "QuietUninstallString": f'"{uninstaller}" /S',
-        "NoModify": 1, "NoRepair": 1}
+        "NoModify": 1, "NoRepair": 1, "InstallerLanguage": 0x409}
     installed = [len(c) for c in shipped.values()] + [(folder / UNINSTALLER).stat().st_size]
     # Each file is counted in whole KB, rounded up.
     kb = sum(installed) / 1024
@@ -370,3 +379,22 @@ def test_a_second_install_and_one_elsewhere_keep_the_players_files_and_the_list_
     assert not any(p.exists() for p in (desktop, menu / "Pairwick.lnk",
                                         menu / "Pairwick (window).lnk"))
     assert prefix.uninstall_key() is None
+
+
+def test_the_setup_speaks_the_players_language(prefix):
+    if "de_DE.utf8" not in subprocess.run(["locale", "-a"], capture_output=True, text=True).stdout:
+        try:  # --keep-existing generates a locale listed twice only once
+            with open("/etc/locale.gen", "a") as f:
+                f.write("de_DE.UTF-8 UTF-8\n")
+            subprocess.run(["locale-gen", "--keep-existing"], check=True, capture_output=True)
+        except (OSError, subprocess.CalledProcessError) as e:
+            pytest.skip(f"the de_DE.UTF-8 locale is missing and could not be generated: {e}")
+    with open(BUILD / "catalogues" / "de.mo", "rb") as mo:
+        german = gettext.GNUTranslations(mo).gettext
+    prefix.wine(str(setup_exe()), "/S", LC_ALL="de_DE.UTF-8")
+    described = [read_shortcut(prefix.start_menu() / name)["description"]
+                 for name in ("Pairwick.lnk", "Pairwick (window).lnk")]
+    assert described == [german(TEXTS["link_full_screen"]), german(TEXTS["link_window"])]
+    assert described[0] != TEXTS["link_full_screen"], "de.po does not translate it"
+    # The uninstaller speaks it too, whatever the player's language is by then.
+    assert prefix.uninstall_key()["InstallerLanguage"] == 0x407

@@ -3,7 +3,7 @@
 #   make_installer.sh BUILD_DIR VERSION
 # (the build runs it with its own folder and the project's version). It packs the player's
 # zip as the build made it, so the setup installs exactly what the zip holds, and writes the
-# setup's file list from it.
+# setup's file list from it, and its texts in every language from the compiled catalogues.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 [[ $# == 2 && $2 =~ ^[0-9]+\.[0-9]+\.[0-9]+$ ]] ||
@@ -13,6 +13,7 @@ version=$2
 zip=$build/Pairwick-$version-win64.zip
 setup=$build/Pairwick-$version-setup.exe
 icon=$build/art-res/pairwick.ico
+linguas=$here/../../po/LINGUAS
 command -v makensis >/dev/null ||
     { echo "makensis is missing: sudo apt-get install nsis (or make deps as root)" >&2; exit 1; }
 [[ -f $zip && -f $icon ]] || { echo "$zip or $icon is missing: build first" >&2; exit 1; }
@@ -42,9 +43,13 @@ winpath() { printf '%s' "${1//\//\\}"; }
     (cd "$stage" && find . -mindepth 1 -type d -printf '%P\n' | LC_ALL=C sort -r) |
         while IFS= read -r dir; do echo "!insertmacro put_folder \"$(winpath "$dir")\""; done
 } >"$work/files.nsh"
+# Debian's Python, as everywhere in the build; any python3 will do.
+python=/usr/bin/python3
+[[ -x $python ]] || python=python3
+"$python" "$here/texts.py" "$linguas" "$build/catalogues" "$work/texts.nsh"
 
 makensis -V2 -NOCD -DVERSION="$version" -DSTAGE="$stage" -DFILES="$work/files.nsh" \
-    -DICON="$icon" -DOUTFILE="$setup.part" "$here/pairwick.nsi"
+    -DICON="$icon" -DTEXTS="$work/texts.nsh" -DOUTFILE="$setup.part" "$here/pairwick.nsi"
 # Replace in one step, so a reader never sees half a setup.
 mv "$setup.part" "$setup"
 echo "$setup"

@@ -1,6 +1,7 @@
 ; Pairwick's Windows setup, built by make_installer.sh, which passes
 ;   VERSION  x.y.z          STAGE  the unpacked player's zip
 ;   FILES    its file list  ICON   the program's icon      OUTFILE  the setup to write
+;   TEXTS    the setup's texts in every language (texts.py)
 ;
 ; It installs for the current player alone: no administrator prompt, and a folder of the
 ; player's own, because the game keeps its scores, options and saved games in its working
@@ -50,29 +51,27 @@ VIAddVersionKey /LANG=1033 "OriginalFilename" "Pairwick-${VERSION}-setup.exe"
 !define MUI_UNICON "${NSISDIR}\Contrib\Graphics\Icons\modern-uninstall.ico"
 !define MUI_ABORTWARNING
 
-!define MUI_WELCOMEPAGE_TEXT "This will install Pairwick ${VERSION}, a pair-matching card game, \
-for you alone: it needs no administrator rights.$\r$\n$\r$\nYour scores, options and saved \
-games stay where they are when you install a newer version over this one.$\r$\n$\r$\n\
-$_CLICK"
+!define MUI_WELCOMEPAGE_TEXT "$(welcome)"
 !insertmacro MUI_PAGE_WELCOME
 ; The licence asks nothing of the player, so the page only shows it.
-!define MUI_LICENSEPAGE_TEXT_BOTTOM "Pairwick is free software under the MIT License above."
+!define MUI_LICENSEPAGE_TEXT_BOTTOM "$(licence_bottom)"
 !define MUI_LICENSEPAGE_BUTTON "$(^NextBtn)"
 !insertmacro MUI_PAGE_LICENSE "${STAGE}\LICENSE"
 !insertmacro MUI_PAGE_COMPONENTS
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
 !define MUI_FINISHPAGE_RUN
-!define MUI_FINISHPAGE_RUN_TEXT "Start Pairwick"
+!define MUI_FINISHPAGE_RUN_TEXT "$(finish_run)"
 !define MUI_FINISHPAGE_RUN_FUNCTION start_game
 !insertmacro MUI_PAGE_FINISH
 
-!define MUI_UNCONFIRMPAGE_TEXT_TOP "Pairwick ${VERSION} will be removed from the folder below. \
-Your scores, options and saved games in it are kept. $_CLICK"
+!define MUI_UNCONFIRMPAGE_TEXT_TOP "$(uninstall_top)"
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
 
-!insertmacro MUI_LANGUAGE "English"
+; Each language the game speaks, with the setup's texts in it. The setup speaks the player's
+; where it has it, English otherwise, and asks nothing.
+!include "${TEXTS}"
 
 Var list  ; the open installed-files.txt while the sections run
 
@@ -232,7 +231,7 @@ Function ${prefix}remove_listed
       StrCpy $1 $1 "" $3
       Call ${prefix}ours
       ${If} $3 != 1
-        DetailPrint "Not removed, not the setup's: $2 $1"
+        DetailPrint "$(not_ours)"
       ${ElseIf} $2 == "folder"
         RMDir "$INSTDIR\$1"
 !if "${prefix}" == "un."
@@ -250,7 +249,7 @@ Function ${prefix}remove_listed
         ${IfThen} $2 == "file" ${|} StrCpy $1 "$INSTDIR\$1" ${|}
         Delete "$1"
         ${If} ${FileExists} "$1"
-          DetailPrint "Could not remove $1"
+          DetailPrint "$(not_removed)"
           IntOp $4 $4 + 1
         ${EndIf}
       ${EndIf}
@@ -262,7 +261,7 @@ Function ${prefix}remove_listed
       ${IfThen} $5 == 1 ${|} DeleteRegKey HKCU "${UNINSTALL_KEY}" ${|}
       Delete "$INSTDIR\${LIST}"
     ${Else}
-      DetailPrint "Kept ${LIST}: $4 of the files it names could not be removed."
+      DetailPrint "$(list_kept)"
     ${EndIf}
   ${EndIf}
   Pop $6
@@ -293,9 +292,8 @@ Function ${prefix}game_closed
       FileClose $0
       ${Break}
     ${EndIf}
-    MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "Pairwick is running. Close it, then click \
-Retry." /SD IDCANCEL IDRETRY retry
-    Abort "Pairwick is running."
+    MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "$(running_retry)" /SD IDCANCEL IDRETRY retry
+    Abort "$(running)"
     retry:
   ${Loop}
   Pop $0
@@ -310,11 +308,11 @@ FunctionEnd
 Function carry
   ${If} ${FileExists} "$0\$2"
     ${If} ${FileExists} "$1\$2"
-      DetailPrint "Not carried, $1 has its own: $0\$2"
+      DetailPrint "$(not_carried_own)"
     ${Else}
       ClearErrors
       Rename "$0\$2" "$1\$2"
-      ${IfThen} ${Errors} ${|} DetailPrint "Not carried, it could not be moved: $0\$2" ${|}
+      ${IfThen} ${Errors} ${|} DetailPrint "$(not_carried)" ${|}
     ${EndIf}
   ${EndIf}
 FunctionEnd
@@ -328,7 +326,7 @@ Function take_folder
   ClearErrors
   FileOpen $0 "$INSTDIR\${LIST}" a
   ${If} ${Errors}
-    Abort "Cannot write in $INSTDIR."
+    Abort "$(cannot_write)"
   ${EndIf}
   FileClose $0
   Pop $0
@@ -381,15 +379,15 @@ Section "Pairwick" section_game
   ClearErrors
   FileOpen $list "$INSTDIR\${LIST}" w
   ${If} ${Errors}
-    Abort "Cannot write in $INSTDIR."
+    Abort "$(cannot_write)"
   ${EndIf}
 
   !insertmacro record file "${UNINSTALLER}"
   WriteUninstaller "$INSTDIR\${UNINSTALLER}"
   !include "${FILES}"
 
-  !insertmacro put_link "${MENU_LINK}" "" "Play Pairwick full screen"
-  !insertmacro put_link "${WINDOW_LINK}" "/window" "Play Pairwick in a window"
+  !insertmacro put_link "${MENU_LINK}" "" "$(link_full_screen)"
+  !insertmacro put_link "${WINDOW_LINK}" "/window" "$(link_window)"
 
   !insertmacro record key "${UNINSTALL_KEY}"
   WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "Pairwick"
@@ -401,6 +399,7 @@ Section "Pairwick" section_game
   WriteRegStr HKCU "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\${UNINSTALLER}" /S'
   WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoModify" 1
   WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoRepair" 1
+  WriteRegDWORD HKCU "${UNINSTALL_KEY}" "InstallerLanguage" $LANGUAGE
   ; In KB: the packed files as makensis counted them, and the uninstaller, made just now.
   SectionGetSize ${section_game} $0
   FileOpen $1 "$INSTDIR\${UNINSTALLER}" r
@@ -412,8 +411,8 @@ Section "Pairwick" section_game
   WriteRegDWORD HKCU "${UNINSTALL_KEY}" "EstimatedSize" $0
 SectionEnd
 
-Section /o "Desktop shortcut" section_desktop
-  !insertmacro put_link "${DESKTOP_LINK}" "" "Play Pairwick full screen"
+Section /o "$(section_desktop)" section_desktop
+  !insertmacro put_link "${DESKTOP_LINK}" "" "$(link_full_screen)"
 SectionEnd
 
 Section "-close the list"
@@ -421,9 +420,8 @@ Section "-close the list"
 SectionEnd
 
 !insertmacro MUI_FUNCTION_DESCRIPTION_BEGIN
-  !insertmacro MUI_DESCRIPTION_TEXT ${section_game} \
-    "The game, its Start-menu entries and its entry in Apps & features."
-  !insertmacro MUI_DESCRIPTION_TEXT ${section_desktop} "A Pairwick icon on your desktop."
+  !insertmacro MUI_DESCRIPTION_TEXT ${section_game} "$(describe_game)"
+  !insertmacro MUI_DESCRIPTION_TEXT ${section_desktop} "$(describe_desktop)"
 !insertmacro MUI_FUNCTION_DESCRIPTION_END
 
 ; An upgrade keeps the desktop shortcut the earlier install made, also under /S; one of that
@@ -455,10 +453,12 @@ Function start_game
   Exec '"$INSTDIR\Pairwick.exe"'
 FunctionEnd
 
+; The uninstaller speaks as the setup did, where it still has that language.
 Function un.onInit
+  ReadRegDWORD $0 HKCU "${UNINSTALL_KEY}" "InstallerLanguage"
+  ${IfThen} $0 != "" ${|} StrCpy $LANGUAGE $0 ${|}
   ${IfNot} ${FileExists} "$INSTDIR\${LIST}"
-    MessageBox MB_OK|MB_ICONSTOP "$INSTDIR holds no list of installed files (${LIST}), so \
-nothing is removed." /SD IDOK
+    MessageBox MB_OK|MB_ICONSTOP "$(no_list)" /SD IDOK
     SetErrorLevel 2
     Quit
   ${EndIf}
@@ -470,6 +470,6 @@ Section "Uninstall"
   Call un.remove_listed
   RMDir "$INSTDIR"
   ${If} ${FileExists} "$INSTDIR"
-    DetailPrint "Kept $INSTDIR: your own files are in it."
+    DetailPrint "$(folder_kept)"
   ${EndIf}
 SectionEnd
