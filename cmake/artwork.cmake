@@ -1,6 +1,8 @@
 # The artwork is a build product: the art generator is a host program (Cairo), built
 # natively even when the game is cross-compiled, and run into the runnable folder
-# (file artwork) and into the resource folder (card sheets and click sound).
+# (file artwork) and into the resource folder (card sheets and click sound). The pictures
+# with words are drawn in English and, from the compiled catalogues, in every language of
+# po/LINGUAS (cmake/catalogues.cmake, included first).
 include(ExternalProject)
 
 set(ART_RES_DIR ${CMAKE_BINARY_DIR}/art-res)
@@ -18,10 +20,24 @@ set(ART_DIST_FILES
   backgrounds/intro.bmp backgrounds/menu.bmp backgrounds/field.bmp
   info_bar/background.bmp info_bar/boxs.bmp info_bar/boxs2.bmp info_bar/chain.bmp
   animations/hammer.bmp animations/stopwatch.bmp animations/hourglass.bmp
-  animations/dynamite.bmp animations/next.bmp
-  cards/hammer.bmp cards/dynamite.bmp other/help_title.bmp
-  other/options_title.bmp other/scores_title.bmp other/save_title.bmp other/load_title.bmp
-  other/menu_title.bmp)
+  animations/dynamite.bmp cards/hammer.bmp cards/dynamite.bmp other/menu_title.bmp)
+# The pictures with words, read from the one list of them, the English at their own paths
+# and each language's as other/<tag>/<name>.
+set(WORDED_PICTURES_H ${CMAKE_SOURCE_DIR}/resources/worded_pictures.h)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${WORDED_PICTURES_H})
+file(READ ${WORDED_PICTURES_H} worded_text)
+string(REGEX MATCHALL "\"[a-z_]+/[a-z_]+\\.bmp\"" worded_files "${worded_text}")
+list(TRANSFORM worded_files REPLACE "\"" "")
+if(NOT worded_files)
+  message(FATAL_ERROR "no pictures found in ${WORDED_PICTURES_H}")
+endif()
+list(APPEND ART_DIST_FILES ${worded_files})
+foreach(tag IN LISTS PAIRWICK_LANGUAGES)
+  foreach(file IN LISTS worded_files)
+    get_filename_component(name ${file} NAME)
+    list(APPEND ART_DIST_FILES other/${tag}/${name})
+  endforeach()
+endforeach()
 list(TRANSFORM ART_DIST_FILES PREPEND ${DIST_DIR}/ OUTPUT_VARIABLE ART_DIST_PATHS)
 
 if(PAIRWICK_ART_DIR)
@@ -41,8 +57,8 @@ else()
     INSTALL_COMMAND ""
     BUILD_ALWAYS ON)
   add_custom_command(OUTPUT ${ART_RESOURCE_FILES} ${ART_ICON_FILES} ${ART_DIST_PATHS}
-    COMMAND ${ARTGEN} ${DIST_DIR} ${ART_RES_DIR}
-    DEPENDS artgen_host ${ARTGEN}
+    COMMAND ${ARTGEN} ${DIST_DIR} ${ART_RES_DIR} --catalogues ${CATALOGUE_DIR} ${PAIRWICK_LANGUAGES}
+    DEPENDS artgen_host ${ARTGEN} ${CATALOGUE_FILES}
     COMMENT "Drawing the artwork")
 endif()
 add_custom_target(artwork DEPENDS ${ART_RESOURCE_FILES} ${ART_ICON_FILES} ${ART_DIST_PATHS})

@@ -31,7 +31,7 @@ constexpr worded_picture intro_line = {
     // button, which Enter, Escape or Space press: name the keys as keyboards label them.
     "other/intro_line.bmp", tr_noop("find the pairs before the clock runs out"), 760, 40, 20, 195};
 constexpr worded_picture intro_press = {
-    "other/intro_press.bmp", tr_noop("Press Enter or Escape to continue"), 380, 34, 210, 525};
+    "other/intro_press.bmp", tr_noop("Press Enter or Escape to continue"), 460, 34, 170, 525};
 // The heading over the power-ups on the bar beside the board.
 constexpr worded_picture power_ups_label = {"other/power_ups.bmp", tr_noop("Power-ups"), 180, 28, 8,
                                             254};

@@ -8,6 +8,15 @@ from PIL import Image, ImageChops, ImageFilter
 
 WHITE = (255, 255, 255)
 GREEN = (0, 255, 0)
+ROOT = Path(__file__).resolve().parents[2]
+
+# The pictures with words, from the game's one list of them:
+# file -> (English words, width, height, x, y)
+WORDED = {m[0]: (m[1],) + tuple(int(v) for v in m[2:]) for m in re.findall(
+    r'constexpr worded_picture \w+ = \{\s*"([^"]+)",\s*tr_noop\("([^"]*)"\),'
+    r'\s*(\d+),\s*(\d+),\s*(-?\d+),\s*(-?\d+)\s*\}',
+    re.sub(r"//[^\n]*", "", (ROOT / "resources" / "worded_pictures.h").read_text()))}
+assert len(WORDED) == 9, WORDED
 
 # name -> (width, height, key, frame_width, frames)
 DIST_FILES = {
@@ -25,17 +34,14 @@ DIST_FILES = {
     "animations/next.bmp": (600, 32, WHITE, 100, 6),
     "cards/hammer.bmp": (350, 50, WHITE, 50, 7),
     "cards/dynamite.bmp": (850, 50, WHITE, 50, 17),
-    "other/help_title.bmp": (160, 40, WHITE, None, None),
-    "other/options_title.bmp": (222, 40, WHITE, None, None),
-    "other/scores_title.bmp": (294, 40, WHITE, None, None),
-    "other/save_title.bmp": (278, 40, WHITE, None, None),
-    "other/load_title.bmp": (278, 40, WHITE, None, None),
     "other/menu_title.bmp": (360, 90, WHITE, None, None),
 }
+for _name, (_words, _w, _h, _x, _y) in WORDED.items():
+    DIST_FILES.setdefault(_name, (_w, _h, WHITE, None, None))
+assert DIST_FILES["animations/next.bmp"][:2] == WORDED["animations/next.bmp"][1:3]
 # The card sheets, as the resource script links them into the exe.
 RES_SHEETS = re.findall(r'^res_\w+ BITMAP "([^"]+)"',
-                        (Path(__file__).resolve().parents[2] / "resources" / "pairwick.rc")
-                        .read_text(), re.M)
+                        (ROOT / "resources" / "pairwick.rc").read_text(), re.M)
 assert len(RES_SHEETS) == 4, RES_SHEETS
 ICON_SIZES = [16, 32, 48, 256]
 ICON_PNGS = ["icons/pairwick-%d.png" % n for n in ICON_SIZES]

@@ -232,6 +232,22 @@ def load_rgb(path):
     return Image.open(path).convert("RGB")
 
 
+def shown_intro(folder):
+    """The title screen as the game shows it in English: its background with the pictures
+    of its words over it, their white key left out, where resources/worded_pictures.h
+    places them."""
+    header = (ROOT / "resources" / "worded_pictures.h").read_text()
+    img = load_rgb(Path(folder) / "backgrounds" / "intro.bmp")
+    for name in ("other/intro_line.bmp", "other/intro_press.bmp"):
+        x, y = map(int, re.search(re.escape(name) + r'", tr_noop\("[^"]*"\),\s*\d+,\s*\d+,'
+                                  r'\s*(-?\d+),\s*(-?\d+)', header).groups())
+        words = load_rgb(Path(folder) / name)
+        mask = Image.new("L", words.size)
+        mask.putdata([0 if p == (255, 255, 255) else 255 for p in words.getdata()])
+        img.paste(words, (x, y), mask)
+    return img
+
+
 class _XClientMessage(ctypes.Structure):
     _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong),
                 ("send_event", ctypes.c_int), ("display", ctypes.c_void_p),
@@ -361,7 +377,7 @@ class Game:
                                      stdin=subprocess.DEVNULL,
                                      stdout=self.log, stderr=subprocess.STDOUT)
         if wait_intro:
-            intro = load_rgb(self.dir / "backgrounds" / "intro.bmp")
+            intro = shown_intro(self.dir)
             # Wine's first start in a prefix can take several seconds.
             # The window must exist too, so that nothing left on the screen passes for it.
             self.wait_until(lambda im: self.matches(im, intro, (0, 0, 800, 600), 0.01)

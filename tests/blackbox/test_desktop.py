@@ -16,7 +16,7 @@ from PIL import Image
 from conftest import (BUILD, COUNT_BOX, OPTION_BUTTONS, PATIENCE, PREFIX, SPRITE_CENTRE,
                       Game, all_options_visible, board_shown, cell_box, cell_centre,
                       count_mismatches, install, label_of, load_rgb, menu_shown, player_env,
-                      send_wm_delete, tree, uninstall)
+                      send_wm_delete, shown_intro, tree, uninstall)
 
 SCREEN = (3840, 2160)
 SCALE = 3
@@ -196,7 +196,7 @@ def test_the_installed_game_in_an_enlarged_window_and_full_screen_at_24_bits(
     installed_files = tree(dest)
     launcher = top / "bin" / "pairwick"
     shipped = top / "share" / "pairwick"
-    intro = load_rgb(shipped / "backgrounds" / "intro.bmp")
+    intro = shown_intro(shipped)
     home = tmp_path / "home"
     data = home / ".local" / "share" / "pairwick"
     env = player_env(home, DISPLAY=desktop)

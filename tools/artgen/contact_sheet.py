@@ -3,10 +3,12 @@
 
 usage: contact_sheet.py <dist_dir> <res_dir> <out.png>
 
-Keyed files show their transparent colour as a checkerboard. A mock-up of the
-play screen, composed the way the game keys and places the pieces, comes first.
+Keyed files show their transparent colour as a checkerboard. Mock-ups of the play
+screen and the title screen, composed the way the game keys and places the pieces (the
+words in their English pictures, where resources/worded_pictures.h places them), come first.
 """
 import os
+import re
 import sys
 
 from PIL import Image, ImageDraw, ImageFont
@@ -27,7 +29,14 @@ DIST = [
     ("other/help_title.bmp", WHITE), ("other/options_title.bmp", WHITE),
     ("other/scores_title.bmp", WHITE), ("other/save_title.bmp", WHITE),
     ("other/load_title.bmp", WHITE), ("other/menu_title.bmp", WHITE),
+    ("other/intro_line.bmp", WHITE), ("other/intro_press.bmp", WHITE),
+    ("other/power_ups.bmp", WHITE),
 ]
+# Where the game draws each picture with words: file -> (x, y).
+WORDED = {f: (int(x), int(y)) for f, x, y in re.findall(
+    r'"([a-z_/]+\.bmp)", tr_noop\("[^"]*"\),\s*\d+,\s*\d+,\s*(-?\d+),\s*(-?\d+)',
+    re.sub(r"//[^\n]*", "", open(os.path.join(os.path.dirname(os.path.abspath(__file__)),
+                                               "../../resources/worded_pictures.h")).read()))}
 RES = ["castles.bmp", "flowers.bmp", "cars.bmp", "blazons.bmp"]
 
 
@@ -95,6 +104,16 @@ def mock_play(dist, res):
         scr.alpha_composite(keyed(load(p).crop((fw * 2, 0, fw * 3, 50)), key, False), (45, y + 5))
         d.text((130, y + 20), str(10 - i), fill=(0, 0, 0), font=font)
     scr.alpha_composite(keyed(load("info_bar/chain.bmp"), WHITE, False), (193, 0))
+    scr.alpha_composite(keyed(load("other/power_ups.bmp"), WHITE, False),
+                        WORDED["other/power_ups.bmp"])
+    return scr.convert("RGB")
+
+
+def mock_intro(dist):
+    """The title screen: its background with the English words over it."""
+    scr = Image.open(os.path.join(dist, "backgrounds/intro.bmp")).convert("RGBA")
+    for name in ("other/intro_line.bmp", "other/intro_press.bmp"):
+        scr.alpha_composite(keyed(Image.open(os.path.join(dist, name)), WHITE, False), WORDED[name])
     return scr.convert("RGB")
 
 
@@ -103,7 +122,8 @@ def main():
         sys.exit(__doc__)
     dist, res, out = sys.argv[1:]
     font = ImageFont.truetype(FONT, 14)
-    tiles = [("play screen (mock-up)", mock_play(dist, res))]
+    tiles = [("play screen (mock-up)", mock_play(dist, res)),
+             ("title screen (mock-up)", mock_intro(dist))]
     for p, key in DIST:
         img = Image.open(os.path.join(dist, p))
         tiles.append((p, keyed(img, key).convert("RGB")))
@@ -113,11 +133,13 @@ def main():
     # Explicit rows; small pieces are enlarged (nearest neighbour) so their pixels show.
     by_name = dict(tiles)
     rows = [
-        [("play screen (mock-up)", 1), ("backgrounds/intro.bmp", 1)],
-        [("backgrounds/menu.bmp", 1), ("backgrounds/field.bmp", 1), ("info_bar/background.bmp", 1)],
-        [("info_bar/boxs.bmp", 2), ("info_bar/boxs2.bmp", 2), ("info_bar/chain.bmp", 1)],
-        [("other/help_title.bmp", 2), ("other/options_title.bmp", 2), ("other/scores_title.bmp", 2)],
-        [("other/save_title.bmp", 2), ("other/load_title.bmp", 2)],
+        [("play screen (mock-up)", 1), ("title screen (mock-up)", 1)],
+        [("backgrounds/intro.bmp", 1), ("info_bar/background.bmp", 1), ("info_bar/chain.bmp", 1)],
+        [("backgrounds/menu.bmp", 1), ("backgrounds/field.bmp", 1)],
+        [("info_bar/boxs.bmp", 2), ("info_bar/boxs2.bmp", 2), ("other/power_ups.bmp", 2)],
+        [("other/help_title.bmp", 1), ("other/options_title.bmp", 1), ("other/scores_title.bmp", 1)],
+        [("other/save_title.bmp", 1), ("other/load_title.bmp", 1)],
+        [("other/intro_line.bmp", 1), ("other/intro_press.bmp", 1)],
         [("other/menu_title.bmp", 2)],
         [("animations/hammer.bmp", 2)], [("animations/stopwatch.bmp", 2), ("animations/next.bmp", 2)],
         [("animations/hourglass.bmp", 2)], [("animations/dynamite.bmp", 2)],

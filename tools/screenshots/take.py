@@ -152,10 +152,11 @@ def main():
 
             game.menu("Help / Credits")
             title = load_rgb(work / "other" / "help_title.bmp")
+            left = (800 - title.width) // 2
             img = game.wait_until(
                 lambda im: button_absent(im, MENU_X, MENU_Y["Exit"])
-                and mean_abs_diff(im.crop((320, 20, 480, 60)), title.crop((0, 0, 160, 40)))
-                < 40, what="the help screen")
+                and mean_abs_diff(im.crop((left, 20, left + title.width, 20 + title.height)),
+                                  title) < 40, what="the help screen")
             time.sleep(0.5)
             shoot(game, out, "help", game.screenshot())
             game.key("Escape")

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+struct worded_picture;  // resources/worded_pictures.h
+
 namespace art {
 
 // Top-down 8-bit RGB picture, the form every output file starts from.
@@ -30,6 +32,7 @@ struct canvas {
     canvas(const canvas&) = delete;
     canvas& operator=(const canvas&) = delete;
     image opaque() const;      // composited over black; callers paint the whole area
+    unsigned alpha(int x, int y) const;  // 0: nothing drawn there
     image keyed(key k) const;  // alpha thresholded, colours kept out of the key's bucket
 };
 
@@ -50,6 +53,9 @@ inline constexpr rgb navy = hex(0x1f2d52), navy_dark = hex(0x121a33), navy_light
                      stone = hex(0xb8ad9c), wood = hex(0x8a5a32), wood_dark = hex(0x4e3019);
 }
 
+// A rectangle with rounded corners, its sides at x0, y0, x1, y1.
+struct rounded { double x0, y0, x1, y1, r; };
+
 void set(cairo_t* cr, rgb c, double a = 1.0);
 void rrect(cairo_t* cr, double x, double y, double w, double h, double r);
 void star(cairo_t* cr, double cx, double cy, int points, double r_out, double r_in, double rot = 0);
@@ -66,6 +72,11 @@ void use_font(cairo_t* cr, double size);
 void text_path_centered(cairo_t* cr, const std::string& s, double cx, double cy, double size);
 void fancy_text(cairo_t* cr, const std::string& s, double cx, double cy, double size, rgb top,
                 rgb bottom, rgb outline, double lw, bool shadow);
+// The first letter of UTF-8 text that the font has no glyph for (it would show as a box),
+// as UTF-8; "" where it has them all. Text that is not UTF-8 gives "\xef\xbf\xbd".
+std::string missing_letter(const std::string& utf8);
+// An opaque picture as the source of a paint, its top left corner at (x, y).
+void paint_image(cairo_t* cr, const image& img, double x, double y);
 
 // Small deterministic generator: textures must not change between runs.
 struct rng {
@@ -86,9 +97,19 @@ image anim_hammer();
 image anim_stopwatch();
 image anim_hourglass();
 image anim_dynamite();
-image anim_next();
+// The shop's way on with its word at a letter size, centred on x = cx of each frame; the
+// word alone as each frame has it, and where in a frame the word's ink may go.
+image anim_next(const std::string& word, double size, double cx);
+void draw_next_word(cairo_t* cr, const std::string& word, double size, double cx);
+rounded next_word_room();
 image cards_hammer();
 image cards_dynamite();
+// The title screen's one button, round the place of its words (intro_press), and the width
+// of its gold rim.
+rounded intro_button();
+constexpr double intro_button_rim = 2.5;
+// The title screen and the info bar without their words, which pictures of their own in
+// every language carry (worded.cpp).
 image bg_intro();
 image bg_menu();
 image bg_field();
@@ -110,6 +131,21 @@ struct title {
 // False, with a message, when the word or its rule would not keep clear of the edge.
 bool title_fits(const title& t, std::string& err);
 image draw_title(const title& t);
+
+// A picture of worded_pictures with its words in one language, each kind in its own style,
+// at the largest letter size, from the English one down to 70 % of it, that keeps the words
+// clear of the canvas' edge and of the shape round them; English only at its own size.
+// False, with a message naming the language ("" for English), the picture and the words,
+// where even the smallest size does not fit or the font lacks one of the letters.
+bool draw_worded(const worded_picture& p, const std::string& words, const std::string& language,
+                 image& out, std::string& err);
+// Its file in the dist folder: the entry's own for English, other/<language>/<its name> else.
+std::string worded_file(const worded_picture& p, const std::string& language);
+// The title screen and the info bar's background with their English words drawn straight
+// in, as the game shows them: what the backgrounds with the English pictures over them give.
+image intro_as_shown();
+image bar_as_shown();
+
 std::vector<uint8_t> click_sound(int rate);
 
 // The program's icon at one size, and the .ico (16, 32, 48, 256) with a PNG per size

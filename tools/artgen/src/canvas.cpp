@@ -50,6 +50,13 @@ image canvas::opaque() const {
     return img;
 }
 
+unsigned canvas::alpha(int x, int y) const {
+    const uint8_t* data = cairo_image_surface_get_data(surf);
+    uint32_t p;
+    std::memcpy(&p, data + y * cairo_image_surface_get_stride(surf) + x * 4, 4);
+    return p >> 24;
+}
+
 image canvas::keyed(key k) const {
     cairo_surface_flush(surf);
     image img(w, h);
@@ -171,6 +178,39 @@ void use_font(cairo_t* cr, double size) {
     cairo_font_options_set_antialias(o, CAIRO_ANTIALIAS_GRAY);
     cairo_set_font_options(cr, o);
     cairo_font_options_destroy(o);
+}
+
+std::string missing_letter(const std::string& s) {
+    for (size_t i = 0; i < s.size();) {
+        const unsigned char b = s[i];
+        const size_t n = b < 0x80 ? 1 : (b >> 5) == 6 ? 2 : (b >> 4) == 14 ? 3 : (b >> 3) == 30 ? 4 : 0;
+        if (n == 0 || i + n > s.size()) return "\xef\xbf\xbd";
+        uint32_t c = n == 1 ? b : b & (0x7f >> n);
+        for (size_t k = 1; k < n; ++k) {
+            if ((s[i + k] & 0xc0) != 0x80) return "\xef\xbf\xbd";
+            c = (c << 6) | (s[i + k] & 0x3f);
+        }
+        if (c >= 0x20 && FT_Get_Char_Index(g_face, c) == 0) return s.substr(i, n);
+        i += n;
+    }
+    return "";
+}
+
+void paint_image(cairo_t* cr, const image& img, double x, double y) {
+    cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_RGB24, img.w, img.h);
+    cairo_surface_flush(s);
+    uint8_t* data = cairo_image_surface_get_data(s);
+    const int stride = cairo_image_surface_get_stride(s);
+    for (int r = 0; r < img.h; ++r)
+        for (int c = 0; c < img.w; ++c) {
+            const uint8_t* p = img.at(c, r);
+            const uint32_t v = 0xff000000u | uint32_t(p[0]) << 16 | uint32_t(p[1]) << 8 | p[2];
+            std::memcpy(data + r * stride + c * 4, &v, 4);
+        }
+    cairo_surface_mark_dirty(s);
+    cairo_set_source_surface(cr, s, x, y);
+    cairo_paint(cr);
+    cairo_surface_destroy(s);
 }
 
 void text_path_centered(cairo_t* cr, const std::string& s, double cx, double cy, double size) {

@@ -2,6 +2,8 @@
 #include "art.h"
 #include "cards.h"
 
+#include "worded_pictures.h"
+
 #include <cmath>
 
 namespace art {
@@ -64,6 +66,13 @@ void ornament(cairo_t* cr, double cx, double cy, double s, rgb c, double a) {
 
 // ---------------------------------------------------------------- intro
 
+rounded intro_button() {
+    // 10 px round the words' canvas, ends in half circles.
+    const double h = intro_press.height + 20;
+    return {intro_press.x - 10.0, intro_press.y - 10.0, intro_press.x + intro_press.width + 10.0,
+            intro_press.y + intro_press.height + 10.0, h / 2};
+}
+
 image bg_intro() {
     canvas c(800, 600);
     cairo_t* cr = c.cr;
@@ -105,23 +114,17 @@ image bg_intro() {
     }
     // Title.
     fancy_text(cr, "Pairwick", 400, 128, 118, hex(0xfff0b0), pal::gold_dark, pal::navy_dark, 5, true);
-    cairo_new_path(cr);
-    text_path_centered(cr, "Pairwick", 400, 128, 118);
-    set(cr, {1, 1, 1}, 0.0);
-    cairo_new_path(cr);
-    use_font(cr, 24);
-    fancy_text(cr, "find the pairs before the clock runs out", 400, 215, 22, pal::cream, pal::cream_dark, pal::navy_dark, 2, false);
     ornament(cr, 140, 128, 2.2, pal::gold, 0.9);
     ornament(cr, 660, 128, 2.2, pal::gold, 0.9);
     // The one way on.
-    rrect(cr, 200, 515, 400, 54, 27);
-    fill_pat(cr, lin(0, 515, 0, 569, hex(0x2a3d6e), pal::navy_dark), true);
-    cairo_set_line_width(cr, 2.5);
-    cairo_pattern_t* g = lin(200, 515, 600, 569, pal::gold_light, pal::gold_dark);
+    const rounded b = intro_button();
+    rrect(cr, b.x0, b.y0, b.x1 - b.x0, b.y1 - b.y0, b.r);
+    fill_pat(cr, lin(0, b.y0, 0, b.y1, hex(0x2a3d6e), pal::navy_dark), true);
+    cairo_set_line_width(cr, intro_button_rim);
+    cairo_pattern_t* g = lin(b.x0, b.y0, b.x1, b.y1, pal::gold_light, pal::gold_dark);
     cairo_set_source(cr, g);
     cairo_stroke(cr);
     cairo_pattern_destroy(g);
-    fancy_text(cr, "Press Escape to continue", 400, 542, 22, pal::cream, pal::gold_light, pal::navy_dark, 1.5, false);
     return c.opaque();
 }
 
@@ -252,8 +255,7 @@ image bar_background() {
     cairo_move_to(cr, 30, 70); cairo_line_to(cr, 84, 70);
     cairo_move_to(cr, 108, 70); cairo_line_to(cr, 162, 70);
     set(cr, pal::gold, 0.7); cairo_set_line_width(cr, 1); cairo_stroke(cr);
-    // Heading over the power-up boxes.
-    fancy_text(cr, "Power-ups", 98, 268, 19, pal::cream, pal::gold_light, pal::navy_dark, 1.5, false);
+    // The rule under the power-ups' heading.
     cairo_move_to(cr, 30, 285); cairo_line_to(cr, 166, 285);
     set(cr, pal::gold, 0.7); cairo_stroke(cr);
     ornament(cr, 98, 585, 1.0, pal::gold, 0.7);

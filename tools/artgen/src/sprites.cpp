@@ -3,12 +3,14 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 namespace art {
 
 namespace {
 
-image strip(int frames, int fw, int fh, int total_w, key k, void (*draw)(cairo_t*, int)) {
+image strip(int frames, int fw, int fh, int total_w, key k,
+            const std::function<void(cairo_t*, int)>& draw) {
     image out(total_w, fh, k == key::green ? 0 : 255, 255, k == key::green ? 0 : 255);
     for (int f = 0; f < frames; ++f) {
         canvas c(fw, fh);
@@ -503,7 +505,7 @@ void hourglass_frame(cairo_t* cr, int f) {
 
 void dynamite_frame(cairo_t* cr, int f) { draw_dynamite_icon(cr, 24, 29, 1.0, f); }
 
-void next_frame(cairo_t* cr, int f) {
+void next_frame(cairo_t* cr, int f, const std::string& word, double size, double cx) {
     double pulse = 0.5 + 0.5 * std::cos(2 * M_PI * f / 6.0);
     rrect(cr, 1.5, 1.5, 97, 29, 9);
     cairo_pattern_t* p = cairo_pattern_create_linear(0, 1, 0, 31);
@@ -515,7 +517,7 @@ void next_frame(cairo_t* cr, int f) {
     cairo_set_line_width(cr, 2.2); cairo_stroke(cr);
     rrect(cr, 5, 4, 90, 10, 5);
     set(cr, {1, 1, 1}, 0.18); cairo_fill(cr);
-    fancy_text(cr, "NEXT", 38, 16.5, 15, pal::cream, pal::gold_light, hex(0x143d1a), 1.3, false);
+    draw_next_word(cr, word, size, cx);
     // Chevrons sliding right, wrapping inside their lane.
     cairo_save(cr);
     cairo_rectangle(cr, 64, 4, 30, 24);
@@ -533,10 +535,24 @@ void next_frame(cairo_t* cr, int f) {
 
 }  // namespace
 
+void draw_next_word(cairo_t* cr, const std::string& word, double size, double cx) {
+    fancy_text(cr, word, cx, 16.5, size, pal::cream, pal::gold_light, hex(0x143d1a), 1.3, false);
+}
+
+rounded next_word_room() {
+    // Inside the rim (half its 2.2 px inward from 1.5) with a pixel to spare; left of the
+    // chevrons' lane at 64.
+    const double in = 1.5 + 1.1 + 1;
+    return {in, in, 64 - 1, 30.5 - 1.1 - 1, 9 - 1.1 - 1};
+}
+
 image anim_hammer() { return strip(11, 54, 50, 594, key::green, hammer_frame); }
 image anim_stopwatch() { return strip(8, 50, 50, 400, key::green, stopwatch_frame); }
 image anim_hourglass() { return strip(15, 50, 50, 750, key::green, hourglass_frame); }
 image anim_dynamite() { return strip(11, 50, 50, 551, key::white, dynamite_frame); }
-image anim_next() { return strip(6, 100, 32, 600, key::white, next_frame); }
+image anim_next(const std::string& word, double size, double cx) {
+    return strip(6, 100, 32, 600, key::white,
+                 [&](cairo_t* cr, int f) { next_frame(cr, f, word, size, cx); });
+}
 
 }  // namespace art
