@@ -258,11 +258,13 @@ void game::shop_key(WPARAM key, std::uint32_t pressed) {
 void game::options_key(WPARAM key) {
     // The radio buttons down the screen, then Back and Save along its foot; Enter saves
     // from a radio button.
-    const button* buttons[9];
-    for (int i = 0; i < 7; ++i) buttons[i] = &opts.buttons[i + 2];
-    buttons[7] = &opts.buttons[0];
-    buttons[8] = &opts.buttons[1];
-    button_key(buttons, 9, key, &opts.buttons[1]);
+    const button* buttons[9 + max_language_buttons];
+    int n = 0;
+    for (int i = 2; i < 9; ++i) buttons[n++] = &opts.buttons[i];
+    for (int l = 0; l < opts.language_count; ++l) buttons[n++] = &opts.language_buttons[l];
+    buttons[n++] = &opts.buttons[0];
+    buttons[n++] = &opts.buttons[1];
+    button_key(buttons, n, key, &opts.buttons[1]);
 }
 
 void game::slots_key(WPARAM key) {

@@ -232,16 +232,17 @@ def load_rgb(path):
     return Image.open(path).convert("RGB")
 
 
-def shown_intro(folder):
-    """The title screen as the game shows it in English: its background with the pictures
-    of its words over it, their white key left out, where resources/worded_pictures.h
-    places them."""
+def shown_intro(folder, language=None):
+    """The title screen as the game shows it in English, or in the language of that tag:
+    its background with the pictures of its words over it, their white key left out, where
+    resources/worded_pictures.h places them."""
     header = (ROOT / "resources" / "worded_pictures.h").read_text()
     img = load_rgb(Path(folder) / "backgrounds" / "intro.bmp")
     for name in ("other/intro_line.bmp", "other/intro_press.bmp"):
         x, y = map(int, re.search(re.escape(name) + r'", tr_noop\("[^"]*"\),\s*\d+,\s*\d+,'
                                   r'\s*(-?\d+),\s*(-?\d+)', header).groups())
-        words = load_rgb(Path(folder) / name)
+        words = load_rgb(Path(folder) / (f"other/{language}/{Path(name).name}" if language
+                                         else name))
         mask = Image.new("L", words.size)
         mask.putdata([0 if p == (255, 255, 255) else 255 for p in words.getdata()])
         img.paste(words, (x, y), mask)
@@ -363,9 +364,10 @@ class Game:
         self.shot_count = 0
 
     # -- process ---------------------------------------------------------------------
-    def start(self, wait_intro=True, program=None, environment=None):
+    def start(self, wait_intro=True, program=None, environment=None, language=None):
         """program: the exe as Wine is to start it (a shortcut's Windows path, say); by
-        default the one in the working directory. environment: variables to set for it."""
+        default the one in the working directory. environment: variables to set for it;
+        language: the tag of the language the game is to speak, English by default."""
         # Under Wine the game's relative artwork paths find the exe's own folder before the
         # working directory, so the exe runs from the test's folder, as in the shipped layout.
         exe = self.dir / "Pairwick.exe"
@@ -377,7 +379,7 @@ class Game:
                                      stdin=subprocess.DEVNULL,
                                      stdout=self.log, stderr=subprocess.STDOUT)
         if wait_intro:
-            intro = shown_intro(self.dir)
+            intro = shown_intro(self.dir, language)
             # Wine's first start in a prefix can take several seconds.
             # The window must exist too, so that nothing left on the screen passes for it.
             self.wait_until(lambda im: self.matches(im, intro, (0, 0, 800, 600), 0.01)

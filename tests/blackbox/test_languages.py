@@ -41,7 +41,7 @@ def test_a_german_desktop_gets_the_game_in_german(game_factory):
     # same words drawn by the same code.
     game = game_factory(scores=table([("Tasten".encode(), 9)]), start=False)
     (game.dir / "save1.dat").write_bytes(saved_game_bytes(level=5, minutes=0, seconds=2))
-    game.start(environment=GERMAN)
+    game.start(environment=GERMAN, language="de")
     game.key("Return")
     game.wait_until(menu_shown, what="the menu")
     # B is the German menu's letter for the table (Bestenliste); English has none.

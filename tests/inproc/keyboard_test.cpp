@@ -176,7 +176,7 @@ TEST_F(Keys, AKeyActsOnWhatThePlayerSaw) {
 
     DeleteFileA("options.ini");
     command(id_options);
-    for (int i = 0; i < 8; ++i) press(VK_TAB);
+    for (int i = 0; i < 8 + game.opts.language_count; ++i) press(VK_TAB);
     ASSERT_TRUE(focused(game.opts.buttons[0]));  // Back
     EXPECT_EQ(answer_message_box("Options", [] { press(VK_RETURN); }), "");
     EXPECT_EQ(game.screen, screen_menu);
