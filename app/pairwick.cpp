@@ -26,9 +26,9 @@ const wchar_t* const class_name = L"Pairwick";
 std::uint32_t dispatched_key_age = 0;
 // The name field holds 255 characters and its NUL.
 constexpr int max_name_length = 255;
+}  // namespace
 
 void create_children(HWND window) {
-    instruments::mark("window");
     game.main_menu.create(window);
     instruments::mark("menu_buttons");
     game.opts.create_buttons(window);
@@ -51,7 +51,6 @@ void create_children(HWND window) {
     button::hide_keyboard_cues(window);
     instruments::mark("name_dialog");
 }
-}  // namespace
 
 void paint_frame(HDC target) { window_frame.paint_whole(target); }
 
@@ -165,9 +164,6 @@ bool name_dialog_key(MSG& message) {
 
 LRESULT CALLBACK WndProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
     switch (message) {
-    case WM_CREATE:
-        create_children(window);
-        return 0;
     case WM_PAINT:
         paint(window);
         return 0;
@@ -311,8 +307,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR command_line, int) {
     SetProcessDPIAware();
     instruments::start();
     std::srand(static_cast<unsigned>(std::time(nullptr)));
-    res = new cards_res;
-    instruments::mark("card_resources");
     HWND window = create_main_window(instance, mode_from_command_line(command_line));
     if (!window) return 0;
     game.window = window;
@@ -321,8 +315,18 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR command_line, int) {
     main_view.holds_display_mode = game.initialize(main_view.mode == window_mode::plain);
     pacer.read_refresh_rate();
     instruments::mark("intro");
+    // The title screen first; what the screens after it need is made while it shows,
+    // before any key or click is taken.
     ShowWindow(window, SW_SHOW);
     UpdateWindow(window);
+    res = new cards_res;
+    instruments::mark("card_resources");
+    create_children(window);
+    game.apply_language();
+    // Captions in another language may have made buttons wider; the new ones take the
+    // picture's place and font.
+    main_view.layout_buttons(window);
+    instruments::mark("language");
     click_sound::prepare();
     MSG message;
     // Wide messages: a letter typed into the name box in any script arrives whole.

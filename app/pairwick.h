@@ -6,10 +6,12 @@
 LRESULT CALLBACK WndProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
 INT_PTR CALLBACK EnterYourName(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam);
 
-// Registers the window class and creates the main window (its creation builds the
-// buttons, reads the options, makes the board and the hidden name dialog). Returns
-// the window, or null when registration or creation fails.
+// Registers the window class and creates the main window. Returns the window, or null
+// when registration or creation fails.
 HWND create_main_window(HINSTANCE instance, window_mode mode = window_mode::plain);
+// What the screens after the title need, made as the title shows: the buttons, the
+// options read, the board's cards and the hidden name dialog. The card resources first.
+void create_children(HWND window);
 // One frame of the game, copied whole to target at its origin, one to one.
 void paint_frame(HDC target);
 // The game's keys reach the game also while one of its buttons has the focus: a key

@@ -43,13 +43,24 @@ HMONITOR primary_monitor() {
     return MonitorFromPoint(origin, MONITOR_DEFAULTTOPRIMARY);
 }
 
-BOOL CALLBACK place_button(HWND child, LPARAM font) {
-    const auto* b = reinterpret_cast<const button*>(GetWindowLongPtrA(child, GWLP_USERDATA));
-    if (!b || GetParent(child) != game.window) return TRUE;
+struct button_layout {
+    HFONT font;
+    // All of them with the font, or only those that moved in the picture since.
+    bool every_button;
+};
+
+BOOL CALLBACK place_button(HWND child, LPARAM how) {
+    auto* b = reinterpret_cast<button*>(GetWindowLongPtrA(child, GWLP_USERDATA));
+    const auto& layout = *reinterpret_cast<const button_layout*>(how);
+    if (!b || GetParent(child) != game.window || (b->laid_out && !layout.every_button))
+        return TRUE;
     const RECT game_rect = {b->x, b->y, b->x + b->width, b->y + b->height};
     const RECT r = to_client(main_view.place, game_rect);
-    MoveWindow(child, r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE);
-    SendMessageA(child, WM_SETFONT, static_cast<WPARAM>(font), TRUE);
+    // A hidden button is drawn when it shows.
+    const BOOL shown = IsWindowVisible(child);
+    MoveWindow(child, r.left, r.top, r.right - r.left, r.bottom - r.top, shown);
+    SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(layout.font), shown);
+    b->laid_out = true;
     return TRUE;
 }
 }  // namespace
@@ -158,8 +169,9 @@ void view::attach(HWND window) {
 
 void view::layout_buttons(HWND window) {
     button::focus_scale = place.scale;
-    place_dialog();
-    if (font && same_place(place, laid_out) && button::moves == laid_out_moves) return;
+    const bool every_button = !font || !same_place(place, laid_out);
+    if (!every_button && button::moves == laid_out_moves) return;
+    if (every_button) place_dialog();
     laid_out = place;
     laid_out_moves = button::moves;
     // The game's own font at the picture's scale: the same letters whatever the desktop's
@@ -170,7 +182,8 @@ void view::layout_buttons(HWND window) {
         font = CreateFontIndirectW(&face);
         font_scale = place.scale;
     }
-    EnumChildWindows(window, place_button, reinterpret_cast<LPARAM>(font));
+    const button_layout how = {font, every_button};
+    EnumChildWindows(window, place_button, reinterpret_cast<LPARAM>(&how));
     if (previous && previous != font) DeleteObject(previous);
 }
 

@@ -102,14 +102,11 @@ bool game::initialize(bool switch_display) {
         switched = ChangeDisplaySettingsA(&display_mode, CDS_FULLSCREEN) ==
                    DISP_CHANGE_SUCCESSFUL;
     screen = screen_intro;
-    bar.load();
-    field.load();
-    help_screen.load();
-    store.load();
+    // Only the title screen's picture at start: every other screen reads its artwork as
+    // it first shows.
     intro.load("backgrounds/intro.bmp", 800, 600);
     intro_words[0].load(intro_line);
     intro_words[1].load(intro_press);
-    apply_language();
     return switched;
 }
 
@@ -125,7 +122,7 @@ void game::main() {
     case screen_menu:
         // The menu (and the screens below that draw nothing) show the backdrop behind
         // the buttons rather than whatever a fresh bitmap holds.
-        opts.background.draw(back_dc, 0, 0);
+        opts.backdrop().draw(back_dc, 0, 0);
         main_menu.title.draw(back_dc);
         main_menu.show();
         opts.hide_options();
@@ -137,7 +134,7 @@ void game::main() {
         break;
     case screen_save:
     case screen_load:
-        saves.render(back_dc, opts.background);
+        saves.render(back_dc, opts.backdrop());
         break;
     case screen_high_scores:
         scores.update(back_dc);
@@ -146,15 +143,23 @@ void game::main() {
         opts.render_options(back_dc);
         break;
     case screen_help:
+        if (!help_loaded) help_screen.load();
+        help_loaded = true;
         help_screen.render(back_dc);
         break;
     default:
-        opts.background.draw(back_dc, 0, 0);
+        opts.backdrop().draw(back_dc, 0, 0);
         break;
     }
 }
 
 void game::play_frame() {
+    if (!play_loaded) {
+        bar.load();
+        field.load();
+        store.load();
+        play_loaded = true;
+    }
     if (in_shop) {
         store.render(back_dc);
     } else {

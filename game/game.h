@@ -45,6 +45,9 @@ public:
     info_bar bar;
     play_field field;
     load_bmp intro;
+    // Whether the play screen's and the help's artwork have been read, as each first shows.
+    bool play_loaded;
+    bool help_loaded;
     // The title screen's words over its picture.
     screen_title intro_words[2];
     help help_screen;

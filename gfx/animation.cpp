@@ -36,7 +36,7 @@ void animation::update() {
     // Unsigned difference: the counter's wrap-around after 49.7 days is harmless.
     const std::uint32_t elapsed = current_tick() - last_tick;
     if (elapsed > static_cast<std::uint32_t>(delay)) step();
-    if (!paused) wake_at(last_tick + static_cast<std::uint32_t>(delay) + 1);
+    if (!paused) wake_near(last_tick + static_cast<std::uint32_t>(delay) + 1);
 }
 
 void animation::step() {

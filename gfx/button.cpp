@@ -59,8 +59,9 @@ void repaint(const button* b) {
 // A Unicode button, so a caption in any language shows whatever the system's code page.
 HWND make_button(HWND parent, const char* caption, int x, int y, int width, int height, int id,
                  DWORD style) {
+    // Hidden until its screen shows it.
     HWND made = CreateWindowExW(0, L"Button", widen(caption).c_str(),
-                                WS_CHILD | WS_VISIBLE | style, x, y, width, height, parent,
+                                WS_CHILD | style, x, y, width, height, parent,
                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr,
                                 nullptr);
     if (made) {
@@ -119,9 +120,7 @@ int button::width_for_caption() const {
         if (caption[i] == L'&' && i + 1 < caption.size()) ++i;
         shown += caption[i];
     }
-    HDC dc = CreateCompatibleDC(nullptr);
-    const int text = text_width(dc, narrow(shown).c_str());
-    DeleteDC(dc);
+    const int text = text_width(nullptr, narrow(shown).c_str());
     // A push button's bevel and a little air either side; a radio button's circle and the
     // gap after it.
     return text + (is_push_button() ? 16 : 20);
@@ -131,6 +130,7 @@ void button::move(int left, int w) {
     if (left == x && w == width) return;
     x = left;
     width = w;
+    laid_out = false;
     ++moves;
 }
 

@@ -24,6 +24,9 @@ public:
     int width_for_caption() const;
     // Its place in game pixels; the window moves it there when it next lays the buttons out.
     void move(int x, int width);
+    // Where the window last put it is its place: false after a move, until it lays the
+    // buttons out again.
+    bool laid_out;
     // Changes each time a button moves, so the window knows to lay them out again.
     static unsigned moves;
     void show_button();

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <unordered_map>
 
 #include "text/utf8.h"
 
@@ -11,6 +12,8 @@ HFONT font = nullptr;
 // The game's letters cut narrower, by their average width in pixels (the font's is 7).
 constexpr int full_width = 7, narrowest = 4;
 HFONT narrow_fonts[full_width] = {};
+// Where texts are measured outside a frame, made once.
+HDC measuring = nullptr;
 text_listener listener = nullptr;
 
 HFONT narrow_font(int width) {
@@ -85,6 +88,8 @@ void release_picture_font() {
         if (f) DeleteObject(f);
         f = nullptr;
     }
+    if (measuring) DeleteDC(measuring);
+    measuring = nullptr;
 }
 
 void listen_to_text(text_listener l) { listener = l; }
@@ -105,15 +110,31 @@ void draw_code_page_text(HDC hdc, int x, int y, const char* text, std::size_t le
 }
 
 int text_width(HDC hdc, const char* utf8) {
+    if (!hdc) {
+        if (!measuring) measuring = CreateCompatibleDC(nullptr);
+        hdc = measuring;
+    }
     const font_in selected(hdc);
     return extent(hdc, widen(utf8)).cx;
 }
+
+namespace {
+// The width of a text in the game's font, remembered: the same labels are drawn on every
+// frame, and measuring costs Wine a trip through its font code.
+LONG full_width_of(HDC hdc, const std::wstring& text) {
+    static std::unordered_map<std::wstring, LONG> widths;
+    const auto known = widths.find(text);
+    if (known != widths.end()) return known->second;
+    if (widths.size() > 512) widths.clear();
+    return widths[text] = extent(hdc, text).cx;
+}
+}  // namespace
 
 void draw_text_in(HDC hdc, const RECT& box, const char* utf8, text_align align) {
     const std::wstring text = widen(utf8);
     const font_in selected(hdc);
     const LONG room = box.right - box.left;
-    LONG width = extent(hdc, text).cx;
+    LONG width = full_width_of(hdc, text);
     HGDIOBJ previous = nullptr;
     // The widest cut that fits, or the narrowest there is.
     for (int w = full_width - 1; width > room && w >= narrowest; --w) {

@@ -21,7 +21,8 @@ void draw_text_in(HDC hdc, const RECT& box, const char* utf8,
 // Text that may run over several lines of `line_height` pixels, broken between words, from
 // the box's top; returns how many lines it took.
 int draw_wrapped(HDC hdc, const RECT& box, int line_height, const char* utf8);
-// How wide the text is in the game's font, in pixels.
+// How wide the text is in the game's font, in pixels; measured on a DC of its own for a
+// null hdc.
 int text_width(HDC hdc, const char* utf8);
 
 // Whatever draws text in the picture tells this function, if set, where the text was

@@ -56,7 +56,6 @@ high_scores::~high_scores() {
 }
 
 void high_scores::init() {
-    background.load("backgrounds/menu.bmp", 800, 600);
     title.load(scores_title);
     if (read_table_file(file_name(), table) >= 0) return;
     default_table(table);
@@ -148,6 +147,9 @@ void high_scores::get_dynamites(int value) { table[score_rows - 1].dynamites_use
 void high_scores::sort() { sort_table(table); }
 
 void high_scores::update(HDC surface) {
+    // Read as the table first shows, not at start.
+    if (!background_loaded) background.load("backgrounds/menu.bmp", 800, 600);
+    background_loaded = true;
     background.draw(surface, 0, 0);
     HPEN pen = CreatePen(PS_SOLID, 1, RGB(125, 167, 216));
     HGDIOBJ previous = SelectObject(surface, pen);

@@ -30,6 +30,7 @@ constexpr std::size_t score_file_size = score_rows * sizeof(score_entry);
 class high_scores {
 public:
     load_bmp background;
+    bool background_loaded;
     screen_title title;
     score_entry table[score_rows];
     // This run's results that the file does not hold yet. Every write enters them into what

@@ -70,21 +70,27 @@ void options::create_buttons(HWND parent) {
                             id_sound_on, WS_GROUP);
     buttons[8].radio_button(parent, "Sound Off", 10, 140, button_width, button_height,
                             id_sound_off, 0);
-    // Below the others, one for each language.
-    const std::vector<std::string> choices = language_choices();
-    language_count = static_cast<int>(choices.size());
-    for (int l = 0; l < language_count; ++l)
-        language_buttons[l].radio_button(parent, "", 10, 180 + 20 * l, button_width,
-                                         button_height, id_language_automatic + l,
-                                         l == 0 ? WS_GROUP : 0);
-    background.load("backgrounds/menu.bmp", 800, 600);
     title.load(options_title);
     load_options();
     if (const int id = card_mode_button(card_mode)) check(parent, id);
     if (sound == 0 || sound == 1) check(parent, sound == 1 ? id_sound_on : id_sound_off);
+}
+
+void options::create_language_buttons() {
+    // Made as the screen first shows: start-up makes only what its first screens show.
+    HWND parent = GetParent(buttons[0].hwnd);
+    if (language_count > 0 || !parent) return;
+    const std::vector<std::string> choices = language_choices();
+    language_count = static_cast<int>(choices.size());
+    // Below the others, one for each language.
+    for (int l = 0; l < language_count; ++l)
+        language_buttons[l].radio_button(parent, "", 10, 180 + 20 * l, button_width,
+                                         button_height, id_language_automatic + l,
+                                         l == 0 ? WS_GROUP : 0);
     const auto chosen = std::find(choices.begin(), choices.end(), language);
     check(parent, id_language_automatic +
                       static_cast<int>(chosen == choices.end() ? 0 : chosen - choices.begin()));
+    caption_buttons();
 }
 
 void options::caption_buttons() {
@@ -145,6 +151,7 @@ bool options::save_options() {
 }
 
 void options::show_options() {
+    create_language_buttons();
     for (button& b : buttons) b.show_button();
     for (int l = 0; l < language_count; ++l) language_buttons[l].show_button();
 }
@@ -154,8 +161,15 @@ void options::hide_options() {
     for (button& b : language_buttons) b.hide_button();
 }
 
+load_bmp& options::backdrop() {
+    // Read as the menu first shows, not at start.
+    if (!background_loaded) background.load("backgrounds/menu.bmp", 800, 600);
+    background_loaded = true;
+    return background;
+}
+
 void options::render_options(HDC surface) {
-    background.draw(surface, 0, 0);
+    backdrop().draw(surface, 0, 0);
     title.draw(surface);
     // Each group's caption beside its widest button, level with its middle.
     SetTextColor(surface, RGB(0, 0, 0));

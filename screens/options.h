@@ -21,6 +21,7 @@ public:
     button language_buttons[max_language_buttons];
     int language_count;
     load_bmp background;
+    bool background_loaded;
     screen_title title;
     int card_mode;
     int sound;
@@ -28,6 +29,8 @@ public:
     std::string language;
 
     void create_buttons(HWND parent);
+    // The language buttons, made as the screen first shows.
+    void create_language_buttons();
     // Captions in the language in use, each group's caption beside its widest button.
     void caption_buttons();
     void load_options();
@@ -39,6 +42,8 @@ public:
     void show_options();
     void hide_options();
     void render_options(HDC surface);
+    // The menu's backdrop, which the options, the menu and the slots show.
+    load_bmp& backdrop();
 };
 
 // The file's formats, read the way fscanf reads them; values that do not match keep what

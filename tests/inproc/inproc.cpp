@@ -14,7 +14,9 @@ void game_window::SetUp() {
     HWND window = create_main_window(GetModuleHandleA(nullptr));
     ASSERT_NE(window, nullptr);
     game.window = window;
+    create_children(window);
     game.initialize();
+    game.apply_language();
     frame_surface = new surface(800, 600);
 }
 

@@ -153,6 +153,15 @@ void expect_key(const animation& a, const char* file, COLORREF key) {
 }
 
 TEST_F(Pinned, SpritesOfTheBarTheShopAndHelp) {
+    // Each screen reads its sprites as it first shows.
+    game.screen = screen_help;
+    frame();
+    new_ordered_game();
+    frame();
+    for (const auto& c : game.field.card) c->removed = true;
+    frame();
+    frame();
+    game.in_shop = false;
     const COLORREF green = RGB(0, 255, 0), white = RGB(255, 255, 255);
     const char *hammer = "animations/hammer.bmp", *stopwatch = "animations/stopwatch.bmp",
                *hourglass = "animations/hourglass.bmp", *dynamite = "animations/dynamite.bmp";
