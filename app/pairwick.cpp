@@ -21,9 +21,6 @@
 namespace {
 // A Unicode window: the letters typed reach the game whatever the system's code page.
 const wchar_t* const class_name = L"Pairwick";
-// How long ago the key message being dispatched was made; a key sent straight to the
-// window, not through the queue, is made now.
-std::uint32_t dispatched_key_age = 0;
 // The name field holds 255 characters and its NUL.
 constexpr int max_name_length = 255;
 }  // namespace
@@ -150,7 +147,7 @@ bool name_dialog_key(MSG& message) {
     // for a moment after the dialog appears, never becomes a name or an Ok.
     if (!game.name_keys.hears(message.message, message.wParam,
                               (message.lParam & key_repeat_bit) != 0,
-                              current_tick() - key_age(message.time)))
+                              current_tick()))
         return true;
     // Escape presses Cancel; the close box, which sends the same IDCANCEL, does nothing.
     if (message.message == WM_KEYDOWN && message.wParam == VK_ESCAPE) {
@@ -172,8 +169,7 @@ LRESULT CALLBACK WndProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam
         return 0;
     case WM_KEYDOWN:
         if (!instruments::key(window, wparam))
-            game.keydown(wparam, (lparam & key_repeat_bit) != 0,
-                         current_tick() - dispatched_key_age);
+            game.keydown(wparam, (lparam & key_repeat_bit) != 0, current_tick());
         return 0;
     case WM_CHAR:
         game.char_typed(static_cast<wchar_t>(wparam), (lparam & key_repeat_bit) != 0);
@@ -335,10 +331,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR command_line, int) {
         route_to_game(message);
         // Alt+Enter is the game's: translated, it would only make the system beep.
         if (!alt_enter(message)) TranslateMessage(&message);
-        const bool key = message.message >= WM_KEYFIRST && message.message <= WM_KEYLAST;
-        dispatched_key_age = key ? key_age(message.time) : 0;
         DispatchMessageW(&message);
-        dispatched_key_age = 0;
     }
     instruments::stop();
     if (!game.scores.close()) warn_results_lost();

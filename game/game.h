@@ -113,7 +113,7 @@ public:
     void main();
     void command(std::uint32_t id);
     // A held key repeats only the moves between places; what it would spend or start, once.
-    // `pressed` is when the key went down, in the game's ticks.
+    // `pressed` is when the key is handled, in the game's ticks.
     void keydown(WPARAM key, bool repeat, std::uint32_t pressed);
     // A character typed, which may be a caption's underlined letter.
     void char_typed(wchar_t typed, bool repeat);

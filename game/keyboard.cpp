@@ -88,11 +88,6 @@ bool key_gate::hears(UINT message, WPARAM key, bool repeat, std::uint32_t presse
     return true;
 }
 
-std::uint32_t key_age(DWORD message_time) {
-    const std::uint32_t age = GetTickCount() - message_time;
-    return static_cast<std::int32_t>(age) < 0 ? 0 : age;
-}
-
 namespace {
 // The one message box up at a time, and the hooks that give it the gate's rule.
 HHOOK box_keys_hook = nullptr;
@@ -104,7 +99,7 @@ LRESULT CALLBACK box_keys_filter(int code, WPARAM wparam, LPARAM lparam) {
     if (code == MSGF_DIALOGBOX) {
         // Not heard: as if the key had never been pressed.
         if (!box_keys.hears(m->message, m->wParam, (m->lParam & key_repeat_bit) != 0,
-                            m->time))
+                            GetTickCount()))
             return TRUE;
         // Windows' Yes/No box ignores Escape; ours takes it as No, as a player expects.
         if (m->message == WM_KEYDOWN && m->wParam == VK_ESCAPE &&
@@ -121,7 +116,7 @@ LRESULT CALLBACK box_shown(int code, WPARAM wparam, LPARAM lparam) {
     wchar_t kind[16] = {};
     if (code == HCBT_ACTIVATE && GetClassNameW(box, kind, 16) && std::wcscmp(kind, L"#32770") == 0) {
         // On screen from its activation: what was pressed before was meant for something else.
-        box_keys.open(GetTickCount(), 0);
+        box_keys.open(GetTickCount(), settling_time);
         // Its buttons in the game's language, not the system's, their letters too.
         const struct {
             int id;
@@ -138,7 +133,7 @@ LRESULT CALLBACK box_shown(int code, WPARAM wparam, LPARAM lparam) {
 }  // namespace
 
 int message_box(HWND owner, const wchar_t* text, const wchar_t* caption, UINT type) {
-    box_keys.open(GetTickCount(), 0);
+    box_keys.open(GetTickCount(), settling_time);
     const DWORD thread = GetCurrentThreadId();
     box_keys_hook = SetWindowsHookExW(WH_MSGFILTER, box_keys_filter, nullptr, thread);
     box_shown_hook = SetWindowsHookExW(WH_CBT, box_shown, nullptr, thread);

@@ -74,6 +74,7 @@ const char* box_caption = nullptr;
 int box_answer = IDOK;
 LPARAM box_key_flags = 0;
 bool box_outlived_key = false;
+DWORD box_seen_at = 0;
 std::string box_text;
 
 void CALLBACK close_box(HWND, UINT, UINT_PTR timer, DWORD) {
@@ -84,7 +85,10 @@ void CALLBACK close_box(HWND, UINT, UINT_PTR timer, DWORD) {
     GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
     box_text = text;
     if (box_answer < 0) {
-        // A box the key leaves open is answered Yes at the next tick: a failure, not a hang.
+        // A key once the box listens; one it leaves open is answered Yes at the next tick:
+        // a failure, not a hang.
+        if (!box_seen_at) box_seen_at = GetTickCount();
+        if (GetTickCount() - box_seen_at < settling_time + 20) return;
         PostMessageA(box, WM_KEYDOWN, static_cast<WPARAM>(-box_answer), box_key_flags);
         box_answer = IDYES;
         return;
@@ -103,6 +107,7 @@ std::string answer_message_box(const char* caption, const std::function<void()>&
     box_answer = answer;
     box_key_flags = answer < 0 ? key_flags : -1;
     box_outlived_key = false;
+    box_seen_at = 0;
     box_text.clear();
     // The modal loop of the box dispatches this thread timer.
     const UINT_PTR timer = SetTimer(nullptr, 0, 50, close_box);
