@@ -1,11 +1,12 @@
 """The options screen, options.ini, and the card set a new game takes from them."""
+import time
 from collections import Counter
 
 import pytest
 from PIL import Image
 
-from conftest import (OPTION_BUTTONS, all_options_visible, cell_box, cell_centre, immutable,
-                      load_rgb, mean_abs_diff, menu_shown, radio_dot)
+from conftest import (OPTION_BUTTONS, SETTLING, all_options_visible, cell_box, cell_centre,
+                      immutable, load_rgb, mean_abs_diff, menu_shown, radio_dot)
 
 SETS = ["Castles", "Cars", "Flowers", "Blazons", "Random"]
 SOUNDS = ["Sound On", "Sound Off"]
@@ -92,6 +93,8 @@ def test_options_file_checks_buttons_and_save_writes_it(game_factory):
                               > 3, what="the confirmation box")
         game.save(img, "saved_box")
     assert (game.dir / "options.ini").read_bytes() == b"[CARDMODE]\r\n2\r\n[SOUND]\r\n1\r\n"
+    # A message box hears no key in its first half second.
+    time.sleep(SETTLING)
     game.key("Return")
     img = game.wait_until(lambda im: mean_abs_diff(im.crop(centre), before.crop(centre)) < 1,
                           what="the confirmation box to go")
