@@ -136,7 +136,7 @@ class OnDesktop(Game):
 
     def click(self, x, y):
         self.xdotool("mousemove", self.origin[0] + SCALE * x + 1,
-                     self.origin[1] + SCALE * y + 1, "click", 1)
+                     self.origin[1] + SCALE * y + 1, "click", "--delay", 0, 1)
         self.last_click = time.monotonic()
 
     def state(self):
