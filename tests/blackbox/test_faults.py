@@ -189,8 +189,8 @@ def test_a_folder_that_takes_no_new_files_keeps_them_in_the_players_own(game_fac
     shutil.rmtree(own, ignore_errors=True)
     game = game_factory(start=False)
     shutil.copyfile(os.environ["PAIRWICK_EXE"], game.dir / "Pairwick.exe")
-    # A game saved five seconds before its end, in the working directory.
-    saved = saved_game_bytes(level=3, minutes=0, seconds=5, points=77)
+    # A game saved a second before its end, in the working directory.
+    saved = saved_game_bytes(level=3, minutes=0, seconds=1, points=77)
     (game.dir / "save1.dat").write_bytes(saved)
     held = sorted(p.name for p in game.dir.iterdir())
     if not make_immutable(game.dir):
