@@ -35,8 +35,11 @@ EVIDENCE = Path(os.environ.get("PAIRWICK_EVIDENCE") or BUILD / "test-output" / "
 # Long enough for a loaded machine whose screen lags the game; a fast game never waits it.
 PATIENCE = 30.0
 # A new shop or name box hears no key in its first half second, which nothing on screen
-# shows: a key meant for it waits this long after it appears.
-SETTLING = 0.6
+# shows: a key meant for it waits this long after it appears. Wine dates a key by the X
+# server's clock, set against its own once, at the first X input event the game handles:
+# a game busy starting handles that one late, and its keys then seem older than they are
+# by as much (up to most of a second on a loaded machine).
+SETTLING = 1.5
 
 # Layout of the game's screens, in client pixels (the window sits at the screen's origin).
 MENU_X = 350
