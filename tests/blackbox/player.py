@@ -372,6 +372,14 @@ class Player:
             self.leaving[c] = Leaving(kind, since, self.faces.pop(c, None))
             self.up.discard(c)
             self.appeared.pop(c, None)
+        if kind == "match":
+            # A matched pair stays up, and the game takes no pick, until the frame that
+            # sees the match; a card of it leaving its face shows that frame has come.
+            seen = [(c, self.leaving[c].face) for c in cells if self.leaving[c].face is not None]
+            if seen:
+                c, face = seen[0]
+                self.wait(lambda v: v.shop or not same(v.crop(c), face),
+                          f"the pair {sorted(cells)} to match")
 
     # -- reading the bar ---------------------------------------------------------------
     def bar(self, v):
