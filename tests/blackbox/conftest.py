@@ -268,13 +268,20 @@ def _xlib():
     return _x11
 
 
-def screen_rgb():
-    """The whole X screen (DISPLAY) as an 8-bit RGB image, read from the X server with one
-    request: ImageMagick's import gives the same pixels, but takes five times as long to
-    start, and the tests poll the screen all the time. A screen other than 5-6-5 16-bit
-    is read with import."""
+# Pillow's raw modes for the X screens the tests make, as (bits, byte order, masks):
+# 5-6-5 with red in the high bits, scaled to 8 bits as import scales it, and 24-bit
+# colour in 32-bit pixels.
+_RAW_MODES = {(16, 0, 0xF800, 0x07E0, 0x001F): "BGR;16",
+              (32, 0, 0xFF0000, 0x00FF00, 0x0000FF): "BGRX"}
+
+
+def screen_rgb(display=None):
+    """The whole X screen (DISPLAY, or the display named) as an 8-bit RGB image, read from
+    the X server with one request: ImageMagick's import gives the same pixels, but takes
+    five times as long, and the tests poll the screen all the time. A screen of another
+    format is read with import."""
     x11 = _xlib()
-    name = os.environ.get("DISPLAY", "")
+    name = display or os.environ.get("DISPLAY", "")
     if name not in _screens:
         dpy = x11.XOpenDisplay(name.encode())
         assert dpy, f"cannot open the X display {name!r}"
@@ -286,16 +293,16 @@ def screen_rgb():
     assert got, "the X server gave no image of the screen"
     try:
         im = got.contents
-        if (im.bits_per_pixel, im.byte_order, im.red_mask, im.green_mask, im.blue_mask) == \
-                (16, 0, 0xF800, 0x07E0, 0x001F):
+        mode = _RAW_MODES.get((im.bits_per_pixel, im.byte_order, im.red_mask,
+                               im.green_mask, im.blue_mask))
+        if mode:
             data = ctypes.string_at(im.data, im.bytes_per_line * h)
-            # Pillow's "BGR;16" is 5-6-5 with red in the high bits, scaled to 8 bits as
-            # import scales it.
-            return Image.frombuffer("RGB", (w, h), data, "raw", "BGR;16", im.bytes_per_line, 1)
+            return Image.frombuffer("RGB", (w, h), data, "raw", mode, im.bytes_per_line, 1)
     finally:
         x11.XDestroyImage(got)
     raw = subprocess.run(["import", "-window", "root", "-depth", "8", "rgb:-"],
-                         check=True, capture_output=True, timeout=20).stdout
+                         env=dict(os.environ, DISPLAY=name), check=True, capture_output=True,
+                         timeout=20).stdout
     return Image.frombytes("RGB", (w, h), raw)
 
 

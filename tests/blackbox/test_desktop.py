@@ -16,7 +16,7 @@ from PIL import Image
 from conftest import (BUILD, COUNT_BOX, OPTION_BUTTONS, PATIENCE, PREFIX, SPRITE_CENTRE,
                       Game, all_options_visible, board_shown, cell_box, cell_centre,
                       count_mismatches, install, label_of, load_rgb, menu_shown, player_env,
-                      send_wm_delete, tree, uninstall)
+                      screen_rgb, send_wm_delete, tree, uninstall)
 
 SCREEN = (3840, 2160)
 SCALE = 3
@@ -119,9 +119,9 @@ class OnDesktop(Game):
                         (" showing what was expected" if showing else ""))
 
     def root(self):
-        raw = subprocess.run(["import", "-window", "root", "-depth", "8", "rgb:-"],
-                             env=self.env, check=True, capture_output=True, timeout=20).stdout
-        return Image.frombytes("RGB", SCREEN, raw)
+        img = screen_rgb(self.env["DISPLAY"])
+        assert img.size == SCREEN
+        return img
 
     def picture(self, root=None):
         """The enlarged picture as the screen shows it."""
