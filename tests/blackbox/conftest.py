@@ -535,7 +535,10 @@ class Game:
         self.xdotool("key", name)
 
     def type_text(self, text):
-        self.xdotool("type", "--delay", 50, text)
+        # A letter outside the keymap is typed on a spare key that xdotool binds to it for
+        # half the delay, and Wine has to read the binding in that time: a loaded machine
+        # lost letters at 50 ms.
+        self.xdotool("type", "--delay", 50 if text.isascii() else 250, text)
 
     def menu(self, caption):
         self.click(MENU_X + 50, MENU_Y[caption] + 10)
