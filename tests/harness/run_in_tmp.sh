@@ -75,11 +75,14 @@ if [[ -n $template ]]; then
     "$harness/copy_prefix.sh" "$template" "$prefix"
     export WINEPREFIX=$prefix HOME=$own/home
     mkdir "$HOME"
-    # One server for the whole test spares each program its start-up, and starting Wine's
-    # services here keeps them off the test's output pipes (CTest waits for every holder
-    # of a test's output to close it).
+    # One server for the whole test spares each program its start-up. Wine's services and
+    # its desktop (explorer.exe) start with the first program that makes a window, and
+    # keep its output open: rundll32 makes one for the call, so they start here, holding
+    # nothing of the test's (a first test program's pipe stayed open a second past its
+    # end, and CTest waits for every holder of a test's output).
     wineserver -p </dev/null >/dev/null 2>&1 8>&-
-    /usr/lib/wine/wine64 wineboot </dev/null >/dev/null 2>&1 8>&- || true
+    /usr/lib/wine/wine64 rundll32.exe user32.dll,GetDesktopWindow </dev/null >/dev/null 2>&1 8>&- ||
+        true
 fi
 
 if [[ -n $art ]]; then
