@@ -35,12 +35,15 @@ void expect_entry(const score_entry& e, const char* name, const std::array<int, 
               values);
 }
 
-// Handles the thread's messages until none has come for a tenth of a second.
+// Handles the thread's messages until none has come for a tenth of a second, or for a
+// second at most: a frame that is painted may ask for the next.
 void settle() {
+    const ULONGLONG deadline = GetTickCount64() + 1000;
     MSG m;
     do {
         while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&m);
-    } while (MsgWaitForMultipleObjects(0, nullptr, FALSE, 100, QS_ALLINPUT) == WAIT_OBJECT_0);
+    } while (GetTickCount64() < deadline &&
+             MsgWaitForMultipleObjects(0, nullptr, FALSE, 100, QS_ALLINPUT) == WAIT_OBJECT_0);
 }
 
 class NameDialog : public InProc {
