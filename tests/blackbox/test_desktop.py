@@ -269,8 +269,9 @@ def test_the_installed_game_in_an_enlarged_window_and_full_screen_at_24_bits(
         game.save(shots[1], "smash")
         assert all(key_pixels(s) == 0 for s in shots), "a colour key shows in the smash"
         game.key("alt+Return")
-        game.find_window(PATIENCE, PICTURE)
-        game.wait_until(lambda im: board_shown(im, field), what="the board in the window")
+        # Found again at every look: the window manager places the window after its size.
+        game.find_window(PATIENCE, PICTURE, showing=lambda r: board_shown(
+            game.picture(r).resize((800, 600), Image.NEAREST), field))
 
         # A second start raises the running game and starts none of its own.
         game.xdotool("windowminimize", game.window)
