@@ -374,11 +374,13 @@ class Player:
             self.appeared.pop(c, None)
         if kind == "match":
             # A matched pair stays up, and the game takes no pick, until the frame that
-            # sees the match; a card of it leaving its face shows that frame has come.
+            # sees the match and takes it off: a card of it showing neither its back nor
+            # its face shows that frame has come.
             seen = [(c, self.leaving[c].face) for c in cells if self.leaving[c].face is not None]
             if seen:
                 c, face = seen[0]
-                self.wait(lambda v: v.shop or not same(v.crop(c), face),
+                self.wait(lambda v: v.shop or not (same(v.crop(c), face)
+                                                   or same(v.crop(c), self.back[c])),
                           f"the pair {sorted(cells)} to match")
 
     # -- reading the bar ---------------------------------------------------------------
