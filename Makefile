@@ -3,6 +3,11 @@
 BUILD      := build
 DIST       := $(BUILD)/dist
 JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
+# Tests run side by side, one for each core, and no more than one for each GB of free
+# memory (a test's Wine, X server and screenshots take a few hundred MB).
+TEST_JOBS  ?= $(shell n=$$(nproc 2>/dev/null || echo 2); \
+                m=$$(awk '/^MemAvailable:/ { print int($$2 / 1048576) }' /proc/meminfo); \
+                [ -n "$$m" ] && [ "$$m" -lt "$$n" ] && n=$$m; [ "$$n" -ge 1 ] || n=1; echo $$n)
 # Where make install puts the game; DESTDIR is put in front of it when set.
 PREFIX     ?= $(if $(filter 0,$(shell id -u)),/usr/local,$(HOME)/.local)
 BINDIR     ?= $(PREFIX)/bin
@@ -75,11 +80,11 @@ deb: build
 	tools/linux/make_deb.sh "$(BUILD)"
 
 test: build
-	cd $(BUILD) && ctest --output-on-failure
+	cd $(BUILD) && ctest --output-on-failure -j$(TEST_JOBS)
 
 # Everything but the tests labelled slow (the real twelve-minute game over).
 test-quick: build
-	cd $(BUILD) && ctest --output-on-failure -LE slow
+	cd $(BUILD) && ctest --output-on-failure -j$(TEST_JOBS) -LE slow
 
 # Frame times, start-up, GDI objects and memory of the real game beside a minimal window
 # program, under Wine on a display of its own; prints figures and asserts nothing.

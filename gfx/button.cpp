@@ -93,6 +93,9 @@ void button::place(HWND made, int left, int top, int w, int h) {
     height = h;
     // The window finds the button's game place through its handle when the scale changes.
     if (hwnd) SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    // Made after the window laid its buttons out (as the language buttons are): placed next.
+    laid_out = false;
+    ++moves;
 }
 
 // ShowWindow on a null handle would act on nothing useful; a failed creation stays inert.

@@ -26,7 +26,7 @@ public:
     void move(int x, int width);
     // Where the window last put it is its place: false after a move, until it lays the
     // buttons out again.
-    bool laid_out;
+    bool laid_out = false;
     // Changes each time a button moves, so the window knows to lay them out again.
     static unsigned moves;
     void show_button();

@@ -32,6 +32,7 @@ SHOP_SPRITE = {"hammer": (385, 250, 54), "stopwatch": (445, 250, 50),
                "hourglass": (505, 250, 50), "dynamite": (560, 250, 50)}
 PRICE = {"hammer": 120, "stopwatch": 100, "hourglass": 110, "dynamite": 150}
 NEXT_LEVEL = (730, 566)
+NEXT_LEVEL_BOX = (690, 555, 770, 578)
 LEVEL_TIME = {1: 12 * 60, 2: 11 * 60 + 30, 3: 11 * 60, 4: 10 * 60 + 30}
 # Levels 1 to 4 each start with 30 s less than the one before, so a clock first seen less than
 # that below a level's time can only be that level's, however late the screen showed it.
@@ -60,7 +61,9 @@ def shop_shown(img):
     dark = 0
     for box in SHOP_TEXT_GAPS:
         dark += sum(1 for p in img.crop(box).getdata() if sum(p) < 300)
-    return dark >= 10
+    # The keyboard's frame crosses the gaps too; the green next-level sprite tells them apart.
+    green = sum(1 for r, g, b in img.crop(NEXT_LEVEL_BOX).getdata() if g > max(r, b) + 40)
+    return dark >= 10 and green >= 600
 
 
 def _overlaps(a, b):
@@ -372,6 +375,16 @@ class Player:
             self.leaving[c] = Leaving(kind, since, self.faces.pop(c, None))
             self.up.discard(c)
             self.appeared.pop(c, None)
+        if kind == "match":
+            # A matched pair stays up, and the game takes no pick, until the frame that
+            # sees the match and takes it off: a card of it showing neither its back nor
+            # its face shows that frame has come.
+            seen = [(c, self.leaving[c].face) for c in cells if self.leaving[c].face is not None]
+            if seen:
+                c, face = seen[0]
+                self.wait(lambda v: v.shop or not (same(v.crop(c), face)
+                                                   or same(v.crop(c), self.back[c])),
+                          f"the pair {sorted(cells)} to match")
 
     # -- reading the bar ---------------------------------------------------------------
     def bar(self, v):

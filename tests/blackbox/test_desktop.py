@@ -16,7 +16,7 @@ from PIL import Image
 from conftest import (BUILD, COUNT_BOX, OPTION_BUTTONS, PATIENCE, PREFIX, SPRITE_CENTRE,
                       Game, all_options_visible, board_shown, cell_box, cell_centre,
                       count_mismatches, install, label_of, load_rgb, menu_shown, player_env,
-                      send_wm_delete, shown_intro, tree, uninstall)
+                      screen_rgb, send_wm_delete, shown_intro, tree, uninstall)
 
 SCREEN = (3840, 2160)
 SCALE = 3
@@ -119,9 +119,9 @@ class OnDesktop(Game):
                         (" showing what was expected" if showing else ""))
 
     def root(self):
-        raw = subprocess.run(["import", "-window", "root", "-depth", "8", "rgb:-"],
-                             env=self.env, check=True, capture_output=True, timeout=20).stdout
-        return Image.frombytes("RGB", SCREEN, raw)
+        img = screen_rgb(self.env["DISPLAY"])
+        assert img.size == SCREEN
+        return img
 
     def picture(self, root=None):
         """The enlarged picture as the screen shows it."""
@@ -136,7 +136,7 @@ class OnDesktop(Game):
 
     def click(self, x, y):
         self.xdotool("mousemove", self.origin[0] + SCALE * x + 1,
-                     self.origin[1] + SCALE * y + 1, "click", 1)
+                     self.origin[1] + SCALE * y + 1, "click", "--delay", 0, 1)
         self.last_click = time.monotonic()
 
     def state(self):
@@ -269,8 +269,9 @@ def test_the_installed_game_in_an_enlarged_window_and_full_screen_at_24_bits(
         game.save(shots[1], "smash")
         assert all(key_pixels(s) == 0 for s in shots), "a colour key shows in the smash"
         game.key("alt+Return")
-        game.find_window(PATIENCE, PICTURE)
-        game.wait_until(lambda im: board_shown(im, field), what="the board in the window")
+        # Found again at every look: the window manager places the window after its size.
+        game.find_window(PATIENCE, PICTURE, showing=lambda r: board_shown(
+            game.picture(r).resize((800, 600), Image.NEAREST), field))
 
         # A second start raises the running game and starts none of its own.
         game.xdotool("windowminimize", game.window)

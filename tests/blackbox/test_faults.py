@@ -8,8 +8,8 @@ import time
 
 import pytest
 
-from conftest import (COUNT_BOX, MENU_X, MENU_Y, OPTION_BUTTONS, PATIENCE, SPRITE_CENTRE,
-                      Game, all_options_visible, app_data_folder, board_shown, button_absent,
+from conftest import (COUNT_BOX, MENU_X, MENU_Y, OPTION_BUTTONS, PATIENCE, SETTLING,
+                      SPRITE_CENTRE, Game, all_options_visible, app_data_folder, board_shown, button_absent,
                       button_visible, cell_box, cell_centre, cell_classifier,
                       high_scores_shown, label_of, load_rgb, mean_abs_diff,
                       play_out_slot_one, radio_dot, saved_game_bytes)
@@ -148,6 +148,7 @@ def press_options_save(game, choose=None):
 
 
 def close_box_and_exit(game):
+    time.sleep(SETTLING)
     game.key("Return")
     deadline = time.monotonic() + PATIENCE
     while game.windows("^Options$", visible_only=True):
@@ -189,8 +190,8 @@ def test_a_folder_that_takes_no_new_files_keeps_them_in_the_players_own(game_fac
     shutil.rmtree(own, ignore_errors=True)
     game = game_factory(start=False)
     shutil.copyfile(os.environ["PAIRWICK_EXE"], game.dir / "Pairwick.exe")
-    # A game saved five seconds before its end, in the working directory.
-    saved = saved_game_bytes(level=3, minutes=0, seconds=5, points=77)
+    # A game saved a second before its end, in the working directory.
+    saved = saved_game_bytes(level=3, minutes=0, seconds=1, points=77)
     (game.dir / "save1.dat").write_bytes(saved)
     held = sorted(p.name for p in game.dir.iterdir())
     if not make_immutable(game.dir):

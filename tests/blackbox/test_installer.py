@@ -2,10 +2,8 @@
 Apps & features, the game played from its entry, a second install over the first and one
 elsewhere, the uninstaller, which leaves the player's files, and the player's language.
 
-The setup changes the registry and the user's folders, so the tests run in a Wine prefix
-of their own, made in the test's working directory, with a HOME there too (Wine links the
-prefix's Desktop and Documents to HOME's). A program kept running in it spares every Wine
-command starting the prefix's server and services anew.
+The setup changes the registry and the user's folders: the harness gives the test a Wine
+prefix of its own, with its server running, and a HOME beside it.
 """
 import gettext
 import os
@@ -99,16 +97,13 @@ def read_shortcut(path):
 class Prefix:
     """A Wine prefix of the test's own, with the environment every Wine command here gets."""
 
-    def __init__(self, top):
-        self.path = top / "prefix"
-        self.home = top / "home"
-        self.home.mkdir()
+    def __init__(self):
+        self.path = Path(os.environ["WINEPREFIX"])
         self.env = {k: v for k, v in os.environ.items() if not k.startswith("XDG_")}
         # No menu entries or file types for the Linux desktop: Wine's menu builder would
         # write them under HOME for every shortcut the setup makes.
-        self.env.update(HOME=str(self.home), WINEPREFIX=str(self.path), WINEDEBUG="-all",
-                        WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d;"
-                                         "winealsa.drv,winepulse.drv=d")
+        self.env.update(WINEDEBUG="-all", WINEDLLOVERRIDES="mscoree,mshtml=;"
+                        "winemenubuilder.exe=d;winealsa.drv,winepulse.drv=d")
         # Wine takes the player's language from the locale: English, where a run names none.
         self.env["LC_ALL"] = "C.UTF-8"
 
@@ -192,25 +187,8 @@ class Prefix:
 
 
 @pytest.fixture(scope="module")
-def prefix(tmp_path_factory):
-    p = Prefix(tmp_path_factory.mktemp("wine"))
-    keeper = None
-    try:
-        p.run("wineboot", "-i")
-        # A console program waiting for its input, which ends when the input closes.
-        keeper = subprocess.Popen([WINE64, "cmd.exe"], env=p.env, stdin=subprocess.PIPE,
-                                  stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        with pytest.MonkeyPatch.context() as mp:
-            # The game started by the shared helpers runs in this prefix too.
-            for k in ("HOME", "WINEPREFIX", "WINEDLLOVERRIDES"):
-                mp.setenv(k, p.env[k])
-            yield p
-    finally:
-        if keeper:
-            keeper.stdin.close()
-        p.run("wineserver", "-k", check=False)
-        if keeper:
-            keeper.wait(timeout=10)
+def prefix():
+    return Prefix()
 
 
 def test_setup_installs_the_zip_the_entries_and_the_game_plays_there_until_uninstalled(

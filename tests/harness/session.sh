@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Starts or stops what every Wine-run test shares: an Xvfb display at 800x600x16 on a
-# free display number, and one Wine prefix under the build tree (made once).
+# Starts or stops a display and a Wine prefix that several programs share, for make bench
+# and make screenshots (each test gets its own from run_in_tmp.sh): an Xvfb display at
+# 800x600x16 on a free display number, and a Wine prefix under the build tree (made once).
 #   session.sh start|stop STATE_FILE WINEPREFIX
 set -euo pipefail
 action=$1 state=$2 prefix=$3
