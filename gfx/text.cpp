@@ -109,18 +109,10 @@ void draw_code_page_text(HDC hdc, int x, int y, const char* text, std::size_t le
     TextOutA(hdc, x, y, text, static_cast<int>(length));
 }
 
-int text_width(HDC hdc, const char* utf8) {
-    if (!hdc) {
-        if (!measuring) measuring = CreateCompatibleDC(nullptr);
-        hdc = measuring;
-    }
-    const font_in selected(hdc);
-    return extent(hdc, widen(utf8)).cx;
-}
-
 namespace {
 // The width of a text in the game's font, remembered: the same labels are drawn on every
-// frame, and measuring costs Wine a trip through its font code.
+// frame, and help's lines are broken again on every frame, and measuring costs Wine a trip
+// through its font code.
 LONG full_width_of(HDC hdc, const std::wstring& text) {
     static std::unordered_map<std::wstring, LONG> widths;
     const auto known = widths.find(text);
@@ -129,6 +121,15 @@ LONG full_width_of(HDC hdc, const std::wstring& text) {
     return widths[text] = extent(hdc, text).cx;
 }
 }  // namespace
+
+int text_width(HDC hdc, const char* utf8) {
+    if (!hdc) {
+        if (!measuring) measuring = CreateCompatibleDC(nullptr);
+        hdc = measuring;
+    }
+    const font_in selected(hdc);
+    return full_width_of(hdc, widen(utf8));
+}
 
 void draw_text_in(HDC hdc, const RECT& box, const char* utf8, text_align align) {
     const std::wstring text = widen(utf8);

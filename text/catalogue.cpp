@@ -204,7 +204,9 @@ bool catalogue::read(const void* data, std::size_t size) {
     return true;
 }
 
-long catalogue::position(const std::string& key) const {
+long catalogue::position(const char* context, const char* english) const {
+    if (empty()) return -1;
+    const std::string key = context ? std::string(context) + context_end + english : english;
     long low = 0, high = static_cast<long>(count) - 1;
     while (low <= high) {
         const long middle = low + (high - low) / 2;
@@ -220,9 +222,7 @@ long catalogue::position(const std::string& key) const {
 }
 
 const char* catalogue::find(const char* context, const char* english) const {
-    if (empty()) return nullptr;
-    const std::string key = context ? std::string(context) + context_end + english : english;
-    const long at = position(key);
+    const long at = position(context, english);
     if (at < 0) return nullptr;
     const text t = entry(translations, static_cast<std::uint32_t>(at));
     // msgfmt leaves out what is not translated; an empty one would blank a button.
@@ -231,9 +231,7 @@ const char* catalogue::find(const char* context, const char* english) const {
 
 const char* catalogue::find_plural(const char* context, const char* singular,
                                    unsigned long n) const {
-    if (empty()) return nullptr;
-    const std::string key = context ? std::string(context) + context_end + singular : singular;
-    const long at = position(key);
+    const long at = position(context, singular);
     const int form = plural_form(plural_rule.c_str(), n);
     if (at < 0 || form < 0) return nullptr;
     const text t = entry(translations, static_cast<std::uint32_t>(at));
@@ -247,8 +245,7 @@ const char* catalogue::find_plural(const char* context, const char* singular,
 }
 
 std::string catalogue::header(const char* field) const {
-    if (empty()) return std::string();
-    const long at = position("");
+    const long at = position(nullptr, "");
     if (at < 0) return std::string();
     const std::string all = entry(translations, static_cast<std::uint32_t>(at)).start;
     const std::string name = std::string(field) + ":";

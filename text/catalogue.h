@@ -34,8 +34,8 @@ private:
     std::string plural_rule;
     std::uint32_t word(std::size_t at) const;
     text entry(std::uint32_t table, std::uint32_t index) const;
-    // The index of the original that is `key`, or -1.
-    long position(const std::string& key) const;
+    // The index of the original of `english` said in `context` (null for none), or -1.
+    long position(const char* context, const char* english) const;
 };
 
 // The form index that a Plural-Forms rule (a C expression of n, such as

@@ -96,19 +96,19 @@ const char* tr_n(const char* singular, const char* plural, long n) {
         english);
 }
 
-std::string format(const char* translated, long number) {
+namespace {
+template <typename T>
+std::string filled(const char* translated, T value) {
     char text[512];
-    const int n = std::snprintf(text, sizeof text, translated, number);
+    const int n = std::snprintf(text, sizeof text, translated, value);
     if (n < 0) return translated;
     return std::string(text, static_cast<std::size_t>(std::min<int>(n, sizeof text - 1)));
 }
+}  // namespace
 
-std::string format(const char* translated, const char* text) {
-    char filled[512];
-    const int n = std::snprintf(filled, sizeof filled, translated, text);
-    if (n < 0) return translated;
-    return std::string(filled, static_cast<std::size_t>(std::min<int>(n, sizeof filled - 1)));
-}
+std::string format(const char* translated, long number) { return filled(translated, number); }
+
+std::string format(const char* translated, const char* text) { return filled(translated, text); }
 
 std::vector<std::string> catalogue_tags() {
     std::vector<std::string> tags;
